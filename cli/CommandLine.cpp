@@ -1,0 +1,215 @@
+#include "CommandLine.h"
+
+#include "Preferences.h"
+
+#include <getopt.h>
+#include <sys/stat.h>
+
+#include <QString>
+
+#include <filesystem>
+
+namespace kestrel::cli {
+
+namespace {
+
+enum Option {
+    OptJpg = 256,
+    OptRaw,
+    OptFolders,
+    OptRawFolders,
+    OptDate,
+    OptJpgDest,
+    OptRawDest,
+    OptShow,
+    OptVersion,
+};
+
+bool parseSwitch(const std::string& value, const char* key, CommandLine& cmd) {
+    if (value != "on" && value != "off")
+        return false;
+    cmd.settings.emplace_back(key, flagValue(value == "on"));
+    return true;
+}
+
+// "ymd", "ym", "d", "none", …: which of the three date levels are on.
+bool parseLevels(const std::string& value, const char* year, const char* month, const char* day,
+                 CommandLine& cmd) {
+    bool y = false, m = false, d = false;
+    if (value != "none") {
+        if (value.empty())
+            return false;
+        for (char c : value) {
+            bool& level = c == 'y' ? y : c == 'm' ? m : c == 'd' ? d : y;
+            if ((c != 'y' && c != 'm' && c != 'd') || level)
+                return false;
+            level = true;
+        }
+    }
+    cmd.settings.emplace_back(year, flagValue(y));
+    cmd.settings.emplace_back(month, flagValue(m));
+    cmd.settings.emplace_back(day, flagValue(d));
+    return true;
+}
+
+// Stored as the window stores a chosen folder: absolute, no trailing "/".
+bool parseFolder(const std::string& value, const char* key, CommandLine& cmd,
+                 std::string& error) {
+    struct stat st {};
+    if (value.empty() || ::stat(value.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        error = "not a folder: " + value;
+        return false;
+    }
+    if (QString::fromUtf8(value).toUtf8().toStdString() != value) {
+        error = "folder name is not valid UTF-8 and cannot be stored: " + value;
+        return false;
+    }
+    cmd.settings.emplace_back(key, absoluteFolderPath(value));
+    return true;
+}
+
+} // namespace
+
+std::string absoluteFolderPath(const std::string& path) {
+    std::string clean = std::filesystem::absolute(path).lexically_normal().string();
+    while (clean.size() > 1 && clean.back() == '/')
+        clean.pop_back();
+    return clean;
+}
+
+std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& error) {
+    static const option longOptions[] = {
+        {"jpg", required_argument, nullptr, OptJpg},
+        {"raw", required_argument, nullptr, OptRaw},
+        {"folders", required_argument, nullptr, OptFolders},
+        {"raw-folders", required_argument, nullptr, OptRawFolders},
+        {"date", required_argument, nullptr, OptDate},
+        {"jpg-dest", required_argument, nullptr, OptJpgDest},
+        {"raw-dest", required_argument, nullptr, OptRawDest},
+        {"show", no_argument, nullptr, OptShow},
+        {"help", no_argument, nullptr, 'h'},
+        {"version", no_argument, nullptr, OptVersion},
+        {nullptr, 0, nullptr, 0},
+    };
+
+    CommandLine cmd;
+    optind = 1;
+    opterr = 0; // we word the errors ourselves
+    for (;;) {
+        const int index = optind;
+        const int opt = getopt_long(argc, argv, "+h", longOptions, nullptr);
+        if (opt == -1)
+            break;
+        const std::string value = optarg != nullptr ? optarg : "";
+        bool ok = true;
+        switch (opt) {
+        case OptJpg:
+            ok = parseSwitch(value, keys::JPG, cmd);
+            break;
+        case OptRaw:
+            ok = parseSwitch(value, keys::RAW, cmd);
+            break;
+        case OptFolders:
+            ok = parseLevels(value, keys::JPGYear, keys::JPGMonth, keys::JPGDay, cmd);
+            break;
+        case OptRawFolders:
+            ok = parseLevels(value, keys::RAWYear, keys::RAWMonth, keys::RAWDay, cmd);
+            break;
+        case OptDate:
+            ok = value == "created" || value == "modified";
+            if (ok)
+                cmd.settings.emplace_back(keys::ModDate, flagValue(value == "modified"));
+            break;
+        case OptJpgDest:
+            if (!parseFolder(value, keys::ImportPath, cmd, error))
+                return std::nullopt;
+            break;
+        case OptRawDest:
+            if (!parseFolder(value, keys::ImportPathRAW, cmd, error))
+                return std::nullopt;
+            break;
+        case OptShow:
+            cmd.show = true;
+            break;
+        case 'h':
+            cmd.help = true;
+            break;
+        case OptVersion:
+            cmd.version = true;
+            break;
+        default:
+            error = std::string("unknown option or missing value: ") +
+                    (index < argc ? argv[index] : "");
+            return std::nullopt;
+        }
+        if (!ok) {
+            error = "bad value for " + std::string(argv[index]) +
+                    (optarg != nullptr && std::string(argv[index]).find('=') == std::string::npos
+                         ? " " + value
+                         : "");
+            return std::nullopt;
+        }
+    }
+
+    const int rest = argc - optind;
+    if (rest > 1) {
+        error = "only one SOURCE folder can be imported at a time";
+        return std::nullopt;
+    }
+    if (rest == 1)
+        cmd.source = argv[optind];
+    if (cmd.help || cmd.version)
+        return cmd;
+    if (cmd.show && cmd.source) {
+        error = "--show does not import; leave out SOURCE";
+        return std::nullopt;
+    }
+    if (!cmd.source && !cmd.show && cmd.settings.empty()) {
+        error = "no SOURCE folder given";
+        return std::nullopt;
+    }
+    return cmd;
+}
+
+std::string helpText() {
+    return R"(Usage: kestrel-import [SETTINGS] SOURCE
+       kestrel-import SETTINGS
+       kestrel-import [SETTINGS] --show
+
+Copies the photos and clips below the folder SOURCE into dated folders,
+DEST/<tag>/<year>/<month>/<day>/, exactly as a drop of SOURCE on kestrel's
+window does. Sources are only read; an existing file is never replaced.
+
+JPG group: files ending in jpg, JPG, mov, MOV (tag JPG).
+RAW group: files ending in raf, RAF, cr2, CR2, nef, NEF (tag RAW) and
+           dng, DNG, tif, TIF (tag DNG).
+
+Settings are stored in kestrel's preferences, shared with the window, and
+apply to this and every later import:
+  --jpg on|off              import the JPG group
+  --raw on|off              import the RAW group
+  --folders LEVELS          date folders made for every copied file: any of
+                            y (year), m (month), d (day), e.g. ymd, ym, d,
+                            or none
+  --raw-folders LEVELS      the RAW side's date options, as the window shows
+                            them (where files go follows --folders)
+  --date created|modified   date files by creation (birth) time or by
+                            modification time
+  --jpg-dest FOLDER         destination folder of the JPG group
+  --raw-dest FOLDER         destination folder of the RAW group
+
+Other options:
+  --show                    print the stored settings, one key=value a line
+  -h, --help                print this help
+  --version                 print the version
+
+Standard output carries the import's log: the source folder, one line per
+folder and file, and a count. Standard error shows the progress while it is
+a terminal, and always the final message.
+
+Exit status: 0 when every matched file was copied, 1 when any was not
+(a file already at its destination counts as not copied), 2 for usage errors.
+)";
+}
+
+} // namespace kestrel::cli

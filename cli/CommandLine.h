@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kestrel::cli {
+
+// What one invocation of kestrel-import asks for.
+struct CommandLine {
+    // Preference writes, in the order given: key and the string to store.
+    std::vector<std::pair<const char*, std::string>> settings;
+    bool show = false;
+    bool help = false;
+    bool version = false;
+    std::optional<std::string> source;
+};
+
+// Parses argv without decoding it, so paths with any bytes pass through unchanged.
+// On a usage error, returns nothing and sets error.
+std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& error);
+
+// path made absolute and tidy, without a trailing "/": the form a dropped or chosen
+// folder has.
+std::string absoluteFolderPath(const std::string& path);
+
+// The text of --help.
+std::string helpText();
+
+} // namespace kestrel::cli

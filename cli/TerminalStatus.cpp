@@ -1,0 +1,53 @@
+#include "TerminalStatus.h"
+
+#include <unistd.h>
+
+namespace kestrel::cli {
+
+namespace {
+// File names may hold control bytes; never let them reach the terminal as commands.
+std::string printable(const std::string& text) {
+    std::string shown = text;
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
+    return shown;
+}
+} // namespace
+
+TerminalStatus::TerminalStatus(std::FILE* stream)
+    : stream_(stream), live_(::isatty(::fileno(stream)) == 1) {}
+
+void TerminalStatus::showLive(const std::string& text) {
+    if (!live_)
+        return;
+    std::fprintf(stream_, "\r%s\033[K", printable(text).c_str());
+    std::fflush(stream_);
+}
+
+void TerminalStatus::sayNothing() { showLive("..."); }
+
+void TerminalStatus::setBar(std::int32_t count) {
+    filesToCopy_ = count;
+    showLive("...");
+}
+
+void TerminalStatus::setBarInc(const std::string& text) {
+    // A terminal need not be redrawn for every small file.
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastShown_ < std::chrono::milliseconds(40))
+        return;
+    lastShown_ = now;
+    showLive(text);
+}
+
+void TerminalStatus::stopBar() {}
+
+void TerminalStatus::sayFinished(std::int32_t notCopied) {
+    if (live_)
+        std::fputs("\r\033[K", stream_);
+    std::fprintf(stream_, "%s\n", finishedMessage(filesToCopy_, notCopied).c_str());
+    std::fflush(stream_);
+}
+
+} // namespace kestrel::cli

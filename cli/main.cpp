@@ -1,0 +1,74 @@
+// kestrel-import: the import run of kestrel's window, from the command line.
+
+#include "CommandLine.h"
+#include "CopyHandler.h"
+#include "Preferences.h"
+#include "TerminalStatus.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+constexpr int kExitUsage = 2;
+
+int usageError(const std::string& message) {
+    std::fprintf(stderr, "kestrel-import: %s\nTry 'kestrel-import --help'.\n", message.c_str());
+    return kExitUsage;
+}
+
+void showSettings(const QSettings& store) {
+    for (const kestrel::OptionKey& option : kestrel::kOptionKeys)
+        std::cout << option.key << '=' << kestrel::getUserDefAsString(store, option.key) << '\n';
+    for (const char* key : {kestrel::keys::ImportPath, kestrel::keys::ImportPathRAW})
+        std::cout << key << '=' << kestrel::getUserDefAsString(store, key) << '\n';
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+
+    std::string error;
+    const auto cmd = kestrel::cli::parseCommandLine(argc, argv, error);
+    if (!cmd)
+        return usageError(error);
+    if (cmd->help) {
+        std::cout << kestrel::cli::helpText();
+        return 0;
+    }
+    if (cmd->version) {
+        std::cout << "kestrel-import " KESTREL_VERSION "\n";
+        return 0;
+    }
+
+    std::string source;
+    if (cmd->source) {
+        struct stat st {};
+        if (::stat(cmd->source->c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+            return usageError("SOURCE is not a folder: " + *cmd->source);
+        source = kestrel::cli::absoluteFolderPath(*cmd->source);
+    }
+
+    // Start as the window starts: absent options get their defaults first.
+    const auto store = kestrel::openPreferences();
+    kestrel::applyStartupDefaults(*store);
+    for (const auto& [key, value] : cmd->settings)
+        kestrel::storeString(*store, key, value);
+    if (store->status() == QSettings::AccessError)
+        std::fprintf(stderr, "kestrel-import: warning: the preferences file %s cannot be written\n",
+                     qPrintable(store->fileName()));
+
+    if (cmd->show)
+        showSettings(*store);
+    if (!cmd->source)
+        return 0;
+
+    kestrel::cli::TerminalStatus status(stderr);
+    kestrel::CopyHandler handler(status, std::cout);
+    handler.prepareProcessing(source);
+    std::cout.flush();
+    return handler.notCopied() == 0 ? 0 : 1;
+}

@@ -1,0 +1,35 @@
+# Compile settings shared by every kestrel target: link kestrel_common_cfg
+# instead of touching global CMAKE_CXX_FLAGS.
+add_library(kestrel_common_cfg INTERFACE)
+
+target_compile_features(kestrel_common_cfg INTERFACE cxx_std_20)
+target_compile_options(kestrel_common_cfg INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_definitions(kestrel_common_cfg INTERFACE
+    QT_NO_CAST_FROM_ASCII
+    QT_NO_CAST_TO_ASCII
+    QT_NO_CAST_FROM_BYTEARRAY
+    QT_NO_URL_CAST_FROM_STRING
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+    QT_NO_FOREACH
+    _FILE_OFFSET_BITS=64)
+
+if(KESTREL_WERROR)
+    target_compile_options(kestrel_common_cfg INTERFACE -Werror)
+endif()
+
+if(KESTREL_SANITIZE)
+    set(_kestrel_san -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_compile_options(kestrel_common_cfg INTERFACE ${_kestrel_san})
+    target_link_options(kestrel_common_cfg INTERFACE ${_kestrel_san})
+endif()
+
+# Registers one GoogleTest executable with CTest.
+function(kestrel_add_gtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE kestrel_common_cfg GTest::gtest GTest::gtest_main ${ARG_LIBS})
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        PROPERTIES LABELS "${ARG_LABELS}"
+                   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KESTREL_BUILD_DIR=${CMAKE_BINARY_DIR}")
+endfunction()

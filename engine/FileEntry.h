@@ -1,0 +1,52 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kestrel {
+
+// Which file the scan saw, so the copy can check that it still copies that file.
+struct SourceIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    mode_t type = 0; // the S_IFMT bits
+};
+
+// The eight fields of a picked file, in their fixed order.
+struct FileFields {
+    std::string fileType;     // "JPG", "RAW" or "DNG"
+    std::string fullPath;     // source root + relative path
+    std::string fileName;     // after the last "/"
+    std::string sourceFolder; // up to and including the last "/"
+    std::string year;         // "2016"
+    std::string month;        // "03"
+    std::string day;          // "07"
+    std::string destRoot;     // the group's destination root, unchanged
+    SourceIdentity scanned;
+};
+
+// One picked file: its fields, or the error form of a file whose attributes could not be
+// read. The error form carries no fields at all, so it cannot be read as a file.
+class FileEntry {
+public:
+    explicit FileEntry(FileFields fields) : fields_(std::move(fields)) {}
+    static FileEntry error() { return FileEntry(); }
+
+    bool isError() const { return !fields_.has_value(); }
+    // Only for entries that are not the error form.
+    const FileFields& fields() const { return *fields_; }
+
+    // The entry as its list of strings: the eight fields, or the one string "ERR".
+    std::vector<std::string> strings() const;
+
+private:
+    FileEntry() = default;
+    std::optional<FileFields> fields_;
+};
+
+using FileList = std::vector<FileEntry>;
+
+} // namespace kestrel

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QSettings>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace kestrel {
+
+// What a key that holds nothing reads as.
+inline constexpr std::string_view kAbsent = "<nil>";
+
+namespace keys {
+inline constexpr char JPG[] = "kestrelJPG";
+inline constexpr char RAW[] = "kestrelRAW";
+inline constexpr char JPGYear[] = "kestrelJPGYear";
+inline constexpr char JPGMonth[] = "kestrelJPGMonth";
+inline constexpr char JPGDay[] = "kestrelJPGDay";
+inline constexpr char RAWYear[] = "kestrelRAWYear";
+inline constexpr char RAWMonth[] = "kestrelRAWMonth";
+inline constexpr char RAWDay[] = "kestrelRAWDay";
+inline constexpr char ModDate[] = "kestrelModDate";
+inline constexpr char ImportPath[] = "kestrelImportPath";
+inline constexpr char ImportPathRAW[] = "kestrelImportPathRAW";
+} // namespace keys
+
+// One of the nine option flags with the value written at start-up when it is absent.
+struct OptionKey {
+    const char* key;
+    const char* startupDefault;
+};
+
+// The nine option flags in the order start-up visits them.
+inline constexpr std::array<OptionKey, 9> kOptionKeys{{
+    {keys::JPG, "1"},
+    {keys::RAW, "1"},
+    {keys::JPGYear, "1"},
+    {keys::JPGMonth, "1"},
+    {keys::JPGDay, "1"},
+    {keys::RAWYear, "1"},
+    {keys::RAWMonth, "1"},
+    {keys::RAWDay, "1"},
+    {keys::ModDate, "0"},
+}};
+
+// Opens a new handle on the application's one preferences store
+// ($XDG_CONFIG_HOME/kestrel/kestrel.conf). All handles in a process share their values.
+std::unique_ptr<QSettings> openPreferences();
+
+// Returns the string stored under key, or "<nil>" when the key holds nothing or holds
+// something that is not a string (a list, a map).
+std::string getUserDefAsString(const QSettings& store, const char* key);
+
+// Stores value under key and writes it through at once, so another process sees it.
+void storeString(QSettings& store, const char* key, const std::string& value);
+
+// The flag value a writer stores for a control state: "1" for on, "0" otherwise.
+inline const char* flagValue(bool on) { return on ? "1" : "0"; }
+
+// True when a stored flag value means on: exactly "1".
+inline bool isOn(std::string_view value) { return value == "1"; }
+
+// Reads one option flag; when it is absent (or holds "<nil>"), writes its start-up default
+// first and reads it again. Returns the value read last.
+std::string restoreOption(QSettings& store, const OptionKey& option);
+
+// Applies restoreOption to all nine option flags, as the window does at start-up.
+void applyStartupDefaults(QSettings& store);
+
+} // namespace kestrel
