@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <sstream>
 #include <stdexcept>
 
@@ -187,8 +188,10 @@ ProcessResult runProcess(const std::vector<std::string>& argv,
 }
 
 std::string kestrelImport() {
+    // Test programs are built beside kestrel-import.
     const char* dir = std::getenv("KESTREL_BUILD_DIR");
-    return std::string(dir ? dir : ".") + "/kestrel-import";
+    const fs::path base = dir ? fs::path(dir) : fs::read_symlink("/proc/self/exe").parent_path();
+    return (fs::absolute(base) / "kestrel-import").string();
 }
 
 void RecordingSink::sayNothing() { calls.emplace_back("sayNothing"); }
