@@ -1,6 +1,7 @@
 #include "CopyHandler.h"
 
 #include "Classification.h"
+#include "CopyBatch.h"
 #include "FileDates.h"
 #include "Preferences.h"
 #include "SourceWalker.h"
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <ostream>
+#include <sstream>
 
 namespace kestrel {
 
@@ -28,7 +30,7 @@ std::string parentOf(const std::string& folder) {
 } // namespace
 
 CopyHandler::CopyHandler(StatusSink& sink, std::ostream& out)
-    : uDefs(openPreferences()), mainViewController(&sink), out_(out) {}
+    : uDefs(openPreferences()), mainViewController(&sink), out_(out), log_(&out) {}
 
 std::string CopyHandler::getUserDefAsString(const char* key) const {
     return kestrel::getUserDefAsString(*uDefs, key);
@@ -134,11 +136,21 @@ bool CopyHandler::performCopyOperation(const FileList& files) {
     const bool day = flagOn(doJPGDay);
     const std::string ofTotal = " of " + std::to_string(total) + " (";
 
+    // Lines wait here until the copies before them are published.
+    std::ostringstream held;
+    log_ = &held;
+    const auto takeHeld = [&held] {
+        std::string text = held.str();
+        held.str({});
+        return text;
+    };
+    CopyBatch batch(out_, hooks);
+
     std::int32_t k = 0;
     for (const FileEntry& entry : files) {
         ++k;
         if (entry.isError()) {
-            out_ << "ERR skipped\n";
+            held << "ERR skipped\n";
             ++notCopied_;
             continue;
         }
@@ -159,21 +171,24 @@ bool CopyHandler::performCopyOperation(const FileList& files) {
         mainViewController->setBarInc(std::to_string(k) + ofTotal + f.fileName + ")");
         mainViewController->stopBar();
 
-        const bool copied = copyFile(f.fullPath, destPath, &f.scanned);
-        if (copied)
-            foldersToSync_.insert(folder);
-        else
-            ++notCopied_;
-        out_ << f.fullPath << " -> " << destPath << (copied ? " true\n" : " false\n");
+        StagedCopy staged;
+        const CopyOutcome staging = StagedCopy::stage(f.fullPath, destPath, &f.scanned, staged);
+        batch.add(takeHeld(), staging, std::move(staged), f.fullPath + " -> " + destPath,
+                  std::move(folder));
+        if (batch.full())
+            notCopied_ += batch.commit(foldersToSync_);
     }
+    notCopied_ += batch.commit(foldersToSync_);
+    out_ << takeHeld();
+    log_ = &out_;
     syncTouchedFolders();
     return true;
 }
 
 void CopyHandler::makeFolder(const std::string& path) {
-    out_ << "path: " << path << '\n';
+    *log_ << "path: " << path << '\n';
     if (::mkdir(path.c_str(), 0777) == 0) {
-        out_ << "makeFolder: " << path << '\n';
+        *log_ << "makeFolder: " << path << '\n';
         // The new folder's name lives in its parent.
         foldersToSync_.insert(parentOf(path));
     }
@@ -183,7 +198,7 @@ bool CopyHandler::copyFile(const std::string& source, const std::string& destPat
                            const SourceIdentity* scanned) {
     const CopyOutcome outcome = copyNoReplace(source, destPath, scanned, hooks);
     if (outcome != CopyOutcome::Copied)
-        out_ << "copy-error\n";
+        *log_ << "copy-error\n";
     return outcome == CopyOutcome::Copied;
 }
 

@@ -77,6 +77,8 @@ private:
     void syncTouchedFolders();
 
     std::ostream& out_;
+    // Where makeFolder writes: standard output, or the copy pass's held lines.
+    std::ostream* log_;
     std::int32_t notCopied_ = 0;
     // Folders whose entries changed during the run; synced before the run reports its end.
     std::set<std::string> foldersToSync_;

@@ -1,13 +1,15 @@
 #include "SafeCopy.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace kestrel {
 
@@ -17,48 +19,17 @@ namespace {
 class Fd {
 public:
     explicit Fd(int fd = -1) : fd_(fd) {}
-    ~Fd() { reset(); }
+    ~Fd() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
-    // Closes now and reports whether the close succeeded (NFS reports write errors here).
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd < 0 || ::close(fd) == 0;
-    }
-    void reset() {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = -1;
-    }
 
 private:
     int fd_;
-};
-
-// A temporary file in the destination folder; removed unless it was published.
-class TempFile {
-public:
-    explicit TempFile(const std::string& folder)
-        : path_(folder + ".kestrel-XXXXXX.part"), fd_(mkostemps(path_.data(), 5, O_CLOEXEC)) {}
-    ~TempFile() {
-        fd_.reset();
-        if (created_ && !published_)
-            ::unlink(path_.c_str());
-    }
-    bool created() const { return created_; }
-    int fd() const { return fd_.get(); }
-    bool close() { return fd_.close(); }
-    const std::string& path() const { return path_; }
-    void markPublished() { published_ = true; }
-
-private:
-    std::string path_;
-    Fd fd_;
-    bool created_ = fd_.valid();
-    bool published_ = false;
 };
 
 bool sameTime(const timespec& a, const timespec& b) {
@@ -122,23 +93,6 @@ bool copyData(int in, int out, off_t& copied) {
     }
 }
 
-// Gives temp the final name unless something has that name already.
-CopyOutcome publish(TempFile& temp, const std::string& destPath) {
-    if (::renameat2(AT_FDCWD, temp.path().c_str(), AT_FDCWD, destPath.c_str(),
-                    RENAME_NOREPLACE) == 0) {
-        temp.markPublished();
-        return CopyOutcome::Copied;
-    }
-    if (errno == EEXIST)
-        return CopyOutcome::DestinationExists;
-    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-        return CopyOutcome::IoFailed;
-    // The file system cannot rename without replacing; a hard link never replaces either.
-    if (::link(temp.path().c_str(), destPath.c_str()) != 0)
-        return errno == EEXIST ? CopyOutcome::DestinationExists : CopyOutcome::IoFailed;
-    return CopyOutcome::Copied; // the temporary name is removed with temp
-}
-
 std::string folderOf(const std::string& path) {
     const auto slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -146,8 +100,36 @@ std::string folderOf(const std::string& path) {
 
 } // namespace
 
-CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath,
-                          const SourceIdentity* expected, const CopyHooks& hooks) {
+StagedCopy::StagedCopy(StagedCopy&& other) noexcept
+    : tempPath_(std::exchange(other.tempPath_, {})), destPath_(std::move(other.destPath_)),
+      fd_(std::exchange(other.fd_, -1)), device_(other.device_), size_(other.size_) {}
+
+StagedCopy& StagedCopy::operator=(StagedCopy&& other) noexcept {
+    if (this != &other) {
+        discard();
+        tempPath_ = std::exchange(other.tempPath_, {});
+        destPath_ = std::move(other.destPath_);
+        fd_ = std::exchange(other.fd_, -1);
+        device_ = other.device_;
+        size_ = other.size_;
+    }
+    return *this;
+}
+
+StagedCopy::~StagedCopy() { discard(); }
+
+void StagedCopy::discard() {
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    if (!tempPath_.empty())
+        ::unlink(tempPath_.c_str());
+    tempPath_.clear();
+}
+
+CopyOutcome StagedCopy::stage(const std::string& source, const std::string& destPath,
+                              const SourceIdentity* expected, StagedCopy& staged) {
+    staged.discard();
     // Never open a device or FIFO the scan saw: opening some devices has side effects.
     if (expected != nullptr && !S_ISREG(expected->type))
         return CopyOutcome::NotARegularFile;
@@ -164,34 +146,101 @@ CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath
         (before.st_dev != expected->device || before.st_ino != expected->inode))
         return CopyOutcome::SourceChanged;
 
-    // Cheap early answer for a re-import; the publish step still never replaces.
+    // Cheap early answer for a re-import; publishing still never replaces.
     struct stat existing {};
     if (::lstat(destPath.c_str(), &existing) == 0)
         return CopyOutcome::DestinationExists;
 
-    TempFile temp(folderOf(destPath));
-    if (!temp.created())
+    std::string temp = folderOf(destPath) + ".kestrel-XXXXXX.part";
+    const int fd = ::mkostemps(temp.data(), 5, O_CLOEXEC);
+    if (fd < 0)
         return CopyOutcome::IoFailed;
+    staged.tempPath_ = std::move(temp);
+    staged.destPath_ = destPath;
+    staged.fd_ = fd;
 
     off_t copied = 0;
-    if (!copyData(in.get(), temp.fd(), copied))
+    if (!copyData(in.get(), fd, copied)) {
+        staged.discard();
         return CopyOutcome::IoFailed;
-
+    }
     // A file that changed while we read it would give a copy that matches neither version.
     struct stat after {};
     if (::fstat(in.get(), &after) != 0 || after.st_size != copied ||
-        before.st_size != copied || !sameTime(after.st_mtim, before.st_mtim))
+        before.st_size != copied || !sameTime(after.st_mtim, before.st_mtim)) {
+        staged.discard();
         return CopyOutcome::SourceChanged;
-
+    }
     const timespec times[2] = {before.st_atim, before.st_mtim};
-    if (::fchmod(temp.fd(), before.st_mode & 0777) != 0 || ::futimens(temp.fd(), times) != 0)
+    struct stat written {};
+    if (::fchmod(fd, before.st_mode & 0777) != 0 || ::futimens(fd, times) != 0 ||
+        ::fstat(fd, &written) != 0) {
+        staged.discard();
         return CopyOutcome::IoFailed;
-    if (::fdatasync(temp.fd()) != 0 || !temp.close())
-        return CopyOutcome::IoFailed;
+    }
+    staged.device_ = written.st_dev;
+    staged.size_ = copied;
+    // Start writing the data out now, so flushing it later waits less.
+    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    return CopyOutcome::Copied;
+}
 
+bool StagedCopy::flush() const { return fd_ >= 0 && ::fdatasync(fd_) == 0; }
+
+bool StagedCopy::fileSystemFlushCovers() const {
+    struct statfs fs {};
+    if (fd_ < 0 || ::fstatfs(fd_, &fs) != 0)
+        return false;
+    // File systems whose own code writes out every file's data and metadata on syncfs; on
+    // FUSE and network file systems only a per-file flush reaches the storage.
+    switch (static_cast<unsigned long>(fs.f_type)) {
+    case EXT4_SUPER_MAGIC: // also ext2 and ext3
+    case XFS_SUPER_MAGIC:
+    case BTRFS_SUPER_MAGIC:
+    case F2FS_SUPER_MAGIC:
+    case TMPFS_MAGIC:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool StagedCopy::flushFileSystem() const { return fd_ >= 0 && ::syncfs(fd_) == 0; }
+
+CopyOutcome StagedCopy::publish(const CopyHooks& hooks) {
+    if (fd_ < 0)
+        return CopyOutcome::IoFailed;
+    // NFS reports delayed write errors at close.
+    const bool closed = ::close(std::exchange(fd_, -1)) == 0;
+    if (!closed)
+        return CopyOutcome::IoFailed;
     if (hooks.beforePublish)
-        hooks.beforePublish(destPath);
-    return publish(temp, destPath);
+        hooks.beforePublish(destPath_);
+
+    if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, destPath_.c_str(),
+                    RENAME_NOREPLACE) == 0) {
+        tempPath_.clear();
+        return CopyOutcome::Copied;
+    }
+    if (errno == EEXIST)
+        return CopyOutcome::DestinationExists;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return CopyOutcome::IoFailed;
+    // The file system cannot rename without replacing; a hard link never replaces either.
+    if (::link(tempPath_.c_str(), destPath_.c_str()) != 0)
+        return errno == EEXIST ? CopyOutcome::DestinationExists : CopyOutcome::IoFailed;
+    return CopyOutcome::Copied; // the temporary name goes with discard()
+}
+
+CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath,
+                          const SourceIdentity* expected, const CopyHooks& hooks) {
+    StagedCopy staged;
+    const CopyOutcome outcome = StagedCopy::stage(source, destPath, expected, staged);
+    if (outcome != CopyOutcome::Copied)
+        return outcome;
+    if (!staged.flush())
+        return CopyOutcome::IoFailed;
+    return staged.publish(hooks);
 }
 
 bool syncFolder(const std::string& path) {

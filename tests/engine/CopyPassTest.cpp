@@ -169,3 +169,33 @@ TEST_F(CopyPassTest, UnreadableFoldersAreReported) {
     EXPECT_THAT(listTree(dest.path()), ElementsAre("JPG/", "JPG/B.JPG"));
     EXPECT_EQ(notCopied, 1);
 }
+
+TEST_F(CopyPassTest, LogKeepsFileOrderAcrossManyFiles) {
+    std::vector<std::string> names;
+    for (int i = 0; i < 150; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "F%03d.JPG", i);
+        names.push_back(name);
+        writeFile(card / name, name);
+    }
+    // Files already at their destination, at the start, middle and end.
+    for (const char* taken : {"F000.JPG", "F064.JPG", "F065.JPG", "F149.JPG"})
+        writeFile(dest / ("JPG/" + std::string(taken)), "mine");
+
+    const auto out = importCard();
+
+    std::vector<std::string> expected = {card.path() + "/",
+                                         "Ende: 150 Dateien gefunden und in Datei-Array geschrieben."};
+    for (const auto& name : names) {
+        expected.push_back("path: " + dest / "JPG/");
+        const bool taken = readFile(dest / ("JPG/" + name)) == "mine";
+        if (taken)
+            expected.push_back("copy-error");
+        expected.push_back(card / name + " -> " + dest / ("JPG/" + name) + (taken ? " false" : " true"));
+    }
+    EXPECT_EQ(out, expected);
+    EXPECT_EQ(notCopied, 4);
+    EXPECT_EQ(readFile(dest / "JPG/F064.JPG"), "mine");
+    EXPECT_EQ(readFile(dest / "JPG/F063.JPG"), "F063.JPG");
+    EXPECT_EQ(listTree(dest.path()).size(), 151u); // nothing but the folder and the photos
+}

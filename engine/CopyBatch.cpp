@@ -1,0 +1,66 @@
+#include "CopyBatch.h"
+
+#include <ostream>
+
+namespace kestrel {
+
+namespace {
+// Bounds on open files and on data written but not yet flushed.
+constexpr std::size_t kMaxFiles = 64;
+constexpr std::int64_t kMaxBytes = 64 << 20;
+} // namespace
+
+CopyBatch::CopyBatch(std::ostream& out, const CopyHooks& hooks) : out_(out), hooks_(hooks) {}
+
+void CopyBatch::add(std::string linesBefore, CopyOutcome staging, StagedCopy staged,
+                    std::string logStart, std::string folder) {
+    bytes_ += staged.size();
+    pending_.push_back(Pending{std::move(linesBefore), staging, std::move(staged),
+                               std::move(logStart), std::move(folder)});
+}
+
+bool CopyBatch::full() const { return pending_.size() >= kMaxFiles || bytes_ >= kMaxBytes; }
+
+void CopyBatch::flushStaged() {
+    std::set<dev_t> flushedDevices;
+    std::set<dev_t> failedDevices;
+    for (Pending& p : pending_) {
+        if (p.outcome != CopyOutcome::Copied)
+            continue;
+        const dev_t device = p.staged.device();
+        if (p.staged.fileSystemFlushCovers() && !failedDevices.contains(device)) {
+            if (flushedDevices.contains(device))
+                continue;
+            if (p.staged.flushFileSystem()) {
+                flushedDevices.insert(device);
+                continue;
+            }
+            failedDevices.insert(device); // let each file's own flush tell which failed
+        }
+        if (!p.staged.flush())
+            p.outcome = CopyOutcome::IoFailed;
+    }
+}
+
+std::int32_t CopyBatch::commit(std::set<std::string>& touchedFolders) {
+    flushStaged();
+    std::int32_t notCopied = 0;
+    for (Pending& p : pending_) {
+        if (p.outcome == CopyOutcome::Copied)
+            p.outcome = p.staged.publish(hooks_);
+        const bool copied = p.outcome == CopyOutcome::Copied;
+        out_ << p.linesBefore;
+        if (!copied) {
+            out_ << "copy-error\n";
+            ++notCopied;
+        } else {
+            touchedFolders.insert(p.folder);
+        }
+        out_ << p.logStart << (copied ? " true\n" : " false\n");
+    }
+    pending_.clear();
+    bytes_ = 0;
+    return notCopied;
+}
+
+} // namespace kestrel
