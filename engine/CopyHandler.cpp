@@ -194,9 +194,8 @@ void CopyHandler::makeFolder(const std::string& path) {
     }
 }
 
-bool CopyHandler::copyFile(const std::string& source, const std::string& destPath,
-                           const SourceIdentity* scanned) {
-    const CopyOutcome outcome = copyNoReplace(source, destPath, scanned, hooks);
+bool CopyHandler::copyFile(const std::string& source, const std::string& destPath) {
+    const CopyOutcome outcome = copyNoReplace(source, destPath, nullptr, hooks);
     if (outcome != CopyOutcome::Copied)
         *log_ << "copy-error\n";
     return outcome == CopyOutcome::Copied;

@@ -45,9 +45,7 @@ public:
     void makeFolder(const std::string& path);
 
     // Copies the file at source to destPath, never replacing anything. True when copied.
-    // With scanned, the source must still be the file the scan saw.
-    bool copyFile(const std::string& source, const std::string& destPath,
-                  const SourceIdentity* scanned = nullptr);
+    bool copyFile(const std::string& source, const std::string& destPath);
 
     // [year, two-digit month, two-digit day] of time in the local calendar.
     static std::array<std::string, 3> getFullDateString(std::time_t time);

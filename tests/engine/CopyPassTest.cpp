@@ -199,3 +199,23 @@ TEST_F(CopyPassTest, LogKeepsFileOrderAcrossManyFiles) {
     EXPECT_EQ(readFile(dest / "JPG/F063.JPG"), "F063.JPG");
     EXPECT_EQ(listTree(dest.path()).size(), 151u); // nothing but the folder and the photos
 }
+
+TEST_F(CopyPassTest, MakeFolderAndCopyFileSayWhatHappened) {
+    writeFile(card / "A.JPG", "a");
+    std::ostringstream out;
+    CopyHandler handler(sink, out);
+
+    handler.makeFolder(dest / "new/");
+    handler.makeFolder(dest / "new/");         // exists: only its path line
+    handler.makeFolder(dest / "no/such/one/"); // one level at a time: nothing is made
+    EXPECT_TRUE(handler.copyFile(card / "A.JPG", dest / "new/A.JPG"));
+    EXPECT_FALSE(handler.copyFile(card / "A.JPG", dest / "new/A.JPG"));
+    EXPECT_FALSE(handler.copyFile(card / "A.JPG", dest / "missing/A.JPG"));
+    EXPECT_FALSE(handler.copyFile(card / "GONE.JPG", dest / "new/GONE.JPG"));
+
+    EXPECT_THAT(lines(out.str()),
+                ElementsAre("path: " + dest / "new/", "makeFolder: " + dest / "new/",
+                            "path: " + dest / "new/", "path: " + dest / "no/such/one/",
+                            "copy-error", "copy-error", "copy-error"));
+    EXPECT_THAT(listTree(dest.path()), ElementsAre("new/", "new/A.JPG"));
+}
