@@ -53,8 +53,7 @@ bool parseLevels(const std::string& value, const char* year, const char* month, 
 }
 
 // Stored as the window stores a chosen folder: absolute, no trailing "/".
-bool parseFolder(const std::string& value, const char* key, CommandLine& cmd,
-                 std::string& error) {
+bool parseFolder(const std::string& value, const char* key, CommandLine& cmd, std::string& error) {
     struct stat st {};
     if (value.empty() || ::stat(value.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
         error = "not a folder: " + value;

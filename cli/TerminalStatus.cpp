@@ -25,7 +25,9 @@ void TerminalStatus::showLive(const std::string& text) {
     std::fflush(stream_);
 }
 
-void TerminalStatus::sayNothing() { showLive("..."); }
+void TerminalStatus::sayNothing() {
+    showLive("...");
+}
 
 void TerminalStatus::setBar(std::int32_t count) {
     filesToCopy_ = count;

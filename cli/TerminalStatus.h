@@ -11,7 +11,7 @@ namespace kestrel::cli {
 // Shows an import's status on standard error: a live progress line while it is a terminal,
 // and in every case the final message as one line.
 class TerminalStatus : public StatusSink {
-public:
+  public:
     explicit TerminalStatus(std::FILE* stream);
 
     void sayNothing() override;
@@ -20,7 +20,7 @@ public:
     void stopBar() override;
     void sayFinished(std::int32_t notCopied) override;
 
-private:
+  private:
     void showLive(const std::string& text);
 
     std::FILE* stream_;

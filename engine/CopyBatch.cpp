@@ -19,7 +19,9 @@ void CopyBatch::add(std::string linesBefore, CopyOutcome staging, StagedCopy sta
                                std::move(logStart), std::move(folder)});
 }
 
-bool CopyBatch::full() const { return pending_.size() >= kMaxFiles || bytes_ >= kMaxBytes; }
+bool CopyBatch::full() const {
+    return pending_.size() >= kMaxFiles || bytes_ >= kMaxBytes;
+}
 
 void CopyBatch::flushStaged() {
     std::set<dev_t> flushedDevices;

@@ -16,13 +16,13 @@ namespace kestrel {
 // of the price. Each entry's lines are written only once its result is known, so the log
 // reads exactly as if every file were copied on its own.
 class CopyBatch {
-public:
+  public:
     CopyBatch(std::ostream& out, const CopyHooks& hooks);
 
     // Queues one file: the lines that come before its result, how staging went (and the
     // staged copy if it went well), the start of its log line, and its destination folder.
-    void add(std::string linesBefore, CopyOutcome staging, StagedCopy staged,
-             std::string logStart, std::string folder);
+    void add(std::string linesBefore, CopyOutcome staging, StagedCopy staged, std::string logStart,
+             std::string folder);
 
     // True when the batch should be committed before another file is added.
     bool full() const;
@@ -32,7 +32,7 @@ public:
     // not copied.
     std::int32_t commit(std::set<std::string>& touchedFolders);
 
-private:
+  private:
     struct Pending {
         std::string linesBefore;
         CopyOutcome outcome;

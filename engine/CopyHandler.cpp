@@ -16,7 +16,9 @@ namespace kestrel {
 
 namespace {
 
-bool flagOn(const std::optional<std::string>& flag) { return flag && isOn(*flag); }
+bool flagOn(const std::optional<std::string>& flag) {
+    return flag && isOn(*flag);
+}
 
 std::string parentOf(const std::string& folder) {
     // folder ends in "/": drop it, then keep everything up to the "/" before the last name.

@@ -21,7 +21,7 @@ namespace kestrel {
 // paths, and copies each into DEST/<tag>/<year>/<month>/<day>/ without ever replacing a
 // file. Make a fresh CopyHandler for every run.
 class CopyHandler {
-public:
+  public:
     // Status goes to mainViewController, diagnostic lines to out.
     explicit CopyHandler(StatusSink& mainViewController, std::ostream& out);
 
@@ -71,7 +71,7 @@ public:
     // Test hooks into the copy of each file.
     CopyHooks hooks;
 
-private:
+  private:
     void syncTouchedFolders();
 
     std::ostream& out_;

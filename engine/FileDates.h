@@ -10,7 +10,7 @@ namespace kestrel {
 
 // The two dates an item can be filed by, and which item it is.
 struct FileDates {
-    std::time_t created;  // birth time; the modification time where none is recorded
+    std::time_t created; // birth time; the modification time where none is recorded
     std::time_t modified;
     SourceIdentity identity;
 };

@@ -31,7 +31,7 @@ struct FileFields {
 // One picked file: its fields, or the error form of a file whose attributes could not be
 // read. The error form carries no fields at all, so it cannot be read as a file.
 class FileEntry {
-public:
+  public:
     explicit FileEntry(FileFields fields) : fields_(std::move(fields)) {}
     static FileEntry error() { return FileEntry(); }
 
@@ -42,7 +42,7 @@ public:
     // The entry as its list of strings: the eight fields, or the one string "ERR".
     std::vector<std::string> strings() const;
 
-private:
+  private:
     FileEntry() = default;
     std::optional<FileFields> fields_;
 };

@@ -3,7 +3,9 @@
 namespace kestrel {
 
 namespace {
-QAnyStringView keyView(const char* key) { return QLatin1StringView(key); }
+QAnyStringView keyView(const char* key) {
+    return QLatin1StringView(key);
+}
 } // namespace
 
 std::unique_ptr<QSettings> openPreferences() {

@@ -57,10 +57,14 @@ std::string getUserDefAsString(const QSettings& store, const char* key);
 void storeString(QSettings& store, const char* key, const std::string& value);
 
 // The flag value a writer stores for a control state: "1" for on, "0" otherwise.
-inline const char* flagValue(bool on) { return on ? "1" : "0"; }
+inline const char* flagValue(bool on) {
+    return on ? "1" : "0";
+}
 
 // True when a stored flag value means on: exactly "1".
-inline bool isOn(std::string_view value) { return value == "1"; }
+inline bool isOn(std::string_view value) {
+    return value == "1";
+}
 
 // Reads one option flag; when it is absent (or holds "<nil>"), writes its start-up default
 // first and reads it again. Returns the value read last.

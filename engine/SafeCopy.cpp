@@ -17,7 +17,7 @@ namespace {
 
 // Closes a file descriptor when it goes out of scope.
 class Fd {
-public:
+  public:
     explicit Fd(int fd = -1) : fd_(fd) {}
     ~Fd() {
         if (fd_ >= 0)
@@ -28,7 +28,7 @@ public:
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
 
-private:
+  private:
     int fd_;
 };
 
@@ -116,7 +116,9 @@ StagedCopy& StagedCopy::operator=(StagedCopy&& other) noexcept {
     return *this;
 }
 
-StagedCopy::~StagedCopy() { discard(); }
+StagedCopy::~StagedCopy() {
+    discard();
+}
 
 void StagedCopy::discard() {
     if (fd_ >= 0)
@@ -166,8 +168,8 @@ CopyOutcome StagedCopy::stage(const std::string& source, const std::string& dest
     }
     // A file that changed while we read it would give a copy that matches neither version.
     struct stat after {};
-    if (::fstat(in.get(), &after) != 0 || after.st_size != copied ||
-        before.st_size != copied || !sameTime(after.st_mtim, before.st_mtim)) {
+    if (::fstat(in.get(), &after) != 0 || after.st_size != copied || before.st_size != copied ||
+        !sameTime(after.st_mtim, before.st_mtim)) {
         staged.discard();
         return CopyOutcome::SourceChanged;
     }
@@ -185,7 +187,9 @@ CopyOutcome StagedCopy::stage(const std::string& source, const std::string& dest
     return CopyOutcome::Copied;
 }
 
-bool StagedCopy::flush() const { return fd_ >= 0 && ::fdatasync(fd_) == 0; }
+bool StagedCopy::flush() const {
+    return fd_ >= 0 && ::fdatasync(fd_) == 0;
+}
 
 bool StagedCopy::fileSystemFlushCovers() const {
     struct statfs fs {};
@@ -205,7 +209,9 @@ bool StagedCopy::fileSystemFlushCovers() const {
     }
 }
 
-bool StagedCopy::flushFileSystem() const { return fd_ >= 0 && ::syncfs(fd_) == 0; }
+bool StagedCopy::flushFileSystem() const {
+    return fd_ >= 0 && ::syncfs(fd_) == 0;
+}
 
 CopyOutcome StagedCopy::publish(const CopyHooks& hooks) {
     if (fd_ < 0)
@@ -217,8 +223,8 @@ CopyOutcome StagedCopy::publish(const CopyHooks& hooks) {
     if (hooks.beforePublish)
         hooks.beforePublish(destPath_);
 
-    if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, destPath_.c_str(),
-                    RENAME_NOREPLACE) == 0) {
+    if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, destPath_.c_str(), RENAME_NOREPLACE) ==
+        0) {
         tempPath_.clear();
         return CopyOutcome::Copied;
     }

@@ -27,7 +27,7 @@ struct CopyHooks {
 // A copy whose data sits in a temporary file in its destination folder, not yet visible
 // under its name. The temporary file is removed unless the copy is published.
 class StagedCopy {
-public:
+  public:
     StagedCopy() = default;
     StagedCopy(StagedCopy&& other) noexcept;
     StagedCopy& operator=(StagedCopy&& other) noexcept;
@@ -56,7 +56,7 @@ public:
     // has been flushed.
     CopyOutcome publish(const CopyHooks& hooks);
 
-private:
+  private:
     void discard();
 
     std::string tempPath_;
@@ -70,8 +70,7 @@ private:
 // An existing file is never touched, and a crash never leaves a partial file under
 // destPath.
 CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath,
-                          const SourceIdentity* expected = nullptr,
-                          const CopyHooks& hooks = {});
+                          const SourceIdentity* expected = nullptr, const CopyHooks& hooks = {});
 
 // Flushes a folder's entries to disk. False when it cannot be opened or synced.
 bool syncFolder(const std::string& path);

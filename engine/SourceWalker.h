@@ -11,7 +11,7 @@ namespace kestrel {
 // hidden ones included, a folder before its contents, siblings in byte order of their
 // names. Symlinks are listed but never followed.
 class SourceWalker {
-public:
+  public:
     // root is the source root, with its trailing "/".
     explicit SourceWalker(const std::string& root);
     ~SourceWalker();
@@ -30,7 +30,7 @@ public:
     // The next item, or nothing once the walk is exhausted.
     std::optional<Item> next();
 
-private:
+  private:
     FTS* fts_ = nullptr;
     std::size_t rootLength_;
     bool started_ = false;

@@ -9,7 +9,7 @@ namespace kestrel {
 // standard error. The run calls these in the order sayNothing, setBar, then
 // setBarInc + stopBar once per file, then sayFinished.
 class StatusSink {
-public:
+  public:
     virtual ~StatusSink() = default;
 
     // Busy: status "...", options hidden.

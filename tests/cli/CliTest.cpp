@@ -19,7 +19,9 @@ ProcessResult kestrelImport(std::vector<std::string> args, const std::string& cw
     return runProcess(args, {}, cwd);
 }
 
-std::string stored(const char* key) { return getUserDefAsString(*openPreferences(), key); }
+std::string stored(const char* key) {
+    return getUserDefAsString(*openPreferences(), key);
+}
 
 } // namespace
 
@@ -64,10 +66,17 @@ TEST(KestrelImport, StoresSettingsAsTheWindowDoes) {
     EXPECT_EQ(run.err, "");
 
     const std::map<std::string, std::string> expected = {
-        {keys::JPG, "0"},      {keys::RAW, "1"},       {keys::JPGYear, "1"},
-        {keys::JPGMonth, "1"}, {keys::JPGDay, "0"},    {keys::RAWYear, "0"},
-        {keys::RAWMonth, "0"}, {keys::RAWDay, "1"},    {keys::ModDate, "1"},
-        {keys::ImportPath, dirs / "Bilder für Oma"},   {keys::ImportPathRAW, dirs / "raw"}};
+        {keys::JPG, "0"},
+        {keys::RAW, "1"},
+        {keys::JPGYear, "1"},
+        {keys::JPGMonth, "1"},
+        {keys::JPGDay, "0"},
+        {keys::RAWYear, "0"},
+        {keys::RAWMonth, "0"},
+        {keys::RAWDay, "1"},
+        {keys::ModDate, "1"},
+        {keys::ImportPath, dirs / "Bilder für Oma"},
+        {keys::ImportPathRAW, dirs / "raw"}};
     for (const auto& [key, value] : expected)
         EXPECT_EQ(stored(key.c_str()), value) << key;
 
@@ -145,6 +154,7 @@ TEST(KestrelImport, HandlesOddNamesAndCorruptPreferences) {
                             "path: " + work / "out/JPG/", "makeFolder: " + work / "out/JPG/",
                             card + "/-x.JPG -> " + work / "out/JPG/-x.JPG true",
                             "path: " + work / "out/JPG/",
-                            card + "/caf\xc3\xa9 \xfe\x01.JPG -> " + work / "out/JPG/caf\xc3\xa9 \xfe\x01.JPG true"));
+                            card + "/caf\xc3\xa9 \xfe\x01.JPG -> " +
+                                work / "out/JPG/caf\xc3\xa9 \xfe\x01.JPG true"));
     EXPECT_EQ(readFile(work / "out/JPG/caf\xc3\xa9 \xfe\x01.JPG"), "odd");
 }

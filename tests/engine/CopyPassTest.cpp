@@ -18,7 +18,7 @@ struct stat statOf(const std::string& path) {
 } // namespace
 
 class CopyPassTest : public EngineTest {
-protected:
+  protected:
     CopyPassTest() {
         prefs.set({{keys::JPGYear, "0"}, {keys::JPGMonth, "0"}, {keys::JPGDay, "0"}});
     }
@@ -33,10 +33,11 @@ TEST_F(CopyPassTest, ReimportCopiesNothingAndReplacesNothing) {
     const auto out = importCard();
 
     const std::string d = dest.path(), c = card.path();
-    EXPECT_THAT(out, ElementsAre(c + "/", "Ende: 2 Dateien gefunden und in Datei-Array geschrieben.",
-                                 "path: " + d + "/JPG/", "copy-error",
-                                 c + "/A.JPG -> " + d + "/JPG/A.JPG false", "path: " + d + "/JPG/",
-                                 "copy-error", c + "/B.JPG -> " + d + "/JPG/B.JPG false"));
+    EXPECT_THAT(out,
+                ElementsAre(c + "/", "Ende: 2 Dateien gefunden und in Datei-Array geschrieben.",
+                            "path: " + d + "/JPG/", "copy-error",
+                            c + "/A.JPG -> " + d + "/JPG/A.JPG false", "path: " + d + "/JPG/",
+                            "copy-error", c + "/B.JPG -> " + d + "/JPG/B.JPG false"));
     EXPECT_EQ(readFile(dest / "JPG/A.JPG"), "first card");
     EXPECT_EQ(readFile(dest / "JPG/B.JPG"), "edited by the user");
     EXPECT_EQ(notCopied, 2);
@@ -136,10 +137,9 @@ TEST_F(CopyPassTest, ErrorEntriesAreSkippedButCounted) {
 
     EXPECT_TRUE(handler.performCopyOperation({gone, good}));
 
-    EXPECT_THAT(lines(out.str()),
-                ElementsAre("error", "ERR skipped", "path: " + dest / "JPG/",
-                            "makeFolder: " + dest / "JPG/",
-                            card / "A.JPG -> " + dest / "JPG/A.JPG true"));
+    EXPECT_THAT(lines(out.str()), ElementsAre("error", "ERR skipped", "path: " + dest / "JPG/",
+                                              "makeFolder: " + dest / "JPG/",
+                                              card / "A.JPG -> " + dest / "JPG/A.JPG true"));
     EXPECT_THAT(sink.calls, ElementsAre("setBarInc 2 of 2 (A.JPG)", "stopBar"));
     EXPECT_EQ(handler.notCopied(), 1);
 }
@@ -184,14 +184,15 @@ TEST_F(CopyPassTest, LogKeepsFileOrderAcrossManyFiles) {
 
     const auto out = importCard();
 
-    std::vector<std::string> expected = {card.path() + "/",
-                                         "Ende: 150 Dateien gefunden und in Datei-Array geschrieben."};
+    std::vector<std::string> expected = {
+        card.path() + "/", "Ende: 150 Dateien gefunden und in Datei-Array geschrieben."};
     for (const auto& name : names) {
         expected.push_back("path: " + dest / "JPG/");
         const bool taken = readFile(dest / ("JPG/" + name)) == "mine";
         if (taken)
             expected.push_back("copy-error");
-        expected.push_back(card / name + " -> " + dest / ("JPG/" + name) + (taken ? " false" : " true"));
+        expected.push_back(card / name + " -> " + dest / ("JPG/" + name) +
+                           (taken ? " false" : " true"));
     }
     EXPECT_EQ(out, expected);
     EXPECT_EQ(notCopied, 4);

@@ -20,7 +20,7 @@ namespace kestrel::test {
 // A card folder, a destination folder and sandboxed preferences with the window's start-up
 // defaults and both destinations set.
 class EngineTest : public ::testing::Test {
-protected:
+  protected:
     EngineTest() {
         const auto store = openPreferences();
         applyStartupDefaults(*store);

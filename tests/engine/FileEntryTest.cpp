@@ -14,10 +14,10 @@ TEST_F(EngineTest, BuildsTheEightFieldsOfAnEntry) {
     CopyHandler handler(sink, out);
     const std::string root = card.path() + "/";
 
-    EXPECT_THAT(handler.buildFileList(root, "DCIM/100/IMG_0001.JPG", "JPG", "/Users/x/Pictures")
-                    .strings(),
-                ElementsAre("JPG", root + "DCIM/100/IMG_0001.JPG", "IMG_0001.JPG",
-                            root + "DCIM/100/", "2016", "03", "07", "/Users/x/Pictures"));
+    EXPECT_THAT(
+        handler.buildFileList(root, "DCIM/100/IMG_0001.JPG", "JPG", "/Users/x/Pictures").strings(),
+        ElementsAre("JPG", root + "DCIM/100/IMG_0001.JPG", "IMG_0001.JPG", root + "DCIM/100/",
+                    "2016", "03", "07", "/Users/x/Pictures"));
     // A file right inside the dropped folder has the source root as its folder.
     EXPECT_THAT(handler.buildFileList(root, "TOP.NEF", "RAW", "<nil>").strings(),
                 ElementsAre("RAW", root + "TOP.NEF", "TOP.NEF", root, "2016", "11", "24", "<nil>"));

@@ -12,10 +12,9 @@ namespace {
 
 // Names that must match exactly one row of the suffix table, and some that must not.
 const std::vector<std::string> kCardFiles = {
-    "DCIM/100/IMG_0001.JPG", "DCIM/100/CLIP.MOV",  "DCIM/100/A.CR2",
-    "DCIM/100/A.tif",        "DCIM/100/A.jpeg",    "DCIM/100/A.Jpg",
-    "DCIM/100/A.tiff",       "DCIM/100/B.raf",     "DCIM/100/C.NEF",
-    "DCIM/100/D.dng",        "DCIM/100/notesjpg",  "DCIM/100/._IMG_0001.JPG",
+    "DCIM/100/IMG_0001.JPG", "DCIM/100/CLIP.MOV",  "DCIM/100/A.CR2",    "DCIM/100/A.tif",
+    "DCIM/100/A.jpeg",       "DCIM/100/A.Jpg",     "DCIM/100/A.tiff",   "DCIM/100/B.raf",
+    "DCIM/100/C.NEF",        "DCIM/100/D.dng",     "DCIM/100/notesjpg", "DCIM/100/._IMG_0001.JPG",
     "DCIM/100/e.mov",        "DCIM/100/readme.txt"};
 
 } // namespace
@@ -30,8 +29,8 @@ TEST_F(EngineTest, ClassifiesByExactSuffixIntoTagFolders) {
     EXPECT_EQ(out.front(), card.path() + "/");
     EXPECT_THAT(listTree(dest.path()),
                 ElementsAre("DNG/", "DNG/A.tif", "DNG/D.dng", "JPG/", "JPG/._IMG_0001.JPG",
-                            "JPG/CLIP.MOV", "JPG/IMG_0001.JPG", "JPG/e.mov", "JPG/notesjpg",
-                            "RAW/", "RAW/A.CR2", "RAW/B.raf", "RAW/C.NEF"));
+                            "JPG/CLIP.MOV", "JPG/IMG_0001.JPG", "JPG/e.mov", "JPG/notesjpg", "RAW/",
+                            "RAW/A.CR2", "RAW/B.raf", "RAW/C.NEF"));
     EXPECT_NE(std::find(out.begin(), out.end(),
                         "Ende: 10 Dateien gefunden und in Datei-Array geschrieben."),
               out.end());
@@ -54,7 +53,9 @@ TEST_F(EngineTest, GroupFlagsChooseWhatIsCounted) {
     for (const Case& c : {Case{"1", "0", 5}, Case{"0", "1", 5}, Case{"0", "0", 0},
                           Case{"true", "01", 0}, Case{" 1", "1 ", 0}}) {
         TempDir fresh;
-        prefs.set({{keys::JPG, c.jpg}, {keys::RAW, c.raw}, {keys::ImportPath, fresh.path()},
+        prefs.set({{keys::JPG, c.jpg},
+                   {keys::RAW, c.raw},
+                   {keys::ImportPath, fresh.path()},
                    {keys::ImportPathRAW, fresh.path()}});
         const auto out = importCard();
         EXPECT_EQ(out[1], countLine(c.count)) << c.jpg << "/" << c.raw;
@@ -93,9 +94,9 @@ TEST_F(EngineTest, WritesTheWholeLogAndStatusOfARun) {
                             "path: " + d + "/RAW/2016/", "makeFolder: " + d + "/RAW/2016/",
                             "path: " + d + "/RAW/2016/07/", "makeFolder: " + d + "/RAW/2016/07/",
                             c + "/DCIM/B.CR2 -> " + d + "/RAW/2016/07/B.CR2 true"));
-    EXPECT_THAT(sink.calls, ElementsAre("sayNothing", "setBar 2", "setBarInc 1 of 2 (A.JPG)",
-                                        "stopBar", "setBarInc 2 of 2 (B.CR2)", "stopBar",
-                                        "sayFinished 0"));
+    EXPECT_THAT(sink.calls,
+                ElementsAre("sayNothing", "setBar 2", "setBarInc 1 of 2 (A.JPG)", "stopBar",
+                            "setBarInc 2 of 2 (B.CR2)", "stopBar", "sayFinished 0"));
 }
 
 TEST_F(EngineTest, DateLevelsFollowTheJpgSideForEveryGroup) {
@@ -107,16 +108,23 @@ TEST_F(EngineTest, DateLevelsFollowTheJpgSideForEveryGroup) {
         std::string levels; // y, m, d switched on
         std::string folder;
     };
-    const std::vector<Case> cases = {{"", ""},           {"y", "2016/"},        {"m", "04/"},
-                                     {"d", "09/"},       {"ym", "2016/04/"},    {"yd", "2016/09/"},
-                                     {"md", "04/09/"},   {"ymd", "2016/04/09/"}};
+    const std::vector<Case> cases = {{"", ""},         {"y", "2016/"},        {"m", "04/"},
+                                     {"d", "09/"},     {"ym", "2016/04/"},    {"yd", "2016/09/"},
+                                     {"md", "04/09/"}, {"ymd", "2016/04/09/"}};
     for (const Case& c : cases) {
         TempDir out;
-        const auto on = [&](char level) { return c.levels.find(level) != std::string::npos ? "1" : "0"; };
+        const auto on = [&](char level) {
+            return c.levels.find(level) != std::string::npos ? "1" : "0";
+        };
         // The RAW side's levels are stored but never decide where a file goes.
-        prefs.set({{keys::ModDate, "1"}, {keys::JPGYear, on('y')}, {keys::JPGMonth, on('m')},
-                   {keys::JPGDay, on('d')}, {keys::RAWYear, "1"}, {keys::RAWMonth, "0"},
-                   {keys::RAWDay, "1"}, {keys::ImportPath, out.path()},
+        prefs.set({{keys::ModDate, "1"},
+                   {keys::JPGYear, on('y')},
+                   {keys::JPGMonth, on('m')},
+                   {keys::JPGDay, on('d')},
+                   {keys::RAWYear, "1"},
+                   {keys::RAWMonth, "0"},
+                   {keys::RAWDay, "1"},
+                   {keys::ImportPath, out.path()},
                    {keys::ImportPathRAW, out.path()}});
         importCard();
         EXPECT_TRUE(std::filesystem::is_regular_file(out / ("JPG/" + c.folder + "P.JPG")))

@@ -1,8 +1,8 @@
 #include "Preferences.h"
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
 #include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 using namespace kestrel;
 using namespace kestrel::test;
@@ -27,15 +27,16 @@ TEST(Preferences, ReadsStringsAndTreatsEverythingElseAsAbsent) {
 
 TEST(Preferences, StartupDefaultsFillOnlyAbsentOptions) {
     PreferencesSandbox prefs;
-    prefs.set({{keys::JPG, "0"}, {keys::RAW, "<nil>"}, {keys::JPGDay, "true"}, {keys::ModDate, ""}});
+    prefs.set(
+        {{keys::JPG, "0"}, {keys::RAW, "<nil>"}, {keys::JPGDay, "true"}, {keys::ModDate, ""}});
     const auto store = openPreferences();
     applyStartupDefaults(*store);
 
     const auto reader = openPreferences(); // another handle sees the writes at once
     const std::map<std::string, std::string> expected = {
-        {keys::JPG, "0"},     {keys::RAW, "1"},      {keys::JPGYear, "1"},
+        {keys::JPG, "0"},      {keys::RAW, "1"},       {keys::JPGYear, "1"},
         {keys::JPGMonth, "1"}, {keys::JPGDay, "true"}, {keys::RAWYear, "1"},
-        {keys::RAWMonth, "1"}, {keys::RAWDay, "1"},   {keys::ModDate, ""}};
+        {keys::RAWMonth, "1"}, {keys::RAWDay, "1"},    {keys::ModDate, ""}};
     for (const auto& [key, value] : expected)
         EXPECT_EQ(getUserDefAsString(*reader, key.c_str()), value) << key;
     EXPECT_EQ(getUserDefAsString(*reader, keys::ImportPath), "<nil>");

@@ -59,7 +59,9 @@ PreferencesSandbox::~PreferencesSandbox() {
         ::unsetenv("XDG_CONFIG_HOME");
 }
 
-std::string PreferencesSandbox::file() const { return dir_.path() + "/kestrel/kestrel.conf"; }
+std::string PreferencesSandbox::file() const {
+    return dir_.path() + "/kestrel/kestrel.conf";
+}
 
 void PreferencesSandbox::writeRaw(const std::string& contents) const {
     writeFile(file(), contents);
@@ -194,12 +196,18 @@ std::string kestrelImport() {
     return (fs::absolute(base) / "kestrel-import").string();
 }
 
-void RecordingSink::sayNothing() { calls.emplace_back("sayNothing"); }
+void RecordingSink::sayNothing() {
+    calls.emplace_back("sayNothing");
+}
 void RecordingSink::setBar(std::int32_t count) {
     calls.push_back("setBar " + std::to_string(count));
 }
-void RecordingSink::setBarInc(const std::string& text) { calls.push_back("setBarInc " + text); }
-void RecordingSink::stopBar() { calls.emplace_back("stopBar"); }
+void RecordingSink::setBarInc(const std::string& text) {
+    calls.push_back("setBarInc " + text);
+}
+void RecordingSink::stopBar() {
+    calls.emplace_back("stopBar");
+}
 void RecordingSink::sayFinished(std::int32_t notCopied) {
     calls.push_back("sayFinished " + std::to_string(notCopied));
 }

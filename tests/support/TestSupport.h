@@ -11,7 +11,7 @@ namespace kestrel::test {
 
 // A fresh folder under $TMPDIR, removed with everything in it when the object goes.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -20,14 +20,14 @@ public:
     // path() + "/" + relative
     std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
 
-private:
+  private:
     std::string path_;
 };
 
 // Points the preferences of this process (and of the children it starts) at a temporary
 // folder, so tests never read or write the user's own.
 class PreferencesSandbox {
-public:
+  public:
     PreferencesSandbox();
     ~PreferencesSandbox();
     // The preferences file the store writes.
@@ -37,7 +37,7 @@ public:
     // Stores each pair through a fresh handle, as the window would.
     void set(const std::map<std::string, std::string>& values) const;
 
-private:
+  private:
     TempDir dir_;
     std::string previous_;
     bool hadPrevious_;
@@ -77,7 +77,7 @@ std::string kestrelImport();
 // Records every status call as one line: "sayNothing", "setBar 3", "setBarInc 1 of 3 (A.JPG)",
 // "stopBar", "sayFinished 0".
 class RecordingSink : public StatusSink {
-public:
+  public:
     void sayNothing() override;
     void setBar(std::int32_t count) override;
     void setBarInc(const std::string& text) override;
