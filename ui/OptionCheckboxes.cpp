@@ -1,0 +1,93 @@
+// The nine option checkboxes of the window: start-up, clicks and enabling.
+#include "ViewController.h"
+
+#include "PathControl.h"
+#include "Preferences.h"
+
+#include <QCheckBox>
+
+namespace kestrel {
+
+namespace {
+
+// Mixed counts as on for enabling, but only a full check stores "1".
+bool notOff(const QCheckBox* box) {
+    return box && box->checkState() != Qt::Unchecked;
+}
+bool fullyOn(const QCheckBox* box) {
+    return box && box->checkState() == Qt::Checked;
+}
+
+void setAllEnabled(std::initializer_list<QCheckBox*> boxes, bool enabled) {
+    for (QCheckBox* box : boxes)
+        if (box)
+            box->setEnabled(enabled);
+}
+
+} // namespace
+
+void ViewController::restoreCHKState() {
+    QCheckBox* const boxes[] = {chkJPG,     chkRAW,      chkJPGYear, chkJPGMonth, chkJPGDay,
+                                chkRAWYear, chkRAWMonth, chkRAWDay,  chkModDate};
+    static_assert(std::size(boxes) == kOptionKeys.size());
+    for (std::size_t i = 0; i < kOptionKeys.size(); ++i) {
+        const bool on = isOn(restoreOption(*uDefs, kOptionKeys[i]));
+        if (boxes[i])
+            boxes[i]->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+    }
+    setChkJPGEnabled(notOff(chkJPG));
+    setChkRAWEnabled(notOff(chkRAW));
+}
+
+void ViewController::setChkJPGEnabled(bool flag) {
+    setAllEnabled({chkJPGYear, chkJPGMonth, chkJPGDay}, flag || notOff(chkRAW));
+}
+
+void ViewController::setChkRAWEnabled(bool flag) {
+    setAllEnabled({chkRAWYear, chkRAWMonth, chkRAWDay, chkJPGYear, chkJPGMonth, chkJPGDay},
+                  flag || notOff(chkJPG));
+}
+
+void ViewController::groupChecked(const QCheckBox* group, void (ViewController::*setEnabled)(bool),
+                                  PathControl* path, const char* key) {
+    (this->*setEnabled)(notOff(group));
+    if (path)
+        path->setEnabled(notOff(group));
+    storeState(group, key);
+}
+
+void ViewController::storeState(const QCheckBox* box, const char* key) {
+    storeString(*uDefs, key, flagValue(fullyOn(box)));
+}
+
+void ViewController::chkJPGChecked() {
+    groupChecked(chkJPG, &ViewController::setChkJPGEnabled, destinationPath, keys::JPG);
+}
+
+void ViewController::chkRAWChecked() {
+    groupChecked(chkRAW, &ViewController::setChkRAWEnabled, destinationPathRAW, keys::RAW);
+}
+
+void ViewController::chkJPGYearChecked() {
+    storeState(chkJPGYear, keys::JPGYear);
+}
+void ViewController::chkJPGMonthChecked() {
+    storeState(chkJPGMonth, keys::JPGMonth);
+}
+void ViewController::chkJPGDayChecked() {
+    storeState(chkJPGDay, keys::JPGDay);
+}
+void ViewController::chkRAWYearChecked() {
+    storeState(chkRAWYear, keys::RAWYear);
+}
+void ViewController::chkRAWMonthChecked() {
+    storeState(chkRAWMonth, keys::RAWMonth);
+}
+void ViewController::chkRAWDayChecked() {
+    storeState(chkRAWDay, keys::RAWDay);
+}
+void ViewController::chkModDatePressed() {
+    storeState(chkModDate, keys::ModDate);
+}
+
+} // namespace kestrel

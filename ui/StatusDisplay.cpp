@@ -1,0 +1,71 @@
+// The status line of an import run, as the engine drives it.
+#include "ViewController.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QProgressBar>
+
+namespace kestrel {
+
+void ViewController::setStatusText(const QString& text) {
+    if (lblInfo)
+        lblInfo->setText(text);
+}
+
+void ViewController::showNow() {
+    // The import holds the main thread: lay out and paint now, and let the window system
+    // take the picture, but take no clicks, keys or closing until the run is over.
+    if (QLayout* top = layout())
+        top->activate();
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void ViewController::sayNothing() {
+    setStatusText(QStringLiteral("..."));
+    if (optionsBox)
+        optionsBox->hide();
+    if (pgSpin)
+        pgSpin->hide();
+    if (lblDetail_)
+        lblDetail_->hide();
+    showNow();
+}
+
+void ViewController::setBar(std::int32_t count) {
+    filesToCopy = count;
+    setStatusText(QStringLiteral("..."));
+    if (optionsBox)
+        optionsBox->hide();
+    if (pgSpin) {
+        pgSpin->setRange(0, std::max(count, 1));
+        pgSpin->setValue(0);
+        pgSpin->setVisible(count > 0);
+    }
+    showNow();
+}
+
+void ViewController::setBarInc(const std::string& text) {
+    setStatusText(QString::fromStdString(text));
+    if (pgSpin)
+        pgSpin->setValue(std::min(pgSpin->value() + 1, pgSpin->maximum()));
+    showNow();
+}
+
+void ViewController::stopBar() {
+    if (QLayout* top = layout())
+        top->invalidate();
+}
+
+void ViewController::sayFinished(std::int32_t notCopied) {
+    setStatusText(QString::fromStdString(finishedMessage(filesToCopy, notCopied)));
+    if (optionsBox)
+        optionsBox->show();
+    if (pgSpin)
+        pgSpin->hide();
+    showNow();
+}
+
+} // namespace kestrel

@@ -1,0 +1,150 @@
+#include "ViewController.h"
+
+#include "CopyHandler.h"
+#include "ImportCheck.h"
+#include "PathControl.h"
+#include "Preferences.h"
+#include "imgViewDragger.h"
+#include "ui_ViewController.h"
+
+#include <QFile>
+#include <QSettings>
+
+#include <ostream>
+
+namespace kestrel {
+
+namespace {
+// What the start button imports, below the current folder.
+constexpr char kStartButtonSource[] = "Users/harl/SD";
+} // namespace
+
+ViewController::ViewController(std::ostream& out, QWidget* parent)
+    : QWidget(parent), uDefs(openPreferences()), ui_(std::make_unique<Ui::ViewController>()),
+      out_(out) {
+    ui_->setupUi(this);
+    btnClick = ui_->btnClick;
+    imgView = ui_->imgView;
+    destinationPath = ui_->destinationPath;
+    destinationPathRAW = ui_->destinationPathRAW;
+    optionsBox = ui_->optionsBox;
+    lblInfo = ui_->lblInfo;
+    pgSpin = ui_->pgSpin;
+    chkJPG = ui_->chkJPG;
+    chkRAW = ui_->chkRAW;
+    chkJPGYear = ui_->chkJPGYear;
+    chkRAWYear = ui_->chkRAWYear;
+    chkJPGMonth = ui_->chkJPGMonth;
+    chkRAWMonth = ui_->chkRAWMonth;
+    chkJPGDay = ui_->chkJPGDay;
+    chkRAWDay = ui_->chkRAWDay;
+    chkModDate = ui_->chkModDate;
+    lblDetail_ = ui_->lblDetail;
+
+    imgView->setMainViewController(this);
+    // Hiding the options or the progress bar during a run must not make the window jump.
+    for (QWidget* steady :
+         {static_cast<QWidget*>(ui_->optionsBox), static_cast<QWidget*>(ui_->pgSpin)}) {
+        QSizePolicy policy = steady->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        steady->setSizePolicy(policy);
+    }
+    btnClick->setToolTip(tr("Imports the folder %1 below the current folder")
+                             .arg(QString::fromLatin1(kStartButtonSource)));
+
+    connectActions();
+    viewDidLoad();
+}
+
+ViewController::~ViewController() = default;
+
+void ViewController::connectActions() {
+    const std::pair<QCheckBox*, void (ViewController::*)()> boxes[] = {
+        {chkJPG, &ViewController::chkJPGChecked},
+        {chkRAW, &ViewController::chkRAWChecked},
+        {chkJPGYear, &ViewController::chkJPGYearChecked},
+        {chkJPGMonth, &ViewController::chkJPGMonthChecked},
+        {chkJPGDay, &ViewController::chkJPGDayChecked},
+        {chkRAWYear, &ViewController::chkRAWYearChecked},
+        {chkRAWMonth, &ViewController::chkRAWMonthChecked},
+        {chkRAWDay, &ViewController::chkRAWDayChecked},
+        {chkModDate, &ViewController::chkModDatePressed},
+    };
+    // clicked, not toggled: setting a state from the preferences must not store it again.
+    for (const auto& [box, action] : boxes)
+        connect(box, &QCheckBox::clicked, this, action);
+    connect(destinationPath, &PathControl::action, this, &ViewController::destPathSelected);
+    connect(destinationPathRAW, &PathControl::action, this, &ViewController::destPathRAWSelected);
+    connect(btnClick, &QPushButton::clicked, this, &ViewController::btnClickPressed);
+}
+
+std::string ViewController::getUserDefAsString(const char* key) const {
+    return kestrel::getUserDefAsString(*uDefs, key);
+}
+
+void ViewController::viewDidLoad() {
+    showStoredFolder(destinationPath, keys::ImportPath);
+    showStoredFolder(destinationPathRAW, keys::ImportPathRAW);
+    restoreCHKState();
+    if (pgSpin)
+        pgSpin->hide();
+    if (lblDetail_)
+        lblDetail_->hide();
+}
+
+void ViewController::showStoredFolder(PathControl* control, const char* key) {
+    // An absent key shows as the folder "<nil>" below the current folder, which is
+    // where an import would put that group's files.
+    if (control)
+        control->setPath(QString::fromStdString(getUserDefAsString(key)));
+}
+
+void ViewController::destPathSelected(PathControl* sender) {
+    storeFolder(sender, keys::ImportPath);
+}
+
+void ViewController::destPathRAWSelected(PathControl* sender) {
+    storeFolder(sender, keys::ImportPathRAW);
+}
+
+void ViewController::storeFolder(PathControl* sender, const char* key) {
+    if (sender == nullptr)
+        return;
+    const std::optional<QString> clicked = sender->clickedPath();
+    if (!clicked)
+        return;
+    const std::string path = QFile::encodeName(*clicked).toStdString();
+    storeString(*uDefs, key, path);
+    out_ << path << std::endl;
+    // Show what the next import will use, never a folder other than the stored one.
+    showStoredFolder(sender, key);
+}
+
+void ViewController::btnClickPressed() {
+    runImport(kStartButtonSource);
+}
+
+bool ViewController::runImport(const std::string& source) {
+    if (importing_)
+        return false;
+    importing_ = true;
+    const QStringList problems = importProblems(QFile::decodeName(source.c_str()), *uDefs);
+    CopyHandler handler(*this, out_);
+    handler.prepareProcessing(source);
+    importing_ = false;
+    if (handler.notCopied() > 0)
+        showProblems(problems.isEmpty() ? QStringList{tr("Files already at their destination are "
+                                                         "never replaced; the log names each "
+                                                         "file not copied.")}
+                                        : problems);
+    return true;
+}
+
+void ViewController::showProblems(const QStringList& problems) {
+    if (!lblDetail_)
+        return;
+    lblDetail_->setText(problems.join(u'\n'));
+    lblDetail_->setVisible(!problems.isEmpty());
+}
+
+} // namespace kestrel

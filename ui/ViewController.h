@@ -1,0 +1,126 @@
+#pragma once
+
+#include "StatusSink.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdint>
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSettings;
+
+namespace Ui {
+class ViewController;
+}
+
+namespace kestrel {
+
+class PathControl;
+class imgViewDragger;
+
+// The controller of kestrel's one window: the nine option checkboxes, the two destination
+// folders, the start button, the drop well and the status line that an import run writes.
+// Every choice is stored in the preferences the moment it is made.
+class ViewController : public QWidget, public StatusSink {
+    Q_OBJECT
+  public:
+    // Diagnostic lines (chosen folders, dropped paths, the import's log) go to out.
+    explicit ViewController(std::ostream& out, QWidget* parent = nullptr);
+    ~ViewController() override;
+
+    // The stored string under key, or "<nil>".
+    std::string getUserDefAsString(const char* key) const;
+
+    // Brings the nine checkboxes and the date checkboxes' enabled state in line with the
+    // preferences, writing the start-up default of every absent option first.
+    void restoreCHKState();
+
+    // Runs one import of source with a fresh CopyHandler, on this thread, until it ends.
+    // False, doing nothing, while another import is running.
+    bool runImport(const std::string& source);
+    // True while runImport is under way.
+    bool isImporting() const { return importing_; }
+
+    // Where diagnostic lines go.
+    std::ostream& out() { return out_; }
+
+    // The status line (StatusSink). Each change is painted before the call returns.
+    void sayNothing() override;
+    void setBar(std::int32_t count) override;
+    void setBarInc(const std::string& text) override;
+    void stopBar() override;
+    void sayFinished(std::int32_t notCopied) override;
+
+    std::unique_ptr<QSettings> uDefs;
+    // The match count of the last run, for the final message.
+    std::int32_t filesToCopy = 0;
+
+    // The window's controls; an outlet whose control is gone reads as null.
+    QPointer<QPushButton> btnClick;
+    QPointer<imgViewDragger> imgView;
+    QPointer<PathControl> destinationPath;
+    QPointer<PathControl> destinationPathRAW;
+    QPointer<QGroupBox> optionsBox;
+    QPointer<QLabel> lblInfo;
+    QPointer<QProgressBar> pgSpin;
+    QPointer<QCheckBox> chkJPG;
+    QPointer<QCheckBox> chkRAW;
+    QPointer<QCheckBox> chkJPGYear;
+    QPointer<QCheckBox> chkRAWYear;
+    QPointer<QCheckBox> chkJPGMonth;
+    QPointer<QCheckBox> chkRAWMonth;
+    QPointer<QCheckBox> chkJPGDay;
+    QPointer<QCheckBox> chkRAWDay;
+    QPointer<QCheckBox> chkModDate;
+
+  public slots:
+    // Enables the JPG-side date checkboxes when flag is set or the RAW group is not off.
+    void setChkJPGEnabled(bool flag);
+    // Enables all six date checkboxes when flag is set or the JPG group is not off.
+    void setChkRAWEnabled(bool flag);
+
+    // Each stores its own checkbox as "1" (checked) or "0" (anything else).
+    void chkJPGChecked();
+    void chkRAWChecked();
+    void chkJPGYearChecked();
+    void chkJPGMonthChecked();
+    void chkJPGDayChecked();
+    void chkRAWYearChecked();
+    void chkRAWMonthChecked();
+    void chkRAWDayChecked();
+    void chkModDatePressed();
+
+    // Store the folder picked in sender and print it on one line.
+    void destPathSelected(kestrel::PathControl* sender);
+    void destPathRAWSelected(kestrel::PathControl* sender);
+
+    // Imports the fixed folder "Users/harl/SD" below the current folder.
+    void btnClickPressed();
+
+  private:
+    void viewDidLoad();
+    void connectActions();
+    void showStoredFolder(PathControl* control, const char* key);
+    void storeFolder(PathControl* sender, const char* key);
+    void storeState(const QCheckBox* box, const char* key);
+    void groupChecked(const QCheckBox* group, void (ViewController::*setEnabled)(bool),
+                      PathControl* path, const char* key);
+    void setStatusText(const QString& text);
+    void showProblems(const QStringList& problems);
+    void showNow();
+
+    std::unique_ptr<Ui::ViewController> ui_;
+    std::ostream& out_;
+    QPointer<QLabel> lblDetail_;
+    bool importing_ = false;
+};
+
+} // namespace kestrel
