@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 #include <sstream>
 
@@ -49,6 +50,8 @@ class StatusRecorder : public QObject {
         vc.lblInfo->installEventFilter(this);
     }
     QList<Painted> painted;
+    // Runs once, inside the first paint of the status line.
+    std::function<void()> whilePainting;
 
     QStringList texts() const {
         QStringList result;
@@ -69,6 +72,8 @@ class StatusRecorder : public QObject {
                           vc_.pgSpin->value(),
                           vc_.pgSpin->maximum(),
                           destinations_.contains(name) && QFile::exists(destinations_.value(name))};
+        if (whilePainting)
+            std::exchange(whilePainting, nullptr)();
         if (painted.isEmpty() || painted.last().text != now.text ||
             painted.last().optionsVisible != now.optionsVisible)
             painted.append(now);
@@ -169,7 +174,13 @@ class ImportTest : public QObject {
                                      {QStringLiteral("B.tif"), dngFile},
                                      {QStringLiteral("IMG_0001.JPG"), jpgFile}});
 
+        // A second drop while the first import runs is refused, not started inside it.
+        int nestedDrop = -1;
+        recorder.whilePainting = [&] {
+            nestedDrop = vc.imgView->performDragOperation(pathData(card_).get()) ? 1 : 0;
+        };
         QVERIFY(vc.imgView->performDragOperation(pathData(card_).get()));
+        QCOMPARE(nestedDrop, 0);
 
         QCOMPARE(
             recorder.texts(),
