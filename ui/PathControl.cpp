@@ -12,9 +12,10 @@ namespace kestrel {
 
 namespace {
 
-// Leading components beyond this many go into the "…" menu, so a deep folder stays
-// readable in a narrow control.
-constexpr qsizetype kShownComponents = 4;
+// Leading components beyond this many go into the "…" menu, and long names are shortened,
+// so that a deep folder or a long name never widens the window.
+constexpr qsizetype kShownComponents = 3;
+constexpr int kComponentWidth = 120;
 
 QString withoutTrailingSlash(QString path) {
     while (path.size() > 1 && path.endsWith(u'/'))
@@ -154,7 +155,8 @@ void PathControl::rebuild() {
         button->disconnect(this);
         const int index = static_cast<int>(i);
         connect(button, &QToolButton::clicked, this, [this, index] { clickComponent(index); });
-        button->setText(componentName(paths.at(i)));
+        button->setText(
+            fontMetrics().elidedText(componentName(paths.at(i)), Qt::ElideMiddle, kComponentWidth));
         button->setToolTip(paths.at(i));
         button->setIcon(i + 1 == paths.size() ? style()->standardIcon(QStyle::SP_DirIcon)
                                               : QIcon());

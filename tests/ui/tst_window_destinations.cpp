@@ -129,15 +129,20 @@ class DestinationsTest : public QObject {
         QCOMPARE(out.str(), std::string());
     }
 
-    // A deep folder hides its upper components in the "…" menu; they can still be picked.
+    // A deep folder hides its upper components in the "…" menu, where they can still be
+    // picked, and a long name is shortened so that it cannot widen the window.
     void deepFolderUpperComponentsInMenu() {
-        const QString deep = cards_.filePath(QStringLiteral("a/b/c/d/e/f"));
+        const QString longName(300, u'x');
+        const QString deep = cards_.filePath(QStringLiteral("a/b/c/d/") + longName);
         resetPreferences({{QStringLiteral("kestrelImportPath"), deep}});
         std::ostringstream out;
         ViewController vc(out);
-        QCOMPARE(shownComponents(*vc.destinationPath),
-                 (QStringList{QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("e"),
-                              QStringLiteral("f")}));
+        const QStringList shown = shownComponents(*vc.destinationPath);
+        QCOMPARE(shown.mid(0, 2), (QStringList{QStringLiteral("c"), QStringLiteral("d")}));
+        QCOMPARE(shown.size(), 3);
+        QVERIFY(shown.last().contains(u'…') && shown.last().size() < 100);
+        QVERIFY(vc.minimumSizeHint().width() < 1200);
+
         auto* more = vc.destinationPath->findChild<QToolButton*>(QStringLiteral("pathMore"));
         QVERIFY(more && more->isVisibleTo(vc.destinationPath));
         const auto actions = more->menu()->actions();
@@ -145,6 +150,7 @@ class DestinationsTest : public QObject {
         actions.first()->trigger();
         QCOMPARE(preferencesOnDisk().value(QStringLiteral("kestrelImportPath")),
                  cards_.filePath(QStringLiteral("a/b")));
+        QCOMPARE(lines(out.str()), QStringList{cards_.filePath(QStringLiteral("a/b"))});
     }
 
   private:
