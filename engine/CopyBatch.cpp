@@ -1,5 +1,8 @@
 #include "CopyBatch.h"
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <ostream>
 
 namespace kestrel {
@@ -8,9 +11,19 @@ namespace {
 // Bounds on open files and on data written but not yet flushed.
 constexpr std::size_t kMaxFiles = 64;
 constexpr std::int64_t kMaxBytes = 64 << 20;
+
+// Every staged copy keeps its temporary file open until the batch commits; a batch takes at
+// most a quarter of the files this process may open, so a low limit never fails a copy.
+std::size_t filesPerBatch() {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return kMaxFiles;
+    return std::clamp<std::size_t>(limit.rlim_cur / 4, 1, kMaxFiles);
+}
 } // namespace
 
-CopyBatch::CopyBatch(std::ostream& out, const CopyHooks& hooks) : out_(out), hooks_(hooks) {}
+CopyBatch::CopyBatch(std::ostream& out, const CopyHooks& hooks)
+    : out_(out), hooks_(hooks), maxFiles_(filesPerBatch()) {}
 
 void CopyBatch::add(std::string linesBefore, CopyOutcome staging, StagedCopy staged,
                     std::string logStart, std::string folder) {
@@ -20,7 +33,7 @@ void CopyBatch::add(std::string linesBefore, CopyOutcome staging, StagedCopy sta
 }
 
 bool CopyBatch::full() const {
-    return pending_.size() >= kMaxFiles || bytes_ >= kMaxBytes;
+    return pending_.size() >= maxFiles_ || bytes_ >= kMaxBytes;
 }
 
 void CopyBatch::flushStaged() {

@@ -46,6 +46,7 @@ class CopyBatch {
     const CopyHooks& hooks_;
     std::vector<Pending> pending_;
     std::int64_t bytes_ = 0;
+    std::size_t maxFiles_;
 };
 
 } // namespace kestrel
