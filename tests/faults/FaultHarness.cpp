@@ -340,6 +340,11 @@ ChildResult runChild(const ChildOptions& options) {
             if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
                 ::_exit(126);
         }
+        if (options.openFilesLimit != RLIM_INFINITY) {
+            const rlimit limit{options.openFilesLimit, options.openFilesLimit};
+            if (::setrlimit(RLIMIT_NOFILE, &limit) != 0)
+                ::_exit(126);
+        }
         ::execve(args[0], args.data(), environ);
         ::_exit(127);
     }

@@ -131,6 +131,7 @@ struct ChildResult {
 struct ChildOptions {
     std::vector<std::string> argv;
     rlim_t fileSizeLimit = RLIM_INFINITY;
+    rlim_t openFilesLimit = RLIM_INFINITY;
     // Called once the child runs; it may watch the child and kill it.
     std::function<void(pid_t)> whileRunning;
     // A hang becomes a failure after this long; never a measure of speed.
