@@ -198,5 +198,55 @@ TEST_F(SourceFaults, FolderLoopIsWalkedOnce) {
     EXPECT_EQ(test::readFile(copy), test::readFile(plain));
 }
 
+// A photo whose path is too long to name is reported as an entry that could not be read,
+// never skipped in silence; its sibling with a shorter name is copied.
+TEST_F(SourceFaults, PathTooLongIsReportedNotLost) {
+    // Folders nest until their path is just under PATH_MAX; only relative operations reach
+    // further down.
+    int folder = ::open(card.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(folder, 0);
+    std::string path = card;
+    for (int i = 0; path.size() < 4080; ++i) {
+        const std::string name =
+            std::string(std::min<std::size_t>(200, 4080 - path.size() - 1), 'a' + i % 26);
+        ASSERT_EQ(::mkdirat(folder, name.c_str(), 0755), 0);
+        const int inner = ::openat(folder, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ASSERT_GE(inner, 0);
+        ::close(folder);
+        folder = inner;
+        path += "/" + name;
+    }
+    const timespec times[2] = {{day, 0}, {day, 0}};
+    const std::string shortName = "A.JPG";
+    const std::string longName = "IMG_0001_far_too_long.JPG";
+    for (const std::string& name : {shortName, longName}) {
+        const int fd = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, name.data(), name.size()), static_cast<ssize_t>(name.size()));
+        ASSERT_EQ(::futimens(fd, times), 0);
+        ::close(fd);
+    }
+    ASSERT_LT((path + "/" + shortName).size(), 4096u);
+    ASSERT_GE((path + "/" + longName).size(), 4096u);
+
+    InProcessRun run;
+    const RunResult result = run.run(card);
+
+    ExpectedLog log;
+    log.start(card + "/");
+    log.line("error");
+    log.counted(2);
+    const std::string copy = log.entry(path + "/" + shortName, dest, "JPG", ymd(day), true);
+    log.line("ERR skipped");
+    expectSameLines(result.out, log.text);
+    EXPECT_EQ(result.notCopied, 1);
+    EXPECT_EQ(result.calls.back(), "sayFinished 1");
+    EXPECT_EQ(test::readFile(copy), shortName);
+
+    // Paths this long are beyond what the temporary folder's removal can reach.
+    EXPECT_EQ(::unlinkat(folder, longName.c_str(), 0), 0);
+    ::close(folder);
+}
+
 } // namespace
 } // namespace kestrel::faults
