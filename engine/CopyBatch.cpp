@@ -8,11 +8,9 @@
 namespace kestrel {
 
 namespace {
-// Bounds on open files and on data written but not yet flushed. Every flush waits for the
-// disk's cache and journal as well as for the data, so a batch holds a few clips' worth:
-// with 64 MiB, eight 128 MiB clips took two and a half times as long as cp -a + sync.
+// Bounds on open files and on data written but not yet flushed.
 constexpr std::size_t kMaxFiles = 64;
-constexpr std::int64_t kMaxBytes = 256 << 20;
+constexpr std::int64_t kMaxBytes = 64 << 20;
 
 // Every staged copy keeps its temporary file open until the batch commits; a batch takes at
 // most a quarter of the files this process may open, so a low limit never fails a copy.
