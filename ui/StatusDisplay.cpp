@@ -21,6 +21,7 @@ void ViewController::showNow() {
         top->activate();
     repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    sinceEvents_.start();
 }
 
 void ViewController::sayNothing() {
@@ -48,15 +49,22 @@ void ViewController::setBar(std::int32_t count) {
 }
 
 void ViewController::setBarInc(const std::string& text) {
+    // Once per file, so paint only what changed; repaint() puts it on screen at once. The
+    // bar repaints itself when its fill moves. The window system's own events (exposure,
+    // frame callbacks) are let through once a frame, not once a file.
     setStatusText(QString::fromStdString(text));
     if (pgSpin)
         pgSpin->setValue(std::min(pgSpin->value() + 1, pgSpin->maximum()));
-    showNow();
+    if (lblInfo)
+        lblInfo->repaint();
+    if (!sinceEvents_.isValid() || sinceEvents_.hasExpired(16)) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        sinceEvents_.start();
+    }
 }
 
 void ViewController::stopBar() {
-    if (QLayout* top = layout())
-        top->invalidate();
+    // Nothing to lay out: the status line's width does not follow its text.
 }
 
 void ViewController::sayFinished(std::int32_t notCopied) {

@@ -2,6 +2,7 @@
 
 #include "StatusSink.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
@@ -121,6 +122,8 @@ class ViewController : public QWidget, public StatusSink {
     std::ostream& out_;
     QPointer<QLabel> lblDetail_;
     bool importing_ = false;
+    // Time since the window system last had its events during an import.
+    QElapsedTimer sinceEvents_;
 };
 
 } // namespace kestrel
