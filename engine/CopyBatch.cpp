@@ -43,9 +43,9 @@ void CopyBatch::flushStaged() {
         if (p.outcome != CopyOutcome::Copied)
             continue;
         const dev_t device = p.staged.device();
-        if (p.staged.fileSystemFlushCovers() && !failedDevices.contains(device)) {
-            if (flushedDevices.contains(device))
-                continue;
+        if (flushedDevices.contains(device))
+            continue;
+        if (!failedDevices.contains(device) && p.staged.fileSystemFlushCovers()) {
             if (p.staged.flushFileSystem()) {
                 flushedDevices.insert(device);
                 continue;

@@ -121,11 +121,12 @@ std::array<std::string, 3> CopyHandler::getFullDateString(std::time_t time) {
     std::tm local{};
     if (::localtime_r(&time, &local) == nullptr)
         return {"0", "00", "00"};
-    char month[16];
-    char day[16];
-    std::snprintf(month, sizeof month, "%02d", local.tm_mon + 1);
-    std::snprintf(day, sizeof day, "%02d", local.tm_mday);
-    return {std::to_string(local.tm_year + 1900L), month, day};
+    const auto twoDigits = [](int value) {
+        return std::string{static_cast<char>('0' + value / 10),
+                           static_cast<char>('0' + value % 10)};
+    };
+    return {std::to_string(local.tm_year + 1900L), twoDigits(local.tm_mon + 1),
+            twoDigits(local.tm_mday)};
 }
 
 bool CopyHandler::performCopyOperation(const FileList& files) {

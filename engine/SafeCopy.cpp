@@ -71,12 +71,14 @@ bool readWriteCopy(int in, int out, off_t& copied) {
     }
 }
 
-// Streams the whole of in to out; copy_file_range lets the kernel copy (or share blocks)
-// without passing the data through us.
-bool copyData(int in, int out, off_t& copied) {
+// Streams the size bytes of in to out; copy_file_range lets the kernel copy (or share
+// blocks) without passing the data through us. A file that grows or shrinks meanwhile is
+// caught by the caller's size check.
+bool copyData(int in, int out, off_t size, off_t& copied) {
     copied = 0;
-    for (;;) {
-        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
+    while (copied < size) {
+        const ssize_t n =
+            ::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(size - copied), 0);
         if (n > 0) {
             copied += n;
             continue;
@@ -91,6 +93,7 @@ bool copyData(int in, int out, off_t& copied) {
             return readWriteCopy(in, out, copied);
         return false;
     }
+    return true;
 }
 
 std::string folderOf(const std::string& path) {
@@ -162,7 +165,7 @@ CopyOutcome StagedCopy::stage(const std::string& source, const std::string& dest
     staged.fd_ = fd;
 
     off_t copied = 0;
-    if (!copyData(in.get(), fd, copied)) {
+    if (!copyData(in.get(), fd, before.st_size, copied)) {
         staged.discard();
         return CopyOutcome::IoFailed;
     }
