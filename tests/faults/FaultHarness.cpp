@@ -310,72 +310,7 @@ RunResult InProcessRun::run(const std::string& source) {
     return RunResult{out.str(), handler.notCopied(), sink.calls};
 }
 
-ChildResult runChild(const ChildOptions& options) {
-    test::TempDir capture;
-    const std::string outPath = capture / "out";
-    const std::string errPath = capture / "err";
-    std::vector<char*> args;
-    for (const std::string& arg : options.argv)
-        args.push_back(const_cast<char*>(arg.c_str()));
-    args.push_back(nullptr);
-
-    const pid_t pid = ::fork();
-    if (pid < 0)
-        throw std::runtime_error("fork failed");
-    if (pid == 0) {
-        const int in = ::open("/dev/null", O_RDONLY);
-        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (in < 0 || out < 0 || err < 0)
-            ::_exit(126);
-        ::dup2(in, 0);
-        ::dup2(out, 1);
-        ::dup2(err, 2);
-        ::signal(SIGXFSZ, SIG_DFL);
-        sigset_t none;
-        sigemptyset(&none);
-        ::sigprocmask(SIG_SETMASK, &none, nullptr);
-        if (options.fileSizeLimit != RLIM_INFINITY) {
-            const rlimit limit{options.fileSizeLimit, options.fileSizeLimit};
-            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
-                ::_exit(126);
-        }
-        if (options.openFilesLimit != RLIM_INFINITY) {
-            const rlimit limit{options.openFilesLimit, options.openFilesLimit};
-            if (::setrlimit(RLIMIT_NOFILE, &limit) != 0)
-                ::_exit(126);
-        }
-        ::execve(args[0], args.data(), environ);
-        ::_exit(127);
-    }
-
-    if (options.whileRunning)
-        options.whileRunning(pid);
-
-    ChildResult result;
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::seconds(options.watchdogSeconds);
-    int status = 0;
-    for (;;) {
-        const pid_t done = ::waitpid(pid, &status, WNOHANG);
-        if (done == pid)
-            break;
-        if (done < 0 && errno != EINTR)
-            throw std::runtime_error("waitpid failed");
-        if (std::chrono::steady_clock::now() > deadline) {
-            result.hung = true;
-            ::kill(pid, SIGKILL);
-            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-            }
-            break;
-        }
-        pauseMicros(2000);
-    }
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    result.out = test::readFile(outPath);
-    result.err = test::readFile(errPath);
-    return result;
-}
+ChildResult runChild(const ChildOptions& options) { return test::runProcess(options.argv, options); }
 
 ChildResult runChild(const std::vector<std::string>& argv) {
     ChildOptions options;

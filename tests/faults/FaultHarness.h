@@ -121,21 +121,10 @@ struct InProcessRun {
 };
 
 // A child process and how it ended.
-struct ChildResult {
-    int exitCode = -1; // 128 + the signal number when killed by a signal
-    bool hung = false; // the watchdog had to kill it
-    std::string out;
-    std::string err;
-};
+using ChildResult = test::ProcessResult;
 
-struct ChildOptions {
+struct ChildOptions : test::ProcessOptions {
     std::vector<std::string> argv;
-    rlim_t fileSizeLimit = RLIM_INFINITY;
-    rlim_t openFilesLimit = RLIM_INFINITY;
-    // Called once the child runs; it may watch the child and kill it.
-    std::function<void(pid_t)> whileRunning;
-    // A hang becomes a failure after this long; never a measure of speed.
-    int watchdogSeconds = 300;
 };
 
 // Starts argv (environment inherited), captures its output and waits for it.

@@ -6,18 +6,22 @@
 #include <QString>
 
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
+#include <utility>
 
 extern char** environ;
 
@@ -137,8 +141,7 @@ std::string todayFolders() {
     return text;
 }
 
-ProcessResult runProcess(const std::vector<std::string>& argv,
-                         const std::map<std::string, std::string>& env, const std::string& cwd) {
+ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOptions& options) {
     TempDir capture;
     const std::string outPath = capture / "out";
     const std::string errPath = capture / "err";
@@ -149,7 +152,7 @@ ProcessResult runProcess(const std::vector<std::string>& argv,
         const auto eq = entry.find('=');
         merged[entry.substr(0, eq)] = eq == std::string::npos ? "" : entry.substr(eq + 1);
     }
-    for (const auto& [key, value] : env)
+    for (const auto& [key, value] : options.env)
         merged[key] = value;
     std::vector<std::string> envStrings;
     for (const auto& [key, value] : merged)
@@ -171,22 +174,62 @@ ProcessResult runProcess(const std::vector<std::string>& argv,
         const int in = ::open("/dev/null", O_RDONLY);
         const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (in < 0 || out < 0 || err < 0)
+            ::_exit(126);
         ::dup2(in, 0);
         ::dup2(out, 1);
         ::dup2(err, 2);
-        if (!cwd.empty() && ::chdir(cwd.c_str()) != 0)
+        // The child starts with default signal handling, whatever the test runner set.
+        ::signal(SIGXFSZ, SIG_DFL);
+        sigset_t none;
+        sigemptyset(&none);
+        ::sigprocmask(SIG_SETMASK, &none, nullptr);
+        for (const auto& [resource, value] : {std::pair{RLIMIT_FSIZE, options.fileSizeLimit},
+                                              std::pair{RLIMIT_NOFILE, options.openFilesLimit}}) {
+            const rlimit limit{value, value};
+            if (value != RLIM_INFINITY && ::setrlimit(resource, &limit) != 0)
+                ::_exit(126);
+        }
+        if (!options.cwd.empty() && ::chdir(options.cwd.c_str()) != 0)
             ::_exit(126);
         ::execve(args[0], args.data(), envp.data());
         ::_exit(127);
     }
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+
+    if (options.whileRunning)
+        options.whileRunning(pid);
+
     ProcessResult result;
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::seconds(options.watchdogSeconds);
+    int status = 0;
+    for (;;) {
+        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        if (done == pid)
+            break;
+        if (done < 0 && errno != EINTR)
+            throw std::runtime_error("waitpid failed");
+        if (std::chrono::steady_clock::now() > deadline) {
+            result.hung = true;
+            ::kill(pid, SIGKILL);
+            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+            }
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     result.out = readFile(outPath);
     result.err = readFile(errPath);
     return result;
+}
+
+ProcessResult runProcess(const std::vector<std::string>& argv,
+                         const std::map<std::string, std::string>& env, const std::string& cwd) {
+    ProcessOptions options;
+    options.env = env;
+    options.cwd = cwd;
+    return runProcess(argv, options);
 }
 
 std::string kestrelImport() {

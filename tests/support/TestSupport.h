@@ -2,7 +2,11 @@
 
 #include "StatusSink.h"
 
+#include <sys/resource.h>
+#include <sys/types.h>
+
 #include <ctime>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -61,12 +65,25 @@ std::string todayFolders();
 
 struct ProcessResult {
     int exitCode = -1; // the signal number + 128 when killed by a signal
+    bool hung = false; // the watchdog had to kill it
     std::string out;
     std::string err;
 };
 
-// Runs argv with the given extra environment in cwd (or this process's folder), capturing
-// standard output and standard error; standard input is empty.
+// How to start a process.
+struct ProcessOptions {
+    std::map<std::string, std::string> env; // added to (or replacing) this process's own
+    std::string cwd;                        // empty: this process's folder
+    rlim_t fileSizeLimit = RLIM_INFINITY;
+    rlim_t openFilesLimit = RLIM_INFINITY;
+    // Called once the child runs; it may watch the child and kill it.
+    std::function<void(pid_t)> whileRunning;
+    // A hang becomes a failure after this long; never a measure of speed.
+    int watchdogSeconds = 300;
+};
+
+// Runs argv, capturing standard output and standard error; standard input is empty.
+ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOptions& options);
 ProcessResult runProcess(const std::vector<std::string>& argv,
                          const std::map<std::string, std::string>& env = {},
                          const std::string& cwd = {});
