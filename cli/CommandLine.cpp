@@ -40,10 +40,10 @@ bool parseLevels(const std::string& value, const char* year, const char* month, 
         if (value.empty())
             return false;
         for (char c : value) {
-            bool& level = c == 'y' ? y : c == 'm' ? m : c == 'd' ? d : y;
-            if ((c != 'y' && c != 'm' && c != 'd') || level)
+            bool* level = c == 'y' ? &y : c == 'm' ? &m : c == 'd' ? &d : nullptr;
+            if (level == nullptr || *level) // unknown letter, or one given twice
                 return false;
-            level = true;
+            *level = true;
         }
     }
     cmd.settings.emplace_back(year, flagValue(y));
