@@ -40,20 +40,20 @@ void CopyBatch::flushStaged() {
     std::set<dev_t> flushedDevices;
     std::set<dev_t> failedDevices;
     for (Pending& p : pending_) {
-        if (p.outcome != CopyOutcome::Copied)
+        if (!p.outcome.copied())
             continue;
         const dev_t device = p.staged.device();
         if (flushedDevices.contains(device))
             continue;
         if (!failedDevices.contains(device) && p.staged.fileSystemFlushCovers()) {
-            if (p.staged.flushFileSystem()) {
+            if (p.staged.flushFileSystem() == 0) {
                 flushedDevices.insert(device);
                 continue;
             }
             failedDevices.insert(device); // let each file's own flush tell which failed
         }
-        if (!p.staged.flush())
-            p.outcome = CopyOutcome::IoFailed;
+        if (const int error = p.staged.flush())
+            p.outcome = CopyOutcome{Outcome::IoError, error, p.outcome.destPath};
     }
 }
 
@@ -61,9 +61,9 @@ std::int32_t CopyBatch::commit(std::set<std::string>& touchedFolders) {
     flushStaged();
     std::int32_t notCopied = 0;
     for (Pending& p : pending_) {
-        if (p.outcome == CopyOutcome::Copied)
+        if (p.outcome.copied())
             p.outcome = p.staged.publish(hooks_);
-        const bool copied = p.outcome == CopyOutcome::Copied;
+        const bool copied = p.outcome.copied();
         out_ << p.linesBefore;
         if (!copied) {
             out_ << "copy-error\n";

@@ -175,7 +175,8 @@ bool CopyHandler::performCopyOperation(const FileList& files) {
         mainViewController->stopBar();
 
         StagedCopy staged;
-        const CopyOutcome staging = StagedCopy::stage(f.fullPath, destPath, &f.scanned, staged);
+        const CopyOutcome staging =
+            StagedCopy::stage(f.fullPath, destPath, &f.scanned, PublishRules{}, staged);
         batch.add(takeHeld(), staging, std::move(staged), f.fullPath + " -> " + destPath,
                   std::move(folder));
         if (batch.full())
@@ -198,10 +199,10 @@ void CopyHandler::makeFolder(const std::string& path) {
 }
 
 bool CopyHandler::copyFile(const std::string& source, const std::string& destPath) {
-    const CopyOutcome outcome = copyNoReplace(source, destPath, nullptr, hooks);
-    if (outcome != CopyOutcome::Copied)
+    const CopyOutcome outcome = copyNoReplace(source, destPath, nullptr, PublishRules{}, hooks);
+    if (!outcome.copied())
         *log_ << "copy-error\n";
-    return outcome == CopyOutcome::Copied;
+    return outcome.copied();
 }
 
 void CopyHandler::syncTouchedFolders() {

@@ -105,7 +105,8 @@ std::string folderOf(const std::string& path) {
 
 StagedCopy::StagedCopy(StagedCopy&& other) noexcept
     : tempPath_(std::exchange(other.tempPath_, {})), destPath_(std::move(other.destPath_)),
-      fd_(std::exchange(other.fd_, -1)), device_(other.device_), size_(other.size_) {}
+      fd_(std::exchange(other.fd_, -1)), device_(other.device_), size_(other.size_),
+      rules_(other.rules_) {}
 
 StagedCopy& StagedCopy::operator=(StagedCopy&& other) noexcept {
     if (this != &other) {
@@ -115,6 +116,7 @@ StagedCopy& StagedCopy::operator=(StagedCopy&& other) noexcept {
         fd_ = std::exchange(other.fd_, -1);
         device_ = other.device_;
         size_ = other.size_;
+        rules_ = other.rules_;
     }
     return *this;
 }
@@ -132,34 +134,45 @@ void StagedCopy::discard() {
     tempPath_.clear();
 }
 
+namespace {
+CopyOutcome outcomeOf(Outcome outcome, int error, const std::string& destPath) {
+    return CopyOutcome{outcome, error, destPath};
+}
+} // namespace
+
 CopyOutcome StagedCopy::stage(const std::string& source, const std::string& destPath,
-                              const SourceIdentity* expected, StagedCopy& staged) {
+                              const SourceIdentity* expected, const PublishRules& rules,
+                              StagedCopy& staged) {
     staged.discard();
+    staged.rules_ = rules;
+    const auto fail = [&destPath](Outcome outcome, int error = 0) {
+        return outcomeOf(outcome, error, destPath);
+    };
     // Never open a device or FIFO the scan saw: opening some devices has side effects.
     if (expected != nullptr && !S_ISREG(expected->type))
-        return CopyOutcome::NotARegularFile;
+        return fail(Outcome::NotARegularFile);
 
     Fd in(openSource(source));
     if (!in.valid())
-        return CopyOutcome::SourceUnreadable;
+        return fail(Outcome::SourceUnreadable, errno);
     struct stat before {};
     if (::fstat(in.get(), &before) != 0)
-        return CopyOutcome::SourceUnreadable;
+        return fail(Outcome::SourceUnreadable, errno);
     if (!S_ISREG(before.st_mode))
-        return CopyOutcome::NotARegularFile;
+        return fail(Outcome::NotARegularFile);
     if (expected != nullptr &&
         (before.st_dev != expected->device || before.st_ino != expected->inode))
-        return CopyOutcome::SourceChanged;
+        return fail(Outcome::SourceChanged);
 
     // Cheap early answer for a re-import; publishing still never replaces.
     struct stat existing {};
     if (::lstat(destPath.c_str(), &existing) == 0)
-        return CopyOutcome::DestinationExists;
+        return fail(Outcome::NameTaken);
 
     std::string temp = folderOf(destPath) + ".kestrel-XXXXXX.part";
     const int fd = ::mkostemps(temp.data(), 5, O_CLOEXEC);
     if (fd < 0)
-        return CopyOutcome::IoFailed;
+        return fail(destinationFailure(errno), errno);
     staged.tempPath_ = std::move(temp);
     staged.destPath_ = destPath;
     staged.fd_ = fd;
@@ -167,31 +180,33 @@ CopyOutcome StagedCopy::stage(const std::string& source, const std::string& dest
     off_t copied = 0;
     if (!copyData(in.get(), fd, before.st_size, copied)) {
         staged.discard();
-        return CopyOutcome::IoFailed;
+        return fail(destinationFailure(errno), errno);
     }
     // A file that changed while we read it would give a copy that matches neither version.
     struct stat after {};
     if (::fstat(in.get(), &after) != 0 || after.st_size != copied || before.st_size != copied ||
         !sameTime(after.st_mtim, before.st_mtim)) {
         staged.discard();
-        return CopyOutcome::SourceChanged;
+        return fail(Outcome::SourceChanged);
     }
     const timespec times[2] = {before.st_atim, before.st_mtim};
     struct stat written {};
     if (::fchmod(fd, before.st_mode & 0777) != 0 || ::futimens(fd, times) != 0 ||
         ::fstat(fd, &written) != 0) {
         staged.discard();
-        return CopyOutcome::IoFailed;
+        return fail(destinationFailure(errno), errno);
     }
     staged.device_ = written.st_dev;
     staged.size_ = copied;
     // Start writing the data out now, so flushing it later waits less.
     ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
-    return CopyOutcome::Copied;
+    return fail(Outcome::Copied);
 }
 
-bool StagedCopy::flush() const {
-    return fd_ >= 0 && ::fdatasync(fd_) == 0;
+int StagedCopy::flush() const {
+    if (fd_ < 0)
+        return EBADF;
+    return ::fdatasync(fd_) == 0 ? 0 : errno;
 }
 
 bool StagedCopy::fileSystemFlushCovers() const {
@@ -212,49 +227,58 @@ bool StagedCopy::fileSystemFlushCovers() const {
     }
 }
 
-bool StagedCopy::flushFileSystem() const {
-    return fd_ >= 0 && ::syncfs(fd_) == 0;
+int StagedCopy::flushFileSystem() const {
+    if (fd_ < 0)
+        return EBADF;
+    return ::syncfs(fd_) == 0 ? 0 : errno;
 }
 
 CopyOutcome StagedCopy::publish(const CopyHooks& hooks) {
+    const auto result = [this](Outcome outcome, int error = 0) {
+        return CopyOutcome{outcome, error, destPath_};
+    };
     if (fd_ < 0)
-        return CopyOutcome::IoFailed;
+        return result(Outcome::IoError, EBADF);
     // NFS reports delayed write errors at close.
     const bool closed = ::close(std::exchange(fd_, -1)) == 0;
     if (!closed)
-        return CopyOutcome::IoFailed;
+        return result(Outcome::IoError, errno);
     if (hooks.beforePublish)
         hooks.beforePublish(destPath_);
 
     if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, destPath_.c_str(), RENAME_NOREPLACE) ==
         0) {
         tempPath_.clear();
-        return CopyOutcome::Copied;
+        return result(Outcome::Copied);
     }
     if (errno == EEXIST)
-        return CopyOutcome::DestinationExists;
+        return result(Outcome::NameTaken);
     if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-        return CopyOutcome::IoFailed;
+        return result(destinationFailure(errno), errno);
     // The file system cannot rename without replacing; a hard link never replaces either.
     if (::link(tempPath_.c_str(), destPath_.c_str()) != 0)
-        return errno == EEXIST ? CopyOutcome::DestinationExists : CopyOutcome::IoFailed;
-    return CopyOutcome::Copied; // the temporary name goes with discard()
+        return errno == EEXIST ? result(Outcome::NameTaken)
+                               : result(destinationFailure(errno), errno);
+    return result(Outcome::Copied); // the temporary name goes with discard()
 }
 
 CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath,
-                          const SourceIdentity* expected, const CopyHooks& hooks) {
+                          const SourceIdentity* expected, const PublishRules& rules,
+                          const CopyHooks& hooks) {
     StagedCopy staged;
-    const CopyOutcome outcome = StagedCopy::stage(source, destPath, expected, staged);
-    if (outcome != CopyOutcome::Copied)
+    const CopyOutcome outcome = StagedCopy::stage(source, destPath, expected, rules, staged);
+    if (!outcome.copied())
         return outcome;
-    if (!staged.flush())
-        return CopyOutcome::IoFailed;
+    if (const int error = staged.flush())
+        return CopyOutcome{Outcome::IoError, error, destPath};
     return staged.publish(hooks);
 }
 
-bool syncFolder(const std::string& path) {
+int syncFolder(const std::string& path) {
     Fd folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return folder.valid() && ::fsync(folder.get()) == 0;
+    if (!folder.valid())
+        return errno;
+    return ::fsync(folder.get()) == 0 ? 0 : errno;
 }
 
 } // namespace kestrel

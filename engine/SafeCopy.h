@@ -1,31 +1,30 @@
 #pragma once
 
+#include "CopyOutcome.h"
 #include "FileEntry.h"
+
+#include <sys/types.h>
 
 #include <functional>
 #include <string>
 
 namespace kestrel {
 
-// What became of one copy.
-enum class CopyOutcome {
-    Copied,
-    DestinationExists, // something already has the destination name; left untouched
-    SourceUnreadable,  // missing, unreadable, or a symlink
-    NotARegularFile,   // a folder, FIFO, socket or device named like a photo
-    SourceChanged,     // not the file that was scanned, or changed while being copied
-    IoFailed,          // folder missing or not writable, disk full, read or write error
-};
-
 // Points where tests can step into a copy.
 struct CopyHooks {
     // Called with the destination path once the data sits complete and flushed in the
-    // temporary file, just before it is published under that path.
+    // staged file, just before it is published under that path.
     std::function<void(const std::string& destPath)> beforePublish;
 };
 
-// A copy whose data sits in a temporary file in its destination folder, not yet visible
-// under its name. The temporary file is removed unless the copy is published.
+// How a copy treats a destination name that is taken by a different file.
+struct PublishRules {
+    // Copy under the first free NAME-1.EXT, NAME-2.EXT, … instead of failing.
+    bool keepBoth = false;
+};
+
+// A copy whose data sits in a staged file in its destination folder, not yet visible
+// under its name. The staged file goes away unless the copy is published.
 class StagedCopy {
   public:
     StagedCopy() = default;
@@ -33,27 +32,31 @@ class StagedCopy {
     StagedCopy& operator=(StagedCopy&& other) noexcept;
     ~StagedCopy();
 
+    // The name the copy will be published under.
     const std::string& destPath() const { return destPath_; }
     std::int64_t size() const { return size_; }
 
     // Stages a copy of the regular file at source for destPath, keeping its permission bits
-    // and access and modification times. Symlinks are not followed. With expected, the
-    // source must still be the file the scan saw.
+    // and access and modification times where the destination allows. Symlinks are not
+    // followed. With expected, the source must still be the file the scan saw. Returns
+    // Copied when the data is staged; any other outcome is final (AlreadyThere when
+    // destPath, or with keepBoth one of its numbered names, already holds the same bytes).
     static CopyOutcome stage(const std::string& source, const std::string& destPath,
-                             const SourceIdentity* expected, StagedCopy& staged);
+                             const SourceIdentity* expected, const PublishRules& rules,
+                             StagedCopy& staged);
 
-    // Flushes this copy's data to disk.
-    bool flush() const;
-    // True when flushing the whole file system holding this copy flushes the copy too, so a
-    // batch of copies can be made durable at once.
+    // Flushes this copy's data to disk; 0 or the errno of the failure.
+    int flush() const;
+    // True when flushing the whole file system holding this copy flushes the copy too and
+    // reports its write-back errors, so a batch of copies can be made durable at once.
     bool fileSystemFlushCovers() const;
-    // Flushes the whole file system holding this copy.
-    bool flushFileSystem() const;
+    // Flushes the whole file system holding this copy; 0 or the errno of the failure.
+    int flushFileSystem() const;
     // The file system this copy is on.
     dev_t device() const { return device_; }
 
     // Gives the copy its name unless something already has it. Call only once its data
-    // has been flushed.
+    // has been flushed. The outcome's destPath is the name the file now has.
     CopyOutcome publish(const CopyHooks& hooks);
 
   private:
@@ -64,15 +67,17 @@ class StagedCopy {
     int fd_ = -1;
     dev_t device_ = 0;
     std::int64_t size_ = 0;
+    PublishRules rules_;
 };
 
 // Copies the regular file at source to destPath: stages it, flushes it and publishes it.
 // An existing file is never touched, and a crash never leaves a partial file under
 // destPath.
 CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath,
-                          const SourceIdentity* expected = nullptr, const CopyHooks& hooks = {});
+                          const SourceIdentity* expected = nullptr, const PublishRules& rules = {},
+                          const CopyHooks& hooks = {});
 
-// Flushes a folder's entries to disk. False when it cannot be opened or synced.
-bool syncFolder(const std::string& path);
+// Flushes a folder's entries to disk; 0 or the errno of the failure.
+int syncFolder(const std::string& path);
 
 } // namespace kestrel

@@ -1,0 +1,42 @@
+#pragma once
+
+namespace kestrel::faults {
+
+// The system calls that fail in the field. The engine asks injected() just before making
+// one of them, so a test can make that call fail with a chosen errno, without root,
+// mounts or a full disk.
+enum class Call {
+    Mkdir,
+    OpenFolder,
+    ReadFolder,
+    Stat,
+    OpenSource,
+    Read,
+    OpenTmpfile,
+    OpenTemp,
+    CopyFileRange,
+    Write,
+    Fchmod,
+    Futimens,
+    Fdatasync,
+    Syncfs,
+    Fsync,
+    Close,
+    Linkat,
+    Renameat2,
+    Link,
+    Count
+};
+
+// Makes the next `times` calls of `call` fail with `error`; a negative `times` fails every
+// call until clear() is called. For tests only.
+void failNext(Call call, int error, int times = 1);
+
+// Makes every call succeed again.
+void clear();
+
+// True, with errno set, when a test asked this call to fail now. Costs one relaxed load
+// when no fault is armed.
+bool injected(Call call);
+
+} // namespace kestrel::faults
