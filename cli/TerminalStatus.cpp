@@ -45,10 +45,10 @@ void TerminalStatus::setBarInc(const std::string& text) {
 
 void TerminalStatus::stopBar() {}
 
-void TerminalStatus::sayFinished(std::int32_t notCopied) {
+void TerminalStatus::sayFinished(const RunSummary& summary) {
     if (live_)
         std::fputs("\r\033[K", stream_);
-    std::fprintf(stream_, "%s\n", finishedMessage(filesToCopy_, notCopied).c_str());
+    std::fprintf(stream_, "%s\n", finishedMessage(summary).c_str());
     std::fflush(stream_);
 }
 

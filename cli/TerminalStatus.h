@@ -18,7 +18,7 @@ class TerminalStatus : public StatusSink {
     void setBar(std::int32_t count) override;
     void setBarInc(const std::string& text) override;
     void stopBar() override;
-    void sayFinished(std::int32_t notCopied) override;
+    void sayFinished(const RunSummary& summary) override;
 
   private:
     void showLive(const std::string& text);

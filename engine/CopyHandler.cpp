@@ -90,7 +90,12 @@ void CopyHandler::prepareProcessing(const std::string& path) {
     mainViewController->setBar(count);
     performCopyOperation(files);
     out_.flush();
-    mainViewController->sayFinished(notCopied_);
+    RunSummary summary;
+    summary.source = path;
+    summary.matched = count;
+    summary.notCopied = notCopied_;
+    summary.copied = count - notCopied_;
+    mainViewController->sayFinished(summary);
 }
 
 FileEntry CopyHandler::buildFileList(const std::string& sourceRoot, const std::string& fEnum,

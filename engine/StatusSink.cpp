@@ -2,10 +2,22 @@
 
 namespace kestrel {
 
-std::string finishedMessage(std::int32_t filesToCopy, std::int32_t notCopied) {
-    std::string message = "copying of " + std::to_string(filesToCopy) + " files finished.";
-    if (notCopied != 0)
-        message += " " + std::to_string(notCopied) + " not copied.";
+std::string finishedMessage(const RunSummary& summary) {
+    const auto count = [](std::int32_t n) { return std::to_string(n); };
+    std::string message = "copying of " + count(summary.matched) + " files ";
+    if (summary.stopped) {
+        message += "stopped: " + count(summary.done()) + " done, " +
+                   count(summary.matched - summary.done()) + " left.";
+    } else {
+        message += "finished.";
+        if (summary.alreadyThere != 0)
+            message += " " + count(summary.alreadyThere) + " already there.";
+        if (summary.notCopied != 0)
+            message += " " + count(summary.notCopied) + " not copied.";
+    }
+    if (summary.byCaptureDate && summary.datedByFileTimes != 0)
+        message += " " + count(summary.datedByFileTimes) + " had no capture date and were dated "
+                   "by their file times.";
     return message;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RunSummary.h"
+
 #include <cstdint>
 #include <string>
 
@@ -20,12 +22,16 @@ class StatusSink {
     virtual void setBarInc(const std::string& text) = 0;
     // Ends one file's progress update.
     virtual void stopBar() = 0;
-    // The run is over; notCopied of the counted files were not copied. The text to show is
-    // finishedMessage(count given to setBar, notCopied).
-    virtual void sayFinished(std::int32_t notCopied) = 0;
-};
+    // The run is over; the text to show is finishedMessage(summary).
+    virtual void sayFinished(const RunSummary& summary) = 0;
 
-// "copying of N files finished.", followed by " F not copied." when F is not 0.
-std::string finishedMessage(std::int32_t filesToCopy, std::int32_t notCopied);
+    // The scan's total size of the matched files, once, after setBar.
+    virtual void setTotalBytes(std::int64_t /*bytes*/) {}
+    // Bytes of the matched files dealt with so far (copied, already there or left behind).
+    virtual void bytesDone(std::int64_t /*bytes*/) {}
+    // Something the user must hear once about the whole run, e.g. a destination whose file
+    // system cannot publish safely.
+    virtual void sayWarning(const std::string& /*text*/) {}
+};
 
 } // namespace kestrel

@@ -67,8 +67,8 @@ void ViewController::stopBar() {
     // Nothing to lay out: the status line's width does not follow its text.
 }
 
-void ViewController::sayFinished(std::int32_t notCopied) {
-    setStatusText(QString::fromStdString(finishedMessage(filesToCopy, notCopied)));
+void ViewController::sayFinished(const RunSummary& summary) {
+    setStatusText(QString::fromStdString(finishedMessage(summary)));
     if (optionsBox)
         optionsBox->show();
     if (pgSpin)

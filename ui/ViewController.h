@@ -58,7 +58,7 @@ class ViewController : public QWidget, public StatusSink {
     void setBar(std::int32_t count) override;
     void setBarInc(const std::string& text) override;
     void stopBar() override;
-    void sayFinished(std::int32_t notCopied) override;
+    void sayFinished(const RunSummary& summary) override;
 
     std::unique_ptr<QSettings> uDefs;
     // The match count of the last run, for the final message.

@@ -251,8 +251,8 @@ void RecordingSink::setBarInc(const std::string& text) {
 void RecordingSink::stopBar() {
     calls.emplace_back("stopBar");
 }
-void RecordingSink::sayFinished(std::int32_t notCopied) {
-    calls.push_back("sayFinished " + std::to_string(notCopied));
+void RecordingSink::sayFinished(const RunSummary& summary) {
+    calls.push_back("sayFinished " + std::to_string(summary.notCopied));
 }
 
 } // namespace kestrel::test

@@ -99,7 +99,7 @@ class RecordingSink : public StatusSink {
     void setBar(std::int32_t count) override;
     void setBarInc(const std::string& text) override;
     void stopBar() override;
-    void sayFinished(std::int32_t notCopied) override;
+    void sayFinished(const RunSummary& summary) override;
     std::vector<std::string> calls;
 };
 

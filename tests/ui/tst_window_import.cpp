@@ -378,7 +378,7 @@ class ImportTest : public QObject {
     void statusOperations() {
         std::ostringstream out;
         ViewController vc(out);
-        vc.sayFinished(0);
+        vc.sayFinished(kestrel::RunSummary{});
         QCOMPARE(vc.lblInfo->text(), QStringLiteral("copying of 0 files finished."));
         vc.setBar(5);
         vc.setBar(2);
@@ -392,7 +392,10 @@ class ImportTest : public QObject {
         QCOMPARE(vc.pgSpin->value(), 1);
         vc.setBarInc("x <b>y</b>.jpg");
         QCOMPARE(vc.lblInfo->textFormat(), Qt::PlainText);
-        vc.sayFinished(1);
+        kestrel::RunSummary summary;
+        summary.matched = 2;
+        summary.notCopied = 1;
+        vc.sayFinished(summary);
         QCOMPARE(vc.lblInfo->text(), QStringLiteral("copying of 2 files finished. 1 not copied."));
         QVERIFY(vc.optionsBox->isVisibleTo(&vc));
         QVERIFY(!vc.pgSpin->isVisibleTo(&vc));
