@@ -90,12 +90,12 @@ void CopyHandler::prepareProcessing(const std::string& path) {
     mainViewController->setBar(count);
     performCopyOperation(files);
     out_.flush();
-    RunSummary summary;
-    summary.source = path;
-    summary.matched = count;
-    summary.notCopied = notCopied_;
-    summary.copied = count - notCopied_;
-    mainViewController->sayFinished(summary);
+    summary_ = RunSummary{};
+    summary_.source = path;
+    summary_.matched = count;
+    summary_.notCopied = notCopied_;
+    summary_.copied = count - notCopied_;
+    mainViewController->sayFinished(summary_);
 }
 
 FileEntry CopyHandler::buildFileList(const std::string& sourceRoot, const std::string& fEnum,

@@ -3,6 +3,7 @@
 #include "FileEntry.h"
 #include "SafeCopy.h"
 #include "StatusSink.h"
+#include "StopRequest.h"
 
 #include <QSettings>
 
@@ -70,6 +71,11 @@ class CopyHandler {
 
     // Test hooks into the copy of each file.
     CopyHooks hooks;
+    // When set, the run stops after the file in hand once a stop is requested.
+    StopRequest* stop = nullptr;
+
+    // What the last run did.
+    const RunSummary& summary() const { return summary_; }
 
   private:
     void syncTouchedFolders();
@@ -78,6 +84,7 @@ class CopyHandler {
     // Where makeFolder writes: standard output, or the copy pass's held lines.
     std::ostream* log_;
     std::int32_t notCopied_ = 0;
+    RunSummary summary_;
     // Folders whose entries changed during the run; synced before the run reports its end.
     std::set<std::string> foldersToSync_;
 };
