@@ -3,7 +3,8 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <ostream>
+#include <map>
+#include <utility>
 
 namespace kestrel {
 
@@ -12,8 +13,8 @@ namespace {
 constexpr std::size_t kMaxFiles = 64;
 constexpr std::int64_t kMaxBytes = 64 << 20;
 
-// Every staged copy keeps its temporary file open until the batch commits; a batch takes at
-// most a quarter of the files this process may open, so a low limit never fails a copy.
+// Every staged copy keeps its file open until the batch commits; a batch takes at most a
+// quarter of the files this process may open, so a low limit never fails a copy.
 std::size_t filesPerBatch() {
     rlimit limit{};
     if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
@@ -22,60 +23,67 @@ std::size_t filesPerBatch() {
 }
 } // namespace
 
-CopyBatch::CopyBatch(std::ostream& out, const CopyHooks& hooks)
-    : out_(out), hooks_(hooks), maxFiles_(filesPerBatch()) {}
+CopyBatch::CopyBatch(const CopyHooks& hooks) : hooks_(hooks), maxFiles_(filesPerBatch()) {}
 
-void CopyBatch::add(std::string linesBefore, CopyOutcome staging, StagedCopy staged,
-                    std::string logStart, std::string folder) {
-    bytes_ += staged.size();
-    pending_.push_back(Pending{std::move(linesBefore), staging, std::move(staged),
-                               std::move(logStart), std::move(folder)});
+void CopyBatch::add(Item item) {
+    bytes_ += item.staged.size();
+    items_.push_back(std::move(item));
 }
 
 bool CopyBatch::full() const {
-    return pending_.size() >= maxFiles_ || bytes_ >= kMaxBytes;
+    return items_.size() >= maxFiles_ || bytes_ >= kMaxBytes;
 }
 
 void CopyBatch::flushStaged() {
     std::set<dev_t> flushedDevices;
     std::set<dev_t> failedDevices;
-    for (Pending& p : pending_) {
-        if (!p.outcome.copied())
+    for (Item& item : items_) {
+        if (!item.outcome.copied())
             continue;
-        const dev_t device = p.staged.device();
+        const dev_t device = item.staged.device();
         if (flushedDevices.contains(device))
             continue;
-        if (!failedDevices.contains(device) && p.staged.fileSystemFlushCovers()) {
-            if (p.staged.flushFileSystem() == 0) {
+        if (!failedDevices.contains(device) && item.staged.fileSystemFlushCovers()) {
+            if (item.staged.flushFileSystem() == 0) {
                 flushedDevices.insert(device);
                 continue;
             }
             failedDevices.insert(device); // let each file's own flush tell which failed
         }
-        if (const int error = p.staged.flush())
-            p.outcome = CopyOutcome{Outcome::IoError, error, p.outcome.destPath};
+        if (const int error = item.staged.flush())
+            item.outcome = CopyOutcome{Outcome::IoError, error, item.outcome.destPath};
     }
 }
 
-std::int32_t CopyBatch::commit(std::set<std::string>& touchedFolders) {
-    flushStaged();
-    std::int32_t notCopied = 0;
-    for (Pending& p : pending_) {
-        if (p.outcome.copied())
-            p.outcome = p.staged.publish(hooks_);
-        const bool copied = p.outcome.copied();
-        out_ << p.linesBefore;
-        if (!copied) {
-            out_ << "copy-error\n";
-            ++notCopied;
-        } else {
-            touchedFolders.insert(p.folder);
-        }
-        out_ << p.logStart << (copied ? " true\n" : " false\n");
+void CopyBatch::syncFolders(const std::set<std::string>& changedFolders) {
+    std::set<std::string> folders = changedFolders;
+    for (const Item& item : items_)
+        if (item.outcome.copied())
+            folders.insert(item.folder);
+    std::map<std::string, int> failed;
+    for (const std::string& folder : folders)
+        if (const int error = syncFolder(folder))
+            failed.emplace(folder, error);
+    if (failed.empty())
+        return;
+    // A name in a folder whose entries are not on disk may vanish in a crash.
+    for (Item& item : items_) {
+        if (!item.outcome.copied())
+            continue;
+        for (const auto& [folder, error] : failed)
+            if (item.folder.starts_with(folder))
+                item.outcome = CopyOutcome{Outcome::IoError, error, item.outcome.destPath};
     }
-    pending_.clear();
+}
+
+std::vector<CopyBatch::Item> CopyBatch::commit(const std::set<std::string>& changedFolders) {
+    flushStaged();
+    for (Item& item : items_)
+        if (item.outcome.copied())
+            item.outcome = item.staged.publish(hooks_);
+    syncFolders(changedFolders);
     bytes_ = 0;
-    return notCopied;
+    return std::exchange(items_, {});
 }
 
 } // namespace kestrel

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "DestinationFolders.h"
 #include "FileEntry.h"
+#include "ImportLog.h"
+#include "ImportOptions.h"
+#include "ImportReport.h"
 #include "SafeCopy.h"
 #include "StatusSink.h"
 #include "StopRequest.h"
@@ -13,7 +17,6 @@
 #include <iosfwd>
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
 
 namespace kestrel {
@@ -23,13 +26,14 @@ namespace kestrel {
 // file. Make a fresh CopyHandler for every run.
 class CopyHandler {
   public:
-    // Status goes to mainViewController, diagnostic lines to out.
+    // Status goes to mainViewController, the run's log to out.
     explicit CopyHandler(StatusSink& mainViewController, std::ostream& out);
 
     // Runs one complete import of the folder at path (absolute or relative).
     void prepareProcessing(const std::string& path);
 
-    // Copies the eight option flags from the preferences into the do… members.
+    // Reads the run's options from the preferences: the eight flags into the do… members,
+    // and every option into one value that the rest of the run uses.
     void initDoVars();
 
     // Creates the folders of every entry and copies its file. Always returns true.
@@ -48,15 +52,17 @@ class CopyHandler {
     // Copies the file at source to destPath, never replacing anything. True when copied.
     bool copyFile(const std::string& source, const std::string& destPath);
 
-    // [year, two-digit month, two-digit day] of time in the local calendar.
+    // [year, two-digit month, two-digit day] of time in the local calendar; three empty
+    // strings when the calendar cannot represent it.
     static std::array<std::string, 3> getFullDateString(std::time_t time);
 
     // The stored string under key, or "<nil>".
     std::string getUserDefAsString(const char* key) const;
 
-    // How many counted entries the last run did not copy (failed copies, error entries,
-    // and folders that could not be read).
-    std::int32_t notCopied() const { return notCopied_; }
+    // What the last run did.
+    const RunSummary& summary() const { return summary_; }
+    // How many matched files the last run left behind, unreadable items included.
+    std::int32_t notCopied() const { return summary_.notCopied + summary_.unreadable; }
 
     std::unique_ptr<QSettings> uDefs;
     StatusSink* mainViewController;
@@ -74,19 +80,15 @@ class CopyHandler {
     // When set, the run stops after the file in hand once a stop is requested.
     StopRequest* stop = nullptr;
 
-    // What the last run did.
-    const RunSummary& summary() const { return summary_; }
-
   private:
-    void syncTouchedFolders();
+    FileList scan(const std::string& sourceRoot);
+    void unreadable(const std::string& path, int error);
 
-    std::ostream& out_;
-    // Where makeFolder writes: standard output, or the copy pass's held lines.
-    std::ostream* log_;
-    std::int32_t notCopied_ = 0;
+    ImportLog log_;
+    ImportOptions options_;
+    DestinationFolders folders_;
+    ImportReport report_;
     RunSummary summary_;
-    // Folders whose entries changed during the run; synced before the run reports its end.
-    std::set<std::string> foldersToSync_;
 };
 
 } // namespace kestrel

@@ -28,8 +28,40 @@ const char* reasonText(Outcome outcome) {
                "another";
     case Outcome::IoError:
         return "an input/output error";
+    case Outcome::Undated:
+        return "its date cannot be placed in the calendar";
     case Outcome::Stopped:
         return "the import was stopped first";
+    }
+    return "unknown";
+}
+
+const char* outcomeKeyword(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::Copied:
+        return "copied";
+    case Outcome::AlreadyThere:
+        return "already-there";
+    case Outcome::NameTaken:
+        return "name-taken";
+    case Outcome::SourceUnreadable:
+        return "source-unreadable";
+    case Outcome::NotARegularFile:
+        return "not-a-regular-file";
+    case Outcome::SourceChanged:
+        return "source-changed";
+    case Outcome::DestinationFolder:
+        return "destination-folder";
+    case Outcome::DiskFull:
+        return "disk-full";
+    case Outcome::NoSafePublish:
+        return "no-safe-publish";
+    case Outcome::IoError:
+        return "io-error";
+    case Outcome::Undated:
+        return "undated";
+    case Outcome::Stopped:
+        return "stopped";
     }
     return "unknown";
 }

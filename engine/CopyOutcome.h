@@ -16,6 +16,7 @@ enum class Outcome {
     DiskFull,          // no space (or quota) left at the destination
     NoSafePublish,     // the destination cannot name a file without risking replacing another
     IoError,           // an input/output error, or a flush to disk that failed
+    Undated,           // its time cannot be placed in the calendar
     Stopped,           // the run was stopped before this file was copied
 };
 
@@ -33,6 +34,9 @@ struct CopyOutcome {
 
 // A short reason in plain words, e.g. "a different file has this name".
 const char* reasonText(Outcome outcome);
+
+// The one word that names the outcome in a report: "copied", "already-there", …
+const char* outcomeKeyword(Outcome outcome);
 
 // The reason, followed by the system's error text where there is one:
 // "the source cannot be read: Permission denied".

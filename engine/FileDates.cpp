@@ -1,24 +1,38 @@
 #include "FileDates.h"
 
+#include "FaultPoints.h"
+#include "PathAt.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
+#include <cerrno>
+
 namespace kestrel {
 
 std::optional<FileDates> readFileDates(const std::string& path) {
+    const PathAt at(path);
+    if (at.error() != 0) {
+        errno = at.error();
+        return std::nullopt;
+    }
     struct statx st {};
-    const unsigned mask = STATX_TYPE | STATX_INO | STATX_MTIME | STATX_BTIME;
-    if (statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, mask, &st) != 0)
+    const unsigned mask = STATX_TYPE | STATX_INO | STATX_MTIME | STATX_BTIME | STATX_SIZE;
+    if (faults::injected(faults::Call::Stat) ||
+        statx(at.dirFd(), at.name(), AT_SYMLINK_NOFOLLOW, mask, &st) != 0)
         return std::nullopt;
-    if ((st.stx_mask & STATX_MTIME) == 0)
+    if ((st.stx_mask & STATX_MTIME) == 0) {
+        errno = ENODATA;
         return std::nullopt;
+    }
 
     FileDates dates{};
     dates.modified = static_cast<std::time_t>(st.stx_mtime.tv_sec);
     // Some file systems (and network mounts) record no birth time.
     dates.created = (st.stx_mask & STATX_BTIME) ? static_cast<std::time_t>(st.stx_btime.tv_sec)
                                                 : dates.modified;
+    dates.size = static_cast<std::int64_t>(st.stx_size);
     dates.identity.device = makedev(st.stx_dev_major, st.stx_dev_minor);
     dates.identity.inode = st.stx_ino;
     dates.identity.type = st.stx_mode & S_IFMT;

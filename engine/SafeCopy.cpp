@@ -274,6 +274,8 @@ CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath
     return staged.publish(hooks);
 }
 
+void removeStaleTemporaries(const std::string& /*folder*/) {}
+
 int syncFolder(const std::string& path) {
     Fd folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.valid())

@@ -77,6 +77,9 @@ CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath
                           const SourceIdentity* expected = nullptr, const PublishRules& rules = {},
                           const CopyHooks& hooks = {});
 
+// Removes the staged files of ours in folder that no live run holds.
+void removeStaleTemporaries(const std::string& folder);
+
 // Flushes a folder's entries to disk; 0 or the errno of the failure.
 int syncFolder(const std::string& path);
 

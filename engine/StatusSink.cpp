@@ -2,6 +2,20 @@
 
 namespace kestrel {
 
+void RunSummary::add(const std::string& file, const CopyOutcome& outcome) {
+    if (outcome.copied()) {
+        ++copied;
+        return;
+    }
+    ++(outcome.outcome == Outcome::AlreadyThere ? alreadyThere : notCopied);
+    notCopiedNow.push_back(FileResult{file, outcome});
+}
+
+void RunSummary::addUnreadable(const std::string& path, const CopyOutcome& outcome) {
+    ++unreadable;
+    notCopiedNow.push_back(FileResult{path, outcome});
+}
+
 std::string finishedMessage(const RunSummary& summary) {
     const auto count = [](std::int32_t n) { return std::to_string(n); };
     std::string message = "copying of " + count(summary.matched) + " files ";
@@ -15,9 +29,11 @@ std::string finishedMessage(const RunSummary& summary) {
         if (summary.notCopied != 0)
             message += " " + count(summary.notCopied) + " not copied.";
     }
+    if (summary.unreadable != 0)
+        message += " " + count(summary.unreadable) + " could not be read.";
     if (summary.byCaptureDate && summary.datedByFileTimes != 0)
-        message += " " + count(summary.datedByFileTimes) + " had no capture date and were dated "
-                   "by their file times.";
+        message += " " + count(summary.datedByFileTimes) +
+                   " had no capture date and were dated by their file times.";
     return message;
 }
 

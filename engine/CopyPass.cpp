@@ -1,0 +1,93 @@
+#include "CopyPass.h"
+
+#include <cerrno>
+#include <csignal>
+
+namespace kestrel {
+
+CopyPass::CopyPass(Parts parts) : parts_(parts), batch_(parts.hooks) {}
+
+std::string CopyPass::makeFolders(const FileFields& f, bool again) {
+    const ImportOptions& o = parts_.options;
+    std::string folder = f.destRoot + "/" + f.fileType + "/";
+    parts_.folders.make(folder, parts_.log, again);
+    const std::pair<bool, const std::string*> levels[] = {
+        {o.year, &f.year}, {o.month, &f.month}, {o.day, &f.day}};
+    for (const auto& [on, level] : levels) {
+        if (!on)
+            continue;
+        folder += *level + "/";
+        parts_.folders.make(folder, parts_.log, again);
+    }
+    return folder;
+}
+
+CopyOutcome CopyPass::stage(const FileFields& f, const std::string& folder, StagedCopy& staged) {
+    const PublishRules rules{parts_.options.keepBoth};
+    if (parts_.folders.firstUse(folder))
+        removeStaleTemporaries(folder);
+    CopyOutcome outcome =
+        StagedCopy::stage(f.fullPath, folder + f.fileName, &f.scanned, rules, staged);
+    if (outcome.outcome == Outcome::DestinationFolder && outcome.error == ENOENT) {
+        // A folder this run made or found is gone: make the levels again, once.
+        parts_.folders.forget(f.destRoot + "/");
+        makeFolders(f, true);
+        outcome = StagedCopy::stage(f.fullPath, folder + f.fileName, &f.scanned, rules, staged);
+    }
+    return outcome;
+}
+
+void CopyPass::run(const FileList& files) {
+    const auto total = static_cast<std::int32_t>(files.size());
+    const std::string ofTotal = " of " + std::to_string(total) + " (";
+    std::size_t next = 0;
+    for (; next < files.size() && !stopRequested(); ++next) {
+        const FileEntry& entry = files[next];
+        if (entry.isError()) {
+            batch_.add({{}, entry.problemPath(), entry.problem(), 0, true, {}, {}});
+            continue;
+        }
+        const FileFields& f = entry.fields();
+        const std::string folder = makeFolders(f);
+        parts_.sink.setBarInc(std::to_string(next + 1) + ofTotal + f.fileName + ")");
+        parts_.sink.stopBar();
+
+        StagedCopy staged;
+        CopyOutcome outcome = stage(f, folder, staged);
+        batch_.add({parts_.log.takeFileLines(), f.fullPath, std::move(outcome), f.size, false,
+                    std::move(staged), folder});
+        if (batch_.full())
+            commit();
+    }
+    commit();
+
+    if (next == files.size())
+        return;
+    parts_.summary.stopped = true;
+    parts_.summary.stopSignal = parts_.stop->signal();
+    for (; next < files.size(); ++next) {
+        const FileEntry& entry = files[next];
+        const std::string& source = entry.isError() ? entry.problemPath() : entry.fields().fullPath;
+        const CopyOutcome stopped{Outcome::Stopped, 0, {}};
+        parts_.summary.add(source, stopped);
+        parts_.report.add(source, stopped);
+    }
+}
+
+void CopyPass::commit() {
+    for (CopyBatch::Item& item : batch_.commit(parts_.folders.takeChanged())) {
+        if (item.errorEntry)
+            parts_.log.errorEntry(item.linesBefore);
+        else
+            parts_.log.fileResult(item.linesBefore, item.source, item.outcome);
+        parts_.summary.add(item.source, item.outcome);
+        parts_.report.add(item.source, item.outcome);
+        bytesDone_ += item.size;
+    }
+    parts_.sink.bytesDone(bytesDone_);
+    // Output that cannot be written any more (a closed pipe) stops the run.
+    if (!parts_.log.flush() && parts_.stop != nullptr && !parts_.stop->requested())
+        parts_.stop->request(SIGPIPE);
+}
+
+} // namespace kestrel

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "CopyBatch.h"
+#include "DestinationFolders.h"
+#include "FileEntry.h"
+#include "ImportLog.h"
+#include "ImportOptions.h"
+#include "ImportReport.h"
+#include "StatusSink.h"
+#include "StopRequest.h"
+
+namespace kestrel {
+
+// The second half of an import: for each entry in order, its destination folders, its
+// progress text, its copy, and its log line; outcomes go to the summary and the report.
+class CopyPass {
+  public:
+    struct Parts {
+        const ImportOptions& options;
+        DestinationFolders& folders;
+        ImportLog& log;
+        StatusSink& sink;
+        RunSummary& summary;
+        ImportReport& report;
+        const CopyHooks& hooks;
+        StopRequest* stop;
+    };
+    explicit CopyPass(Parts parts);
+
+    // Copies every entry of files, or those before a stop request.
+    void run(const FileList& files);
+
+  private:
+    // The destination folder of f, each level asked for in order (again: once more, after
+    // a copy found a folder gone).
+    std::string makeFolders(const FileFields& f, bool again = false);
+    CopyOutcome stage(const FileFields& f, const std::string& folder, StagedCopy& staged);
+    void commit();
+    bool stopRequested() const { return parts_.stop != nullptr && parts_.stop->requested(); }
+
+    Parts parts_;
+    CopyBatch batch_;
+    std::int64_t bytesDone_ = 0;
+};
+
+} // namespace kestrel

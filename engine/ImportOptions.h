@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+class QSettings;
+
+namespace kestrel {
+
+// The choices one import run works with, read from the preferences once when it starts.
+struct ImportOptions {
+    bool jpg = false;
+    bool raw = false;
+    // The date folder levels of every copied file (the JPG side's choices).
+    bool year = false;
+    bool month = false;
+    bool day = false;
+    bool byModification = false; // date by modification time instead of birth time
+    bool byCaptureDate = false;  // date by the photo's own metadata where it has a date
+    bool keepBoth = false;       // copy a different file that has the name under NAME-1.EXT
+    std::string jpgRoot;         // "<nil>" when never chosen
+    std::string rawRoot;
+};
+
+// Reads the options from store; absent keys read as off and as the root "<nil>".
+ImportOptions readImportOptions(const QSettings& store);
+
+// Why the preferences file behind store cannot be used ("…: Permission denied"), or an empty
+// string when it can. A file that exists but cannot be read would make every option read
+// as off and every destination as "<nil>".
+std::string preferencesProblem(const QSettings& store);
+
+} // namespace kestrel

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "RunSummary.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace kestrel {
+
+// The report one run leaves in $XDG_STATE_HOME/kestrel/reports/ (~/.local/state/… by
+// default): a tab-separated text file named by the run's start time, with one line per
+// matched file and a closing summary. Lines are written as results come, so a killed run
+// still leaves the lines of what it did. The last 100 reports are kept.
+//
+//   # kestrel import report
+//   # source<TAB>/media/CARD
+//   OUTCOME<TAB>SOURCE<TAB>DESTINATION<TAB>REASON
+//   # summary<TAB>matched=12<TAB>copied=10<TAB>already-there=1<TAB>not-copied=1<TAB>…
+//
+// OUTCOME is one word (copied, already-there, name-taken, …). In the paths and the reason a
+// backslash, a tab, a control character or a byte that is not part of valid UTF-8 is
+// written as \ooo (three octal digits), and a backslash as \\; nothing else is changed.
+class ImportReport {
+  public:
+    ImportReport() = default;
+    ~ImportReport();
+    ImportReport(const ImportReport&) = delete;
+    ImportReport& operator=(const ImportReport&) = delete;
+
+    // Starts the report of a run of source. False, with problem() saying why, when it
+    // cannot be written; the run goes on without it.
+    bool open(const std::string& source);
+    // One matched file (or an unreadable item) and what became of it.
+    void add(const std::string& source, const CopyOutcome& outcome);
+    // Writes the summary, closes the file and removes the oldest reports beyond 100.
+    void finish(const RunSummary& summary);
+
+    const std::string& path() const { return path_; }
+    const std::string& problem() const { return problem_; }
+
+  private:
+    void fail(const std::string& what, int error);
+
+    std::FILE* file_ = nullptr;
+    std::string path_;
+    std::string problem_;
+};
+
+// The folder reports are written to.
+std::string reportsFolder();
+
+// field with the report's escapes applied.
+std::string reportField(std::string_view field);
+
+} // namespace kestrel
