@@ -2,17 +2,33 @@
 
 #include "CommandLine.h"
 #include "CopyHandler.h"
+#include "ImportOptions.h"
 #include "Preferences.h"
+#include "RunReport.h"
 #include "TerminalStatus.h"
 
 #include <sys/stat.h>
 
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 
 namespace {
 
 constexpr int kExitUsage = 2;
+
+kestrel::StopRequest stopRequest;
+
+// Interrupts, hang-ups and terminations stop the run after the file in hand; a closed
+// standard output shows up as a failed write instead of killing the process.
+void stopOnSignals() {
+    struct sigaction action {};
+    action.sa_handler = [](int signal) { stopRequest.request(signal); };
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+}
 
 int usageError(const std::string& message) {
     std::fprintf(stderr, "kestrel-import: %s\nTry 'kestrel-import --help'.\n", message.c_str());
@@ -30,6 +46,7 @@ void showSettings(const QSettings& store) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    stopOnSignals();
 
     std::string error;
     const auto cmd = kestrel::cli::parseCommandLine(argc, argv, error);
@@ -54,6 +71,11 @@ int main(int argc, char** argv) {
 
     // Start as the window starts: absent options get their defaults first.
     const auto store = kestrel::openPreferences();
+    if (const std::string problem = kestrel::preferencesProblem(*store); !problem.empty()) {
+        std::fprintf(stderr, "kestrel-import: the preferences file cannot be read: %s\n",
+                     problem.c_str());
+        return kExitUsage;
+    }
     kestrel::applyStartupDefaults(*store);
     for (const auto& [key, value] : cmd->settings)
         kestrel::storeString(*store, key, value);
@@ -68,7 +90,9 @@ int main(int argc, char** argv) {
 
     kestrel::cli::TerminalStatus status(stderr);
     kestrel::CopyHandler handler(status, std::cout);
+    handler.stop = &stopRequest;
     handler.prepareProcessing(source);
     std::cout.flush();
-    return handler.notCopied() == 0 ? 0 : 1;
+    kestrel::cli::printLeftBehind(stderr, handler.summary());
+    return kestrel::cli::exitStatus(handler.summary());
 }

@@ -1,0 +1,41 @@
+#include "RunReport.h"
+
+#include "ImportLog.h"
+
+namespace kestrel::cli {
+
+namespace {
+constexpr std::size_t kListed = 20;
+} // namespace
+
+void printLeftBehind(std::FILE* stream, const RunSummary& summary) {
+    std::size_t listed = 0;
+    std::size_t more = 0;
+    for (const FileResult& file : summary.notCopiedNow) {
+        if (file.outcome.outcome == Outcome::AlreadyThere ||
+            file.outcome.outcome == Outcome::Stopped)
+            continue;
+        if (listed == kListed) {
+            ++more;
+            continue;
+        }
+        ++listed;
+        std::fprintf(stream, "not copied: %s: %s\n", quotedName(file.source).c_str(),
+                     describe(file.outcome).c_str());
+    }
+    if (more != 0)
+        std::fprintf(stream, "… and %zu more not copied%s\n", more,
+                     summary.reportPath.empty() ? "" : ", listed in the report");
+    if (!summary.reportPath.empty())
+        std::fprintf(stream, "report: %s\n", quotedName(summary.reportPath).c_str());
+    else if (!summary.reportProblem.empty())
+        std::fprintf(stream, "kestrel-import: warning: %s\n", summary.reportProblem.c_str());
+}
+
+int exitStatus(const RunSummary& summary) {
+    if (summary.stopped && summary.stopSignal != 0)
+        return 128 + summary.stopSignal;
+    return summary.allSafe() ? 0 : 1;
+}
+
+} // namespace kestrel::cli
