@@ -12,6 +12,7 @@ namespace {
 constexpr std::size_t kCalls = static_cast<std::size_t>(Call::Count);
 
 struct Armed {
+    std::atomic<int> passing{0};   // calls still to let through first
     std::atomic<int> remaining{0}; // calls still to fail; negative: every call
     std::atomic<int> error{0};
 };
@@ -21,9 +22,10 @@ std::array<Armed, kCalls> points;
 
 } // namespace
 
-void failNext(Call call, int error, int times) {
+void failNext(Call call, int error, int times, int after) {
     Armed& point = points[static_cast<std::size_t>(call)];
     point.error.store(error);
+    point.passing.store(after);
     point.remaining.store(times);
     anyArmed.store(true);
 }
@@ -38,6 +40,9 @@ bool injected(Call call) {
     if (!anyArmed.load(std::memory_order_relaxed))
         return false;
     Armed& point = points[static_cast<std::size_t>(call)];
+    for (int passing = point.passing.load(); passing > 0;)
+        if (point.passing.compare_exchange_weak(passing, passing - 1))
+            return false;
     int remaining = point.remaining.load();
     while (remaining != 0) {
         const int next = remaining > 0 ? remaining - 1 : remaining;

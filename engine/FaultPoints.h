@@ -28,9 +28,9 @@ enum class Call {
     Count
 };
 
-// Makes the next `times` calls of `call` fail with `error`; a negative `times` fails every
-// call until clear() is called. For tests only.
-void failNext(Call call, int error, int times = 1);
+// Lets `after` calls of `call` through, then makes the next `times` fail with `error`; a
+// negative `times` fails every call until clear() is called. For tests only.
+void failNext(Call call, int error, int times = 1, int after = 0);
 
 // Makes every call succeed again.
 void clear();
