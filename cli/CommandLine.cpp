@@ -206,8 +206,10 @@ Standard output carries the import's log: the source folder, one line per
 folder and file, and a count. Standard error shows the progress while it is
 a terminal, and always the final message.
 
-Exit status: 0 when every matched file was copied, 1 when any was not
-(a file already at its destination counts as not copied), 2 for usage errors.
+Exit status: 0 when every matched file is at its destination (copied now, or
+already there with the same bytes), 1 when any is not, 2 for usage errors or
+preferences that cannot be read, 128 + the signal when a signal stopped the
+import (141 when standard output was closed).
 )";
 }
 
