@@ -83,6 +83,12 @@ void CopyPass::commit() {
         parts_.summary.add(item.source, item.outcome);
         parts_.report.add(item.source, item.outcome);
         bytesDone_ += item.size;
+        if (item.outcome.outcome == Outcome::NoSafePublish && !warnedNoSafePublish_) {
+            warnedNoSafePublish_ = true;
+            parts_.sink.sayWarning(item.folder + " is on a " + fileSystemName(item.folder) +
+                                   " file system, which cannot give a file its name without "
+                                   "risking replacing another: nothing is copied there.");
+        }
     }
     parts_.sink.bytesDone(bytesDone_);
     // Output that cannot be written any more (a closed pipe) stops the run.

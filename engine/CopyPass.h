@@ -41,6 +41,7 @@ class CopyPass {
     Parts parts_;
     CopyBatch batch_;
     std::int64_t bytesDone_ = 0;
+    bool warnedNoSafePublish_ = false;
 };
 
 } // namespace kestrel

@@ -276,6 +276,10 @@ CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath
 
 void removeStaleTemporaries(const std::string& /*folder*/) {}
 
+std::string fileSystemName(const std::string& /*path*/) {
+    return "unknown";
+}
+
 int syncFolder(const std::string& path) {
     Fd folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.valid())

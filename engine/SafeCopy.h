@@ -80,6 +80,9 @@ CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath
 // Removes the staged files of ours in folder that no live run holds.
 void removeStaleTemporaries(const std::string& folder);
 
+// The name of the file system holding path ("ext4", "vfat", "fuseblk", …).
+std::string fileSystemName(const std::string& path);
+
 // Flushes a folder's entries to disk; 0 or the errno of the failure.
 int syncFolder(const std::string& path);
 
