@@ -24,6 +24,8 @@ inline constexpr char RAWDay[] = "kestrelRAWDay";
 inline constexpr char ModDate[] = "kestrelModDate";
 inline constexpr char ImportPath[] = "kestrelImportPath";
 inline constexpr char ImportPathRAW[] = "kestrelImportPathRAW";
+inline constexpr char KeepBoth[] = "kestrelKeepBoth";
+inline constexpr char TakenDate[] = "kestrelTakenDate";
 } // namespace keys
 
 // One of the nine option flags with the value written at start-up when it is absent.
