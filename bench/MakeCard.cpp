@@ -3,6 +3,8 @@
 // The same kind, file count and seed always give the same tree: the same names, sizes,
 // bytes and modification times.
 
+#include "CardFiles.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,40 +22,17 @@
 
 namespace {
 
+using kestrel::bench::Bytes;
+using kestrel::bench::Random;
+
 constexpr std::int64_t kKiB = 1024;
 constexpr std::int64_t kMiB = 1024 * kKiB;
 constexpr int kFilesPerFolder = 1000;
 constexpr std::time_t kFirstShot = 1714554000; // 2024-05-01 09:00 UTC
 constexpr std::time_t kDay = 24 * 60 * 60;
 constexpr int kDaysSpread = 40;
-
-// splitmix64: small, fast and the same everywhere.
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t next() {
-        std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        return z ^ (z >> 31);
-    }
-    // A number in [low, high].
-    std::int64_t between(std::int64_t low, std::int64_t high) {
-        return low + static_cast<std::int64_t>(next() % static_cast<std::uint64_t>(high - low + 1));
-    }
-    void fill(unsigned char* data, std::size_t size) {
-        std::size_t i = 0;
-        for (; i + 8 <= size; i += 8) {
-            const std::uint64_t word = next();
-            std::memcpy(data + i, &word, 8);
-        }
-        for (const std::uint64_t word = next(); i < size; ++i)
-            data[i] = static_cast<unsigned char>(word >> (8 * (i % 8)));
-    }
-
-private:
-    std::uint64_t state_;
-};
+constexpr std::time_t kFirstTaken = 1688202000; // 2023-07-01 09:00, the exif card's EXIF dates
+constexpr int kDaysTaken = 35;
 
 [[noreturn]] void fail(const std::string& what) {
     std::fprintf(stderr, "kestrel-bench-card: %s: %s\n", what.c_str(), std::strerror(errno));
@@ -63,62 +42,6 @@ private:
 void makeFolder(const std::string& path) {
     if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST)
         fail("cannot create " + path);
-}
-
-using Bytes = std::vector<unsigned char>;
-
-void put16(Bytes& out, unsigned value) {
-    out.push_back(static_cast<unsigned char>(value >> 8));
-    out.push_back(static_cast<unsigned char>(value & 0xff));
-}
-
-void append(Bytes& out, std::initializer_list<unsigned> bytes) {
-    for (unsigned b : bytes)
-        out.push_back(static_cast<unsigned char>(b));
-}
-
-// A baseline JPEG of one grey 8x8 block, padded with comment segments to size bytes
-// (159 at least, and up to 3 bytes short when size is just above that). It decodes; its
-// bytes differ from file to file.
-Bytes jpeg(std::int64_t size, Random& random) {
-    Bytes head;
-    append(head, {0xff, 0xd8});                                                   // SOI
-    append(head, {0xff, 0xe0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0, 1, 1, 0, 0, 1, 0, 1, 0, 0});
-    append(head, {0xff, 0xdb, 0x00, 0x43, 0x00});                                 // DQT
-    for (int i = 0; i < 64; ++i)
-        head.push_back(1);
-    append(head, {0xff, 0xc0, 0x00, 0x0b, 8, 0x00, 0x08, 0x00, 0x08, 1, 1, 0x11, 0}); // SOF0
-    Bytes tail;
-    for (unsigned table : {0x00u, 0x10u}) { // DC and AC table 0: one code "0" for symbol 0
-        append(tail, {0xff, 0xc4, 0x00, 0x14, table, 1});
-        for (int i = 0; i < 15; ++i)
-            tail.push_back(0);
-        tail.push_back(0);
-    }
-    append(tail, {0xff, 0xda, 0x00, 0x08, 1, 1, 0x00, 0, 63, 0}); // SOS
-    append(tail, {0x3f});                                           // DC diff 0, EOB
-    append(tail, {0xff, 0xd9});                                     // EOI
-
-    Bytes out = head;
-    std::int64_t padding = size - static_cast<std::int64_t>(head.size() + tail.size());
-    while (padding >= 4) {
-        // A comment segment holds at most 65533 bytes of its own.
-        std::int64_t body = std::min<std::int64_t>(padding - 4, 65533);
-        if (padding - 4 - body > 0 && padding - 4 - body < 4)
-            body -= 4; // leave room for one more whole segment
-        append(out, {0xff, 0xfe});
-        put16(out, static_cast<unsigned>(body + 2));
-        const std::size_t at = out.size();
-        out.resize(at + static_cast<std::size_t>(body));
-        random.fill(out.data() + at, static_cast<std::size_t>(body));
-        // A comment may hold any byte, but keep 0xff out so no reader mistakes it for a marker.
-        for (std::size_t i = at; i < out.size(); ++i)
-            if (out[i] == 0xff)
-                out[i] = 0xfe;
-        padding -= body + 4;
-    }
-    out.insert(out.end(), tail.begin(), tail.end());
-    return out;
 }
 
 void writeAll(int fd, const unsigned char* data, std::size_t size, const std::string& path) {
@@ -133,20 +56,22 @@ void writeAll(int fd, const unsigned char* data, std::size_t size, const std::st
     }
 }
 
-// Writes head, then random bytes up to size in all, to a new file at path.
-void writeFile(const std::string& path, const Bytes& head, std::int64_t size, Random& random) {
+// Writes head, random bytes, then tail, size bytes in all, to a new file at path.
+void writeFile(const std::string& path, const Bytes& head, std::int64_t size, Random& random,
+               const Bytes& tail = {}) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
         fail("cannot create " + path);
     writeAll(fd, head.data(), head.size(), path);
     static Bytes chunk(8 * kMiB);
-    for (std::int64_t left = size - static_cast<std::int64_t>(head.size()); left > 0;) {
+    for (std::int64_t left = size - static_cast<std::int64_t>(head.size() + tail.size()); left > 0;) {
         const auto n = static_cast<std::size_t>(
             std::min<std::int64_t>(left, static_cast<std::int64_t>(chunk.size())));
         random.fill(chunk.data(), n);
         writeAll(fd, chunk.data(), n, path);
         left -= static_cast<std::int64_t>(n);
     }
+    writeAll(fd, tail.data(), tail.size(), path);
     if (::close(fd) != 0)
         fail("cannot write " + path);
 }
@@ -179,38 +104,33 @@ std::string fileName(const char* prefix, int n, const char* suffix) {
     return name;
 }
 
-// count JPEG files of about size bytes each (within an eighth), 1,000 to a folder.
-void makePhotos(const std::string& card, int count, std::int64_t size, Random& random) {
+// count JPEG files of about size bytes each (within an eighth), 1,000 to a folder; with
+// exif, each with the EXIF a camera writes, taken over kDaysTaken days from kFirstTaken.
+void makePhotos(const std::string& card, int count, std::int64_t size, Random& random,
+                bool exif = false) {
     for (int n = 0; n < count; ++n) {
         const std::string path = dcimFolder(card, n) + fileName("IMG", n, "JPG");
         const std::int64_t bytes = std::max<std::int64_t>(160, size + random.between(-size / 8, size / 8));
-        const Bytes data = jpeg(bytes, random);
+        const std::time_t taken = kFirstTaken + kDaysTaken * kDay * n / count;
+        const Bytes segment = exif ? kestrel::bench::exifSegment(taken) : Bytes{};
+        const Bytes data = kestrel::bench::jpeg(bytes, random, segment);
         writeFile(path, data, static_cast<std::int64_t>(data.size()), random);
         setTime(path, shotTime(n, count, random));
     }
 }
 
-Bytes movHead() {
-    Bytes head;
-    append(head, {0, 0, 0, 0x14, 'f', 't', 'y', 'p', 'q', 't', ' ', ' ', 0, 0, 0, 0, 'q', 't', ' ', ' '});
-    return head;
-}
-
-// A QuickTime file of size bytes: an ftyp box and one mdat box of random data.
-void makeClip(const std::string& path, std::int64_t size, Random& random) {
-    Bytes head = movHead();
-    const std::int64_t mdat = size - static_cast<std::int64_t>(head.size());
-    append(head, {static_cast<unsigned>((mdat >> 24) & 0xff), static_cast<unsigned>((mdat >> 16) & 0xff),
-                  static_cast<unsigned>((mdat >> 8) & 0xff), static_cast<unsigned>(mdat & 0xff),
-                  'm', 'd', 'a', 't'});
-    writeFile(path, head, size, random);
+// A QuickTime clip of size bytes: ftyp, an mdat of random data, then moov saying the
+// clip was made at `created`.
+void makeClip(const std::string& path, std::int64_t size, std::time_t created, Random& random) {
+    writeFile(path, kestrel::bench::movieHead(size), size, random,
+              kestrel::bench::movieTail(created));
 }
 
 void makeClips(const std::string& card, int count, std::int64_t size, int firstNumber,
                Random& random) {
     for (int n = 0; n < count; ++n) {
         const std::string path = dcimFolder(card, n) + fileName("MVI", firstNumber + n, "MOV");
-        makeClip(path, size, random);
+        makeClip(path, size, kFirstShot + kDaysSpread * kDay * n / count, random);
         setTime(path, shotTime(n, count, random));
     }
 }
@@ -226,13 +146,13 @@ void makeMixed(const std::string& card, int pairs, int clips, Random& random) {
         // Every (shots / clips)-th shot is a clip.
         if (clips > 0 && clip < clips && n % (shots / clips) == shots / clips - 1) {
             const std::string path = folder + fileName("DSCF", n, "MOV");
-            makeClip(path, random.between(4 * kMiB, 12 * kMiB), random);
+            makeClip(path, random.between(4 * kMiB, 12 * kMiB), when, random);
             setTime(path, when);
             ++clip;
             continue;
         }
         const std::string jpg = folder + fileName("DSCF", n, "JPG");
-        const Bytes data = jpeg(random.between(256 * kKiB, 768 * kKiB), random);
+        const Bytes data = kestrel::bench::jpeg(random.between(256 * kKiB, 768 * kKiB), random);
         writeFile(jpg, data, static_cast<std::int64_t>(data.size()), random);
         setTime(jpg, when);
 
@@ -252,7 +172,10 @@ int usage() {
                "  large  N (8) clips of 128 MiB\n"
                "  mixed  N (200) JPG + RAF pairs of 0.25 to 1.5 MiB and 6 clips of 4 to 12 MiB\n"
                "  huge   N (100000) JPEG files of 160 to 200 bytes\n"
-               "Modification times are spread over 40 days from 2024-05-01.\n",
+               "  exif   N (20000) JPEG files like small's, whose EXIF says they were taken\n"
+               "         over 35 days from 2023-07-01\n"
+               "Modification times are spread over 40 days from 2024-05-01; clips say in\n"
+               "their movie header that they were made then too.\n",
                stderr);
     return 2;
 }
@@ -286,6 +209,8 @@ int main(int argc, char** argv) {
     makeFolder(card + "/DCIM");
     if (kind == "small")
         makePhotos(card, files.value_or(20000), 16 * kKiB, random);
+    else if (kind == "exif")
+        makePhotos(card, files.value_or(20000), 16 * kKiB, random, true);
     else if (kind == "huge")
         makePhotos(card, files.value_or(100000), 180, random);
     else if (kind == "large")

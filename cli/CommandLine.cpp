@@ -21,6 +21,8 @@ enum Option {
     OptDate,
     OptJpgDest,
     OptRawDest,
+    OptTaken,
+    OptKeepBoth,
     OptShow,
     OptVersion,
 };
@@ -85,6 +87,8 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
         {"date", required_argument, nullptr, OptDate},
         {"jpg-dest", required_argument, nullptr, OptJpgDest},
         {"raw-dest", required_argument, nullptr, OptRawDest},
+        {"taken", required_argument, nullptr, OptTaken},
+        {"keep-both", required_argument, nullptr, OptKeepBoth},
         {"show", no_argument, nullptr, OptShow},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, OptVersion},
@@ -126,6 +130,12 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
         case OptRawDest:
             if (!parseFolder(value, keys::ImportPathRAW, cmd, error))
                 return std::nullopt;
+            break;
+        case OptTaken:
+            ok = parseSwitch(value, keys::TakenDate, cmd);
+            break;
+        case OptKeepBoth:
+            ok = parseSwitch(value, keys::KeepBoth, cmd);
             break;
         case OptShow:
             cmd.show = true;
@@ -196,6 +206,12 @@ apply to this and every later import:
                             modification time
   --jpg-dest FOLDER         destination folder of the JPG group
   --raw-dest FOLDER         destination folder of the RAW group
+  --taken on|off            date photos and clips by when they were taken, read
+                            from their own metadata (EXIF, the movie header);
+                            a file without one is dated as --date says
+  --keep-both on|off        copy a different file that has the destination
+                            name under NAME-1.EXT, NAME-2.EXT, … instead of
+                            leaving it behind
 
 Other options:
   --show                    print the stored settings, one key=value a line

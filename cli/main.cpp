@@ -38,7 +38,8 @@ int usageError(const std::string& message) {
 void showSettings(const QSettings& store) {
     for (const kestrel::OptionKey& option : kestrel::kOptionKeys)
         std::cout << option.key << '=' << kestrel::getUserDefAsString(store, option.key) << '\n';
-    for (const char* key : {kestrel::keys::ImportPath, kestrel::keys::ImportPathRAW})
+    for (const char* key : {kestrel::keys::ImportPath, kestrel::keys::ImportPathRAW,
+                            kestrel::keys::KeepBoth, kestrel::keys::TakenDate})
         std::cout << key << '=' << kestrel::getUserDefAsString(store, key) << '\n';
 }
 

@@ -58,9 +58,10 @@ TEST(KestrelImport, StoresSettingsAsTheWindowDoes) {
     std::filesystem::create_directories(dirs / "Bilder für Oma");
     std::filesystem::create_directories(dirs / "raw");
 
-    auto run = kestrelImport({"--jpg", "off", "--raw=on", "--folders", "ym", "--raw-folders", "d",
-                              "--date", "modified", "--jpg-dest", dirs / "Bilder für Oma/",
-                              "--raw-dest", dirs / "raw/../raw"});
+    auto run =
+        kestrelImport({"--jpg", "off", "--raw=on", "--folders", "ym", "--raw-folders", "d",
+                       "--date", "modified", "--jpg-dest", dirs / "Bilder für Oma/", "--raw-dest",
+                       dirs / "raw/../raw", "--taken", "on", "--keep-both=off"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "");
@@ -76,7 +77,9 @@ TEST(KestrelImport, StoresSettingsAsTheWindowDoes) {
         {keys::RAWDay, "1"},
         {keys::ModDate, "1"},
         {keys::ImportPath, dirs / "Bilder für Oma"},
-        {keys::ImportPathRAW, dirs / "raw"}};
+        {keys::ImportPathRAW, dirs / "raw"},
+        {keys::KeepBoth, "0"},
+        {keys::TakenDate, "1"}};
     for (const auto& [key, value] : expected)
         EXPECT_EQ(stored(key.c_str()), value) << key;
 
@@ -86,7 +89,8 @@ TEST(KestrelImport, StoresSettingsAsTheWindowDoes) {
                             "kestrelJPGDay=0", "kestrelRAWYear=0", "kestrelRAWMonth=0",
                             "kestrelRAWDay=1", "kestrelModDate=1",
                             "kestrelImportPath=" + dirs / "Bilder für Oma",
-                            "kestrelImportPathRAW=" + dirs / "raw"));
+                            "kestrelImportPathRAW=" + dirs / "raw", "kestrelKeepBoth=0",
+                            "kestrelTakenDate=1"));
 }
 
 TEST(KestrelImport, WritesStartupDefaultsOfAbsentOptionsOnly) {
@@ -98,7 +102,8 @@ TEST(KestrelImport, WritesStartupDefaultsOfAbsentOptionsOnly) {
                 ElementsAre("kestrelJPG=true", "kestrelRAW=1", "kestrelJPGYear=1",
                             "kestrelJPGMonth=1", "kestrelJPGDay=1", "kestrelRAWYear=1",
                             "kestrelRAWMonth=1", "kestrelRAWDay=1", "kestrelModDate=0",
-                            "kestrelImportPath=<nil>", "kestrelImportPathRAW=<nil>"));
+                            "kestrelImportPath=<nil>", "kestrelImportPathRAW=<nil>",
+                            "kestrelKeepBoth=<nil>", "kestrelTakenDate=<nil>"));
 }
 
 TEST(KestrelImport, RejectsBadUsageWithoutTouchingAnything) {
@@ -112,6 +117,8 @@ TEST(KestrelImport, RejectsBadUsageWithoutTouchingAnything) {
         {"--folders", "", work / "card"},
         {"--raw-folders", "ymdx"},
         {"--date", "yesterday"},
+        {"--taken", "yes"},
+        {"--keep-both", "1"},
         {"--jpg-dest", work / "missing"},
         {"--raw-dest", work / "card/A.JPG"},
         {"--bogus", work / "card"},
