@@ -29,7 +29,8 @@ enum class Call {
 };
 
 // Makes the next `times` calls of `call` fail with `error`; a negative `times` fails every
-// call until clear() is called. For tests only.
+// call until clear() is called. An error of 0 makes a call that can answer 0 (Read: the end;
+// Write, CopyFileRange: nothing written) answer that instead of failing. For tests only.
 void failNext(Call call, int error, int times = 1);
 
 // Makes every call succeed again.
