@@ -1,7 +1,7 @@
 #include "FileDates.h"
 
 #include "FaultPoints.h"
-#include "PathAt.h"
+#include "LongPath.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,15 +12,17 @@
 namespace kestrel {
 
 std::optional<FileDates> readFileDates(const std::string& path) {
-    const PathAt at(path);
-    if (at.error() != 0) {
-        errno = at.error();
+    const auto slash = path.rfind('/');
+    FolderRef folder;
+    if (const int error = folder.open(path.substr(0, slash + 1))) {
+        errno = error;
         return std::nullopt;
     }
     struct statx st {};
     const unsigned mask = STATX_TYPE | STATX_INO | STATX_MTIME | STATX_BTIME | STATX_SIZE;
     if (faults::injected(faults::Call::Stat) ||
-        statx(at.dirFd(), at.name(), AT_SYMLINK_NOFOLLOW, mask, &st) != 0)
+        statx(folder.at(), folder.path(path.substr(slash + 1)).c_str(), AT_SYMLINK_NOFOLLOW, mask,
+              &st) != 0)
         return std::nullopt;
     if ((st.stx_mask & STATX_MTIME) == 0) {
         errno = ENODATA;

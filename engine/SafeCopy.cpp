@@ -1,36 +1,24 @@
 #include "SafeCopy.h"
 
+#include "FaultPoints.h"
+#include "FileData.h"
+#include "FileSystemInfo.h"
+#include "StagingFile.h"
+#include "TakenName.h"
+
 #include <fcntl.h>
-#include <linux/magic.h>
 #include <sys/stat.h>
-#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
-#include <memory>
+#include <cstdio>
 #include <utility>
 
 namespace kestrel {
 
 namespace {
 
-// Closes a file descriptor when it goes out of scope.
-class Fd {
-  public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    ~Fd() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-
-  private:
-    int fd_;
-};
+using faults::Call;
 
 bool sameTime(const timespec& a, const timespec& b) {
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
@@ -39,81 +27,52 @@ bool sameTime(const timespec& a, const timespec& b) {
 // Opens the source for reading without following a symlink, without blocking on a FIFO,
 // and without touching its access time where we are allowed to ask for that.
 int openSource(const std::string& path) {
-    const int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    int fd = ::open(path.c_str(), flags | O_NOATIME);
-    if (fd < 0 && errno == EPERM)
-        fd = ::open(path.c_str(), flags);
-    return fd;
+    if (faults::injected(Call::OpenSource))
+        return -1;
+    const int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
+    const int fd = openLong(path, flags | O_NOATIME);
+    return fd < 0 && errno == EPERM ? openLong(path, flags) : fd;
 }
 
-bool readWriteCopy(int in, int out, off_t& copied) {
-    constexpr std::size_t kChunk = 1 << 20;
-    static thread_local std::unique_ptr<char[]> buffer(new char[kChunk]);
-    for (;;) {
-        const ssize_t got = ::read(in, buffer.get(), kChunk);
-        if (got == 0)
-            return true;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(out, buffer.get() + done, static_cast<size_t>(got - done));
-            if (put < 0) {
-                if (errno == EINTR)
-                    continue;
-                return false;
-            }
-            done += put;
-        }
-        copied += got;
-    }
+// Destinations that cannot store permission bits or times (FAT mounted with fixed masks,
+// FUSE file systems) refuse to change them; the data is what must arrive.
+bool refusedAttribute(int error) {
+    return error == EPERM || error == ENOSYS || error == EOPNOTSUPP;
 }
 
-// Streams the size bytes of in to out; copy_file_range lets the kernel copy (or share
-// blocks) without passing the data through us. A file that grows or shrinks meanwhile is
-// caught by the caller's size check.
-bool copyData(int in, int out, off_t size, off_t& copied) {
-    copied = 0;
-    while (copied < size) {
-        const ssize_t n =
-            ::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(size - copied), 0);
-        if (n > 0) {
-            copied += n;
-            continue;
-        }
-        if (n == 0)
-            return true;
-        if (errno == EINTR)
-            continue;
-        // Not possible between these two files: fall back to plain reads and writes.
-        if (copied == 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS ||
-                            errno == EOPNOTSUPP || errno == EBADF))
-            return readWriteCopy(in, out, copied);
-        return false;
-    }
-    return true;
+// Gives the staged copy the source's permission bits and times where the destination can
+// keep them; 0 or the errno of a real failure.
+int keepAttributes(int fd, const struct stat& source) {
+    if ((faults::injected(Call::Fchmod) || ::fchmod(fd, source.st_mode & 0777) != 0) &&
+        !refusedAttribute(errno))
+        return errno;
+    const timespec times[2] = {source.st_atim, source.st_mtim};
+    if ((faults::injected(Call::Futimens) || ::futimens(fd, times) != 0) &&
+        !refusedAttribute(errno))
+        return errno;
+    return 0;
 }
 
-std::string folderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+CopyOutcome outcomeOf(Outcome outcome, int error, const std::string& destPath) {
+    return CopyOutcome{outcome, error, destPath};
 }
 
 } // namespace
 
-StagedCopy::StagedCopy(StagedCopy&& other) noexcept
-    : tempPath_(std::exchange(other.tempPath_, {})), destPath_(std::move(other.destPath_)),
-      fd_(std::exchange(other.fd_, -1)), device_(other.device_), size_(other.size_),
-      rules_(other.rules_) {}
+StagedCopy::StagedCopy(StagedCopy&& other) noexcept {
+    *this = std::move(other);
+}
 
 StagedCopy& StagedCopy::operator=(StagedCopy&& other) noexcept {
     if (this != &other) {
         discard();
-        tempPath_ = std::exchange(other.tempPath_, {});
+        folder_ = std::move(other.folder_);
+        folderPath_ = std::move(other.folderPath_);
+        fileName_ = std::move(other.fileName_);
+        number_ = other.number_;
         destPath_ = std::move(other.destPath_);
-        fd_ = std::exchange(other.fd_, -1);
+        tempName_ = std::exchange(other.tempName_, {});
+        fd_ = std::move(other.fd_);
         device_ = other.device_;
         size_ = other.size_;
         rules_ = other.rules_;
@@ -126,37 +85,29 @@ StagedCopy::~StagedCopy() {
 }
 
 void StagedCopy::discard() {
-    if (fd_ >= 0)
-        ::close(fd_);
-    fd_ = -1;
-    if (!tempPath_.empty())
-        ::unlink(tempPath_.c_str());
-    tempPath_.clear();
+    // The name goes first: our lock on it must keep other runs away until it is gone.
+    if (!tempName_.empty())
+        ::unlinkat(folder_.at(), folder_.path(tempName_).c_str(), 0);
+    tempName_.clear();
+    fd_.reset();
 }
-
-namespace {
-CopyOutcome outcomeOf(Outcome outcome, int error, const std::string& destPath) {
-    return CopyOutcome{outcome, error, destPath};
-}
-} // namespace
 
 CopyOutcome StagedCopy::stage(const std::string& source, const std::string& destPath,
                               const SourceIdentity* expected, const PublishRules& rules,
                               StagedCopy& staged) {
     staged.discard();
     staged.rules_ = rules;
-    const auto fail = [&destPath](Outcome outcome, int error = 0) {
-        return outcomeOf(outcome, error, destPath);
+    std::string target = destPath;
+    const auto fail = [&target](Outcome outcome, int error = 0) {
+        return outcomeOf(outcome, error, target);
     };
     // Never open a device or FIFO the scan saw: opening some devices has side effects.
     if (expected != nullptr && !S_ISREG(expected->type))
         return fail(Outcome::NotARegularFile);
 
-    Fd in(openSource(source));
-    if (!in.valid())
-        return fail(Outcome::SourceUnreadable, errno);
+    const Fd in(openSource(source));
     struct stat before {};
-    if (::fstat(in.get(), &before) != 0)
+    if (!in.valid() || ::fstat(in.get(), &before) != 0)
         return fail(Outcome::SourceUnreadable, errno);
     if (!S_ISREG(before.st_mode))
         return fail(Outcome::NotARegularFile);
@@ -164,102 +115,139 @@ CopyOutcome StagedCopy::stage(const std::string& source, const std::string& dest
         (before.st_dev != expected->device || before.st_ino != expected->inode))
         return fail(Outcome::SourceChanged);
 
-    // Cheap early answer for a re-import; publishing still never replaces.
-    struct stat existing {};
-    if (::lstat(destPath.c_str(), &existing) == 0)
-        return fail(Outcome::NameTaken);
+    const auto slash = destPath.rfind('/');
+    const std::string folderPath = slash == std::string::npos ? "" : destPath.substr(0, slash + 1);
+    const std::string fileName = destPath.substr(folderPath.size());
+    FolderRef folder;
+    if (const int error = folder.open(folderPath))
+        return fail(destinationFailure(error), error);
+    // The one look at the destination before copying: a re-import stops here, and only a
+    // taken name costs a comparison.
+    int number = 0;
+    const NameState state =
+        findName(folder, fileName, rules.keepBoth, number, in.get(), before.st_size);
+    target = folderPath + numberedName(fileName, number);
+    if (state == NameState::SameFile)
+        return fail(Outcome::AlreadyThere);
+    if (state == NameState::Taken)
+        return outcomeOf(Outcome::NameTaken, 0, destPath);
 
-    std::string temp = folderOf(destPath) + ".kestrel-XXXXXX.part";
-    const int fd = ::mkostemps(temp.data(), 5, O_CLOEXEC);
-    if (fd < 0)
-        return fail(destinationFailure(errno), errno);
-    staged.tempPath_ = std::move(temp);
-    staged.destPath_ = destPath;
-    staged.fd_ = fd;
+    StagingFile staging;
+    if (const int error = createStagingFile(folder, staging))
+        return fail(destinationFailure(error), error);
+    staged.folder_ = std::move(folder);
+    staged.folderPath_ = folderPath;
+    staged.fileName_ = fileName;
+    staged.number_ = number;
+    staged.destPath_ = target;
+    staged.tempName_ = std::move(staging.name);
+    staged.fd_ = std::move(staging.fd);
+    const int fd = staged.fd_.get();
 
-    off_t copied = 0;
-    if (!copyData(in.get(), fd, before.st_size, copied)) {
+    const DataCopy data = copyData(in.get(), fd, before.st_size);
+    if (data.failed != DataCopy::Failed::Nothing) {
         staged.discard();
-        return fail(destinationFailure(errno), errno);
+        return data.failed == DataCopy::Failed::Reading
+                   ? fail(Outcome::SourceUnreadable, data.error)
+                   : fail(destinationFailure(data.error), data.error);
     }
     // A file that changed while we read it would give a copy that matches neither version.
     struct stat after {};
-    if (::fstat(in.get(), &after) != 0 || after.st_size != copied || before.st_size != copied ||
-        !sameTime(after.st_mtim, before.st_mtim)) {
+    if (::fstat(in.get(), &after) != 0 || after.st_size != data.bytes ||
+        before.st_size != data.bytes || !sameTime(after.st_mtim, before.st_mtim)) {
         staged.discard();
         return fail(Outcome::SourceChanged);
     }
-    const timespec times[2] = {before.st_atim, before.st_mtim};
     struct stat written {};
-    if (::fchmod(fd, before.st_mode & 0777) != 0 || ::futimens(fd, times) != 0 ||
-        ::fstat(fd, &written) != 0) {
+    int error = keepAttributes(fd, before);
+    if (error == 0 && ::fstat(fd, &written) != 0)
+        error = errno;
+    if (error != 0) {
         staged.discard();
-        return fail(destinationFailure(errno), errno);
+        return fail(destinationFailure(error), error);
     }
     staged.device_ = written.st_dev;
-    staged.size_ = copied;
+    staged.size_ = data.bytes;
     // Start writing the data out now, so flushing it later waits less.
     ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
     return fail(Outcome::Copied);
 }
 
 int StagedCopy::flush() const {
-    if (fd_ < 0)
+    if (!fd_.valid())
         return EBADF;
-    return ::fdatasync(fd_) == 0 ? 0 : errno;
+    return faults::injected(Call::Fdatasync) || ::fdatasync(fd_.get()) != 0 ? errno : 0;
 }
 
 bool StagedCopy::fileSystemFlushCovers() const {
-    struct statfs fs {};
-    if (fd_ < 0 || ::fstatfs(fd_, &fs) != 0)
-        return false;
-    // File systems whose own code writes out every file's data and metadata on syncfs; on
-    // FUSE and network file systems only a per-file flush reaches the storage.
-    switch (static_cast<unsigned long>(fs.f_type)) {
-    case EXT4_SUPER_MAGIC: // also ext2 and ext3
-    case XFS_SUPER_MAGIC:
-    case BTRFS_SUPER_MAGIC:
-    case F2FS_SUPER_MAGIC:
-    case TMPFS_MAGIC:
-        return true;
-    default:
-        return false;
-    }
+    return fd_.valid() && syncfsCovers(fd_.get());
 }
 
 int StagedCopy::flushFileSystem() const {
-    if (fd_ < 0)
+    if (!fd_.valid())
         return EBADF;
-    return ::syncfs(fd_) == 0 ? 0 : errno;
+    return faults::injected(Call::Syncfs) || ::syncfs(fd_.get()) != 0 ? errno : 0;
+}
+
+int StagedCopy::giveName(const std::string& name, bool& noSafeWay) {
+    noSafeWay = false;
+    const int at = folder_.at();
+    const std::string target = folder_.path(name);
+    if (tempName_.empty()) {
+        // Linking an unnamed file by its descriptor would need a privilege; its /proc entry
+        // does not.
+        char self[40];
+        std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd_.get());
+        if (faults::injected(Call::Linkat) ||
+            ::linkat(AT_FDCWD, self, at, target.c_str(), AT_SYMLINK_FOLLOW) != 0)
+            return errno;
+        return 0;
+    }
+    const std::string temp = folder_.path(tempName_);
+    if (!faults::injected(Call::Renameat2) &&
+        ::renameat2(at, temp.c_str(), at, target.c_str(), RENAME_NOREPLACE) == 0) {
+        tempName_.clear();
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return errno;
+    // The file system cannot rename without replacing; a hard link never replaces either
+    // (the staging name goes with discard()).
+    if (!faults::injected(Call::Link) && ::linkat(at, temp.c_str(), at, target.c_str(), 0) == 0)
+        return 0;
+    const int error = errno;
+    noSafeWay = error == EPERM || error == ENOSYS || error == EOPNOTSUPP;
+    return error;
 }
 
 CopyOutcome StagedCopy::publish(const CopyHooks& hooks) {
-    const auto result = [this](Outcome outcome, int error = 0) {
-        return CopyOutcome{outcome, error, destPath_};
-    };
-    if (fd_ < 0)
-        return result(Outcome::IoError, EBADF);
-    // NFS reports delayed write errors at close.
-    const bool closed = ::close(std::exchange(fd_, -1)) == 0;
-    if (!closed)
-        return result(Outcome::IoError, errno);
+    if (!fd_.valid())
+        return outcomeOf(Outcome::IoError, EBADF, destPath_);
     if (hooks.beforePublish)
         hooks.beforePublish(destPath_);
-
-    if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, destPath_.c_str(), RENAME_NOREPLACE) ==
-        0) {
-        tempPath_.clear();
-        return result(Outcome::Copied);
+    // Someone may take the name between our look and our link: look again at what they put
+    // there. A bound keeps a name that keeps coming and going from holding us for ever.
+    CopyOutcome result{Outcome::NameTaken, 0, folderPath_ + fileName_};
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        bool noSafeWay = false;
+        const int error = giveName(numberedName(fileName_, number_), noSafeWay);
+        if (error != EEXIST) {
+            const Outcome outcome = error == 0  ? Outcome::Copied
+                                    : noSafeWay ? Outcome::NoSafePublish
+                                                : destinationFailure(error);
+            result = outcomeOf(outcome, error, destPath_);
+            break;
+        }
+        const NameState state =
+            findName(folder_, fileName_, rules_.keepBoth, number_, fd_.get(), size_);
+        destPath_ = folderPath_ + numberedName(fileName_, number_);
+        if (state == NameState::SameFile)
+            result = outcomeOf(Outcome::AlreadyThere, 0, destPath_);
+        if (state != NameState::Free)
+            break;
     }
-    if (errno == EEXIST)
-        return result(Outcome::NameTaken);
-    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-        return result(destinationFailure(errno), errno);
-    // The file system cannot rename without replacing; a hard link never replaces either.
-    if (::link(tempPath_.c_str(), destPath_.c_str()) != 0)
-        return errno == EEXIST ? result(Outcome::NameTaken)
-                               : result(destinationFailure(errno), errno);
-    return result(Outcome::Copied); // the temporary name goes with discard()
+    discard();
+    return result;
 }
 
 CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath,
@@ -270,21 +258,15 @@ CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath
     if (!outcome.copied())
         return outcome;
     if (const int error = staged.flush())
-        return CopyOutcome{Outcome::IoError, error, destPath};
+        return CopyOutcome{destinationFailure(error), error, outcome.destPath};
     return staged.publish(hooks);
 }
 
-void removeStaleTemporaries(const std::string& /*folder*/) {}
-
-std::string fileSystemName(const std::string& /*path*/) {
-    return "unknown";
-}
-
 int syncFolder(const std::string& path) {
-    Fd folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Fd folder(openLong(path, O_RDONLY | O_DIRECTORY));
     if (!folder.valid())
         return errno;
-    return ::fsync(folder.get()) == 0 ? 0 : errno;
+    return faults::injected(Call::Fsync) || ::fsync(folder.get()) != 0 ? errno : 0;
 }
 
 } // namespace kestrel

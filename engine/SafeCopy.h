@@ -1,12 +1,17 @@
 #pragma once
 
 #include "CopyOutcome.h"
+#include "Fd.h"
 #include "FileEntry.h"
+#include "LongPath.h"
 
 #include <sys/types.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace kestrel {
 
@@ -32,7 +37,7 @@ class StagedCopy {
     StagedCopy& operator=(StagedCopy&& other) noexcept;
     ~StagedCopy();
 
-    // The name the copy will be published under.
+    // The name the copy will be published under (a numbered one with keepBoth).
     const std::string& destPath() const { return destPath_; }
     std::int64_t size() const { return size_; }
 
@@ -40,7 +45,10 @@ class StagedCopy {
     // and access and modification times where the destination allows. Symlinks are not
     // followed. With expected, the source must still be the file the scan saw. Returns
     // Copied when the data is staged; any other outcome is final (AlreadyThere when
-    // destPath, or with keepBoth one of its numbered names, already holds the same bytes).
+    // destPath, or with keepBoth one of its numbered names, already holds the same bytes;
+    // NameTaken when something else holds it, and with keepBoth all of them up to
+    // NAME-9999.EXT). The outcome's destPath is the name chosen. Nothing is written to the
+    // destination unless the name (or a numbered one) is free, and paths of any length work.
     static CopyOutcome stage(const std::string& source, const std::string& destPath,
                              const SourceIdentity* expected, const PublishRules& rules,
                              StagedCopy& staged);
@@ -55,16 +63,25 @@ class StagedCopy {
     // The file system this copy is on.
     dev_t device() const { return device_; }
 
-    // Gives the copy its name unless something already has it. Call only once its data
-    // has been flushed. The outcome's destPath is the name the file now has.
+    // Gives the copy its name unless something already has it: then the outcome is
+    // AlreadyThere when that holds the same bytes, else NameTaken (or, with keepBoth, the
+    // next free numbered name). Never replaces anything. Call only once its data has been
+    // flushed. The outcome's destPath is the name the file now has.
     CopyOutcome publish(const CopyHooks& hooks);
 
   private:
     void discard();
+    // Links the staged data under name: 0 or the errno; noSafeWay when this file system has
+    // no way to do it without risking replacing a file.
+    int giveName(const std::string& name, bool& noSafeWay);
 
-    std::string tempPath_;
+    FolderRef folder_;
+    std::string folderPath_; // as given, ending in "/" (or empty)
+    std::string fileName_;   // the name asked for
+    int number_ = 0;         // which numbered name of it destPath_ is
     std::string destPath_;
-    int fd_ = -1;
+    std::string tempName_; // the named staging file while it has a name; empty if unnamed
+    Fd fd_;
     dev_t device_ = 0;
     std::int64_t size_ = 0;
     PublishRules rules_;
@@ -77,13 +94,25 @@ CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath
                           const SourceIdentity* expected = nullptr, const PublishRules& rules = {},
                           const CopyHooks& hooks = {});
 
-// Removes the staged files of ours in folder that no live run holds.
-void removeStaleTemporaries(const std::string& folder);
-
-// The name of the file system holding path ("ext4", "vfat", "fuseblk", …).
-std::string fileSystemName(const std::string& path);
-
 // Flushes a folder's entries to disk; 0 or the errno of the failure.
 int syncFolder(const std::string& path);
+
+// A staging file that has a name is called kStagingPrefix, kStagingRandomLength letters or
+// digits, then kStagingSuffix: ".kestrel-Ab12Cd.part".
+inline constexpr std::string_view kStagingPrefix = ".kestrel-";
+inline constexpr std::size_t kStagingRandomLength = 6;
+inline constexpr std::string_view kStagingSuffix = ".part";
+
+// True when name (a file name, not a path) is that of one of our staging files.
+bool isStagingName(std::string_view name);
+
+// Removes the staging files in folder that no live run holds, left there by runs that died.
+// A run calls it before it first writes into a folder.
+void removeStaleTemporaries(const std::string& folder);
+
+// The type of the file system that holds path, as the mount table names it ("ext4",
+// "vfat", "fuse.fusefat"), else as its magic number says; "unknown" if path cannot be
+// examined. For messages that name a destination that cannot take copies safely.
+std::string fileSystemName(const std::string& path);
 
 } // namespace kestrel
