@@ -1,14 +1,31 @@
 #include "CopyHandler.h"
 
+#include "CaptureDate.h"
 #include "Classification.h"
 #include "CopyPass.h"
+#include "Fd.h"
 #include "FileDates.h"
+#include "LongPath.h"
 #include "Preferences.h"
 #include "SourceWalker.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 
 namespace kestrel {
+
+namespace {
+// The year as it is, month and day with two digits: the date folders' names.
+std::array<std::string, 3> dateStrings(long year, int month, int day) {
+    const auto twoDigits = [](int value) {
+        return std::string{static_cast<char>('0' + value / 10),
+                           static_cast<char>('0' + value % 10)};
+    };
+    return {std::to_string(year), twoDigits(month), twoDigits(day)};
+}
+} // namespace
 
 CopyHandler::CopyHandler(StatusSink& sink, std::ostream& out)
     : uDefs(openPreferences()), mainViewController(&sink), log_(out),
@@ -103,8 +120,14 @@ FileEntry CopyHandler::buildFileList(const std::string& sourceRoot, const std::s
     const auto dates = readFileDates(fullPath);
     if (!dates)
         return failed(Outcome::SourceUnreadable, errno);
-    auto [year, month, day] =
-        getFullDateString(options_.byModification ? dates->modified : dates->created);
+    std::array<std::string, 3> date;
+    if (options_.byCaptureDate && S_ISREG(dates->identity.type))
+        date = captureDateString(fullPath);
+    if (date[0].empty()) {
+        summary_.datedByFileTimes += options_.byCaptureDate ? 1 : 0;
+        date = getFullDateString(options_.byModification ? dates->modified : dates->created);
+    }
+    auto [year, month, day] = std::move(date);
     if (year.empty())
         return failed(Outcome::Undated, EOVERFLOW);
     auto [name, folder] = getNameElements(fullPath);
@@ -124,12 +147,18 @@ std::array<std::string, 3> CopyHandler::getFullDateString(std::time_t time) {
     std::tm local{};
     if (::localtime_r(&time, &local) == nullptr || local.tm_year + 1900L < 1)
         return {};
-    const auto twoDigits = [](int value) {
-        return std::string{static_cast<char>('0' + value / 10),
-                           static_cast<char>('0' + value % 10)};
-    };
-    return {std::to_string(local.tm_year + 1900L), twoDigits(local.tm_mon + 1),
-            twoDigits(local.tm_mday)};
+    return dateStrings(local.tm_year + 1900L, local.tm_mon + 1, local.tm_mday);
+}
+
+std::array<std::string, 3> CopyHandler::captureDateString(const std::string& path) {
+    const bool movie = path.ends_with("mov") || path.ends_with("MOV");
+    const Fd file(openLong(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
+    const auto taken =
+        file.valid() ? readCaptureDay(file.get(), movie ? CaptureKind::Movie : CaptureKind::Still)
+                     : std::nullopt;
+    if (!taken)
+        return {};
+    return dateStrings(taken->year, taken->month, taken->day);
 }
 
 bool CopyHandler::performCopyOperation(const FileList& files) {

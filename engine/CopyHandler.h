@@ -82,6 +82,9 @@ class CopyHandler {
 
   private:
     FileList scan(const std::string& sourceRoot);
+    // [year, month, day] of the capture date in the metadata of the file at path; three
+    // empty strings when it has none usable.
+    static std::array<std::string, 3> captureDateString(const std::string& path);
     void unreadable(const std::string& path, int error);
 
     ImportLog log_;

@@ -2,6 +2,7 @@
 #include "CopyHandler.h"
 #include "FaultPoints.h"
 #include "Preferences.h"
+#include "SampleMedia.h"
 #include "TestSupport.h"
 
 #include <gmock/gmock.h>
@@ -118,6 +119,17 @@ TEST_F(RunOutcomes, AStopLeavesTheRestForNextTime) {
     EXPECT_EQ(test::lines(out.str()).back().substr(test::lines(out.str()).back().size() - 5),
               " true");
     EXPECT_EQ(test::listTree(dest.path()).size(), 4u); // JPG/, year/, two files
+}
+
+TEST_F(RunOutcomes, CaptureDatesWinWhereTheMetadataHasOne) {
+    prefs.set({{keys::TakenDate, "1"}, {keys::JPGMonth, "1"}, {keys::JPGDay, "1"}});
+    test::writeFile(card / "A.JPG", test::stillWithDates("2016:03:07 23:59:59"));
+    test::writeFile(card / "B.JPG", "no metadata");
+    import();
+    EXPECT_EQ(test::readFile(dest / "JPG/2016/03/07/A.JPG"), test::readFile(card / "A.JPG"));
+    EXPECT_EQ(test::readFile(dest / ("JPG/" + test::todayFolders() + "/B.JPG")), "no metadata");
+    EXPECT_EQ(finishedMessage(summary), "copying of 2 files finished. 1 had no capture date and "
+                                        "were dated by their file times.");
 }
 
 } // namespace
