@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <csignal>
 
 namespace kestrel {
 
@@ -63,7 +64,9 @@ void CopyHandler::prepareProcessing(const std::string& path) {
     const FileList files = scan(sourceRoot);
     summary_.matched = static_cast<std::int32_t>(files.size());
     log_.count(summary_.matched);
-    log_.flush();
+    // Output that cannot be written (a closed pipe) stops the run before its first copy.
+    if (!log_.flush() && stop != nullptr && !stop->requested())
+        stop->request(SIGPIPE);
     mainViewController->setBar(summary_.matched);
     std::int64_t bytes = 0;
     for (const FileEntry& entry : files)
