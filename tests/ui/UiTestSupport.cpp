@@ -20,6 +20,7 @@ IsolatedHome::IsolatedHome() {
     qputenv("XDG_CONFIG_HOME", home + "/.config");
     qputenv("XDG_CACHE_HOME", home + "/.cache");
     qputenv("XDG_DATA_HOME", home + "/.local/share");
+    qputenv("XDG_STATE_HOME", home + "/.local/state");
     qputenv("XDG_RUNTIME_DIR", home + "/.runtime");
     QDir().mkpath(dir_.path() + QStringLiteral("/.runtime"));
     QFile::setPermissions(dir_.path() + QStringLiteral("/.runtime"),

@@ -1,0 +1,159 @@
+// kestrel-import as a user runs it: settings, exit statuses, the lines on standard error,
+// and runs cut short by limits and closed pipes.
+#include "TestSupport.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+
+namespace kestrel::test {
+namespace {
+
+using testing::HasSubstr;
+using testing::StartsWith;
+
+class CliTest : public ::testing::Test {
+  protected:
+    CliTest() {
+        const auto set = kestrelImport(
+            {"--jpg-dest", dest.path(), "--raw-dest", dest.path(), "--date", "modified"});
+        EXPECT_EQ(set.exitCode, 0) << set.err;
+    }
+    std::string photo(const std::string& name, const std::string& data) {
+        writeFile(card / name, data, "2016-03-07 10:00");
+        return card / name;
+    }
+    std::string copyOf(const std::string& name) { return dest / ("JPG/2016/03/07/" + name); }
+
+    Sandbox sandbox;
+    TempDir card, dest;
+};
+
+TEST_F(CliTest, SettingsAreStoredAsTheWindowStoresThem) {
+    const std::tuple<std::vector<std::string>, const char*, std::string> cases[] = {
+        {{"--jpg", "off"}, "kestrelJPG", "0"},
+        {{"--raw", "on"}, "kestrelRAW", "1"},
+        {{"--folders", "ym"}, "kestrelJPGDay", "0"},
+        {{"--folders", "none"}, "kestrelJPGYear", "0"},
+        {{"--raw-folders", "d"}, "kestrelRAWMonth", "0"},
+        {{"--date", "created"}, "kestrelModDate", "0"},
+        {{"--keep-both", "on"}, "kestrelKeepBoth", "1"},
+        {{"--taken", "off"}, "kestrelTakenDate", "0"},
+        {{"--jpg-dest", card / "odd name"}, "kestrelImportPath", card / "odd name"},
+    };
+    std::filesystem::create_directory(card / "odd name");
+    for (const auto& [args, key, value] : cases) {
+        SCOPED_TRACE(key);
+        const ProcessResult result = kestrelImport(args);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(sandbox.get(key), value);
+        EXPECT_THAT(kestrelImport({"--show"}).out,
+                    HasSubstr(std::string(key) + "=" + value + "\n"));
+    }
+    const std::vector<std::string> bad[] = {{"--bogus"}, {"--jpg", "maybe"}, {"--folders", "yx"},
+                                            {},          {"a", "b"},         {"--jpg"}};
+    const std::string stored = readFile(sandbox.preferencesFile());
+    for (const auto& args : bad) {
+        const ProcessResult result = kestrelImport(args);
+        EXPECT_EQ(result.exitCode, 2) << testing::PrintToString(args);
+        EXPECT_THAT(result.err, HasSubstr("Try 'kestrel-import --help'."));
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_EQ(readFile(sandbox.preferencesFile()), stored) << "bad usage changes nothing";
+}
+
+// The exit status tells whether every photo is safe; standard error names what is not.
+TEST_F(CliTest, ExitStatusAndWhatIsLeftBehind) {
+    photo("A.JPG", "a");
+    photo("B.JPG", "b");
+    ProcessResult result = kestrelImport({card.path()});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_THAT(result.err, StartsWith("copying of 2 files finished.\nreport: "));
+    EXPECT_THAT(result.out, HasSubstr(card / "B.JPG -> " + copyOf("B.JPG") + " true\n"));
+
+    result = kestrelImport({card.path()});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_THAT(result.err, StartsWith("copying of 2 files finished. 2 already there.\n"));
+
+    photo("B.JPG", "another photo with the name");
+    result = kestrelImport({card.path()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_THAT(
+        lines(result.err),
+        testing::ElementsAre("copying of 2 files finished. 1 already there. 1 not copied.",
+                             "not copied: " + card / "B.JPG" + ": a different file has this name",
+                             StartsWith("report: " + sandbox.reportsFolder() + "/")));
+    EXPECT_EQ(readFile(copyOf("B.JPG")), "b");
+
+    result = kestrelImport({"--keep-both", "on", card.path()});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_THAT(result.out, HasSubstr(" -> " + copyOf("B-1.JPG") + " true\n"));
+
+    // A damaged preferences file reads as absent values, never as a crash.
+    writeFile(sandbox.preferencesFile(), "[General]\nkestrelJPG=@Variant(\\0\\0\\0\\x7f\\xff)"
+                                         "\nkestrelRAW=@StringList(a, b)\n\xff\xfe[\n");
+    result = kestrelImport({"--show"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_THAT(result.out, HasSubstr("kestrelImportPath=<nil>\n"));
+
+    // Preferences that cannot be read stop the run before anything is done.
+    std::filesystem::remove(sandbox.preferencesFile());
+    std::filesystem::create_directory(sandbox.preferencesFile());
+    result = kestrelImport({card.path()});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_THAT(result.err, HasSubstr(sandbox.preferencesFile()));
+    EXPECT_EQ(result.out, "");
+}
+
+// A run that dies or is stopped leaves only whole files under final names, and the next
+// run completes the card.
+TEST_F(CliTest, InterruptedRunsLoseNothing) {
+    const std::string big(3 << 20, 'x');
+    photo("1.JPG", "small");
+    photo("2.MOV", big);
+    photo("3.JPG", "last");
+    ProcessOptions limited;
+    limited.fileSizeLimit = 1 << 20;
+    ProcessResult result = kestrelImport({card.path()}, limited);
+    EXPECT_EQ(result.exitCode, 128 + SIGXFSZ) << "the limit killed the run";
+    for (const char* name : {"1.JPG", "2.MOV", "3.JPG"})
+        EXPECT_TRUE(!std::filesystem::exists(copyOf(name)) ||
+                    readFile(copyOf(name)) == readFile(card / name))
+            << name << " is whole or absent";
+    EXPECT_FALSE(std::filesystem::exists(copyOf("2.MOV")));
+
+    ProcessOptions closed; // standard output is a pipe nobody reads
+    closed.inChild = [] {
+        int ends[2];
+        if (::pipe(ends) != 0 || ::dup2(ends[1], 1) < 0)
+            ::_exit(126);
+        ::close(ends[0]);
+    };
+    std::filesystem::remove_all(dest / "JPG");
+    result = kestrelImport({card.path()}, closed);
+    EXPECT_EQ(result.exitCode, 141);
+    EXPECT_THAT(result.err, StartsWith("copying of 3 files stopped: "));
+
+    result = kestrelImport({card.path()});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(readFile(copyOf("2.MOV")), big);
+    EXPECT_EQ(readFile(copyOf("3.JPG")), "last");
+}
+
+TEST_F(CliTest, ManyFilesWithFewOpenFilesAllowed) {
+    for (int i = 0; i < 300; ++i)
+        photo("DCIM/" + std::to_string(i) + ".JPG", std::to_string(i));
+    ProcessOptions few;
+    few.openFilesLimit = 16;
+    const ProcessResult result = kestrelImport({card.path()}, few);
+    EXPECT_THAT(result.err, StartsWith("copying of 300 files finished.\n"));
+    EXPECT_EQ(readFile(copyOf("299.JPG")), "299");
+}
+
+} // namespace
+} // namespace kestrel::test

@@ -1,0 +1,390 @@
+// Whole import runs through CopyHandler, with real cards and destinations in temporary
+// folders: what is picked, where it goes, and what becomes of every file.
+#include "CopyHandler.h"
+#include "FaultPoints.h"
+#include "Preferences.h"
+#include "TestSupport.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <numeric>
+
+namespace kestrel::test {
+namespace {
+
+using enum Outcome;
+using Tree = std::vector<std::string>;
+using Prefs = std::map<std::string, std::string>;
+const std::string kDay = "2016-03-07 10:00";
+
+// The files below root, without the folders.
+Tree filesBelow(const std::string& root) {
+    Tree files = listTree(root);
+    std::erase_if(files, [](const std::string& item) { return item.back() == '/'; });
+    return files;
+}
+
+// Writes data into name at the end of a chain of folders longer than PATH_MAX below root.
+std::string writeDeep(const std::string& root, const char* name, const std::string& data) {
+    std::string deep = root;
+    int folder = ::open(root.c_str(), O_RDONLY | O_DIRECTORY);
+    for (char c = 'a'; c < 'a' + 18; ++c) {
+        const std::string level(250, c);
+        ::mkdirat(folder, level.c_str(), 0755);
+        const int next = ::openat(folder, level.c_str(), O_RDONLY | O_DIRECTORY);
+        ::close(folder);
+        folder = next;
+        deep += "/" + level;
+    }
+    const int file = ::openat(folder, name, O_WRONLY | O_CREAT, 0644);
+    const timespec times[2] = {{localTime(kDay), 0}, {localTime(kDay), 0}};
+    EXPECT_TRUE(::write(file, data.data(), data.size()) == ssize_t(data.size()) &&
+                ::futimens(file, times) == 0);
+    ::close(file);
+    ::close(folder);
+    return deep + "/" + name;
+}
+
+class ImportTest : public ::testing::Test {
+  protected:
+    ImportTest() { reset({}); }
+    // A fresh destination and the window's start-up options, changed by prefs.
+    void reset(const Prefs& prefs) {
+        std::filesystem::remove_all(dest.path());
+        std::filesystem::create_directory(dest.path());
+        std::filesystem::remove(sandbox.preferencesFile());
+        applyStartupDefaults(*openPreferences());
+        sandbox.set({{keys::ImportPath, dest.path()},
+                     {keys::ImportPathRAW, dest.path()},
+                     {keys::ModDate, "1"},
+                     {keys::KeepBoth, "0"}});
+        sandbox.set(prefs);
+        sink = RecordingSink{};
+    }
+    std::string photo(const std::string& relative, const std::string& data = "photo") {
+        writeFile(card / relative, data, kDay);
+        return card / relative;
+    }
+    RunResult run(const CopyHooks& hooks = {}, StopRequest* stop = nullptr) {
+        return importFolder(card.path(), sink, hooks, stop);
+    }
+    std::string copyOf(const std::string& name, const std::string& tag = "JPG") {
+        return dest / (tag + "/2016/03/07/" + name);
+    }
+
+    Sandbox sandbox;
+    TempDir card, dest;
+    RecordingSink sink;
+};
+
+TEST_F(ImportTest, TheLogStatusAndReportOfARun) {
+    photo("DCIM/A.JPG", "a");
+    photo("DCIM/B.CR2", "b");
+    photo("DCIM/C.dng", "c");
+    photo("DCIM/odd\tname\n.JPG", "d");
+    photo("notes.txt");
+    ASSERT_EQ(::mkfifo((card / "DCIM/F.JPG").c_str(), 0644), 0);
+    setModified(card / "DCIM/F.JPG", kDay);
+    const std::string c = card.path(), d = dest.path();
+    const RunResult first = run();
+    // The folder lines before a copy into tag's day folder; made the first time.
+    const auto folders = [&](const std::string& tag, bool made) {
+        std::vector<std::string> lines;
+        for (const char* level : {"/", "/2016/", "/2016/03/", "/2016/03/07/"}) {
+            lines.push_back("path: " + d + "/" + tag + level);
+            if (made)
+                lines.push_back("makeFolder: " + d + "/" + tag + level);
+        }
+        return lines;
+    };
+    std::vector<std::vector<std::string>> expected = {
+        {c + "/", "Ende: 5 Dateien gefunden und in Datei-Array geschrieben."},
+        folders("JPG", true),
+        {c + "/DCIM/A.JPG -> " + d + "/JPG/2016/03/07/A.JPG true"},
+        folders("RAW", true),
+        {c + "/DCIM/B.CR2 -> " + d + "/RAW/2016/03/07/B.CR2 true"},
+        folders("DNG", true),
+        {c + "/DCIM/C.dng -> " + d + "/DNG/2016/03/07/C.dng true"},
+        folders("JPG", false),
+        {"copy-error", c + "/DCIM/F.JPG -> " + d + "/JPG/2016/03/07/F.JPG false"},
+        folders("JPG", false),
+        {"$'" + c + "/DCIM/odd\\tname\\n.JPG' -> $'" + d +
+         "/JPG/2016/03/07/odd\\tname\\n.JPG' true"}};
+    EXPECT_EQ(first.out,
+              std::accumulate(expected.begin(), expected.end(), std::vector<std::string>{},
+                              [](auto all, const auto& part) {
+                                  all.insert(all.end(), part.begin(), part.end());
+                                  return all;
+                              }));
+    EXPECT_THAT(sink.calls,
+                testing::ElementsAre(
+                    "sayNothing", "setBar 5", "setBarInc 1 of 5 (A.JPG)", "stopBar",
+                    "setBarInc 2 of 5 (B.CR2)", "stopBar", "setBarInc 3 of 5 (C.dng)", "stopBar",
+                    "setBarInc 4 of 5 (F.JPG)", "stopBar", "setBarInc 5 of 5 (odd\tname\n.JPG)",
+                    "stopBar", "sayFinished copying of 5 files finished. 1 not copied."));
+    const std::string report = readFile(first.summary.reportPath);
+    EXPECT_THAT(report, testing::HasSubstr("\nnot-a-regular-file\t" + c + "/DCIM/F.JPG\t" + d +
+                                           "/JPG/2016/03/07/F.JPG\tnot a regular file\n"));
+    EXPECT_THAT(report, testing::HasSubstr("\ncopied\t" + c + "/DCIM/odd\\011name\\012.JPG\t"));
+    EXPECT_EQ(readFile(copyOf("B.CR2", "RAW")), "b");
+
+    const RunResult again = run();
+    EXPECT_EQ(finishedMessage(again.summary),
+              "copying of 5 files finished. 4 already there. 1 not copied.");
+    EXPECT_EQ(again.of(c + "/DCIM/B.CR2").outcome, AlreadyThere);
+}
+
+// Which files a run picks, by the exact ending of their paths, and the tag folder of each.
+TEST_F(ImportTest, PicksFilesByTheEndingOfTheirPaths) {
+    for (const char* name :
+         {"a.jpg", "b.JPG",  "c.mov",  "d.MOV",     "e.raf", "f.RAF",  "g.cr2",
+          "h.CR2", "i.nef",  "j.NEF",  "k.dng",     "l.DNG", "m.tif",  "n.TIF",
+          "o.Jpg", "p.jpeg", "q.tiff", "r.JPG.txt", "s.xmp", ".t.JPG", "U.JPG/v.NEF"})
+        photo(name);
+    setModified(card / "U.JPG", kDay);
+    run();
+    EXPECT_THAT(listTree(dest.path()),
+                testing::IsSupersetOf(
+                    Tree{"JPG/2016/03/07/a.jpg", "JPG/2016/03/07/b.JPG", "JPG/2016/03/07/c.mov",
+                         "JPG/2016/03/07/d.MOV", "RAW/2016/03/07/e.raf", "RAW/2016/03/07/f.RAF",
+                         "RAW/2016/03/07/g.cr2", "RAW/2016/03/07/h.CR2", "RAW/2016/03/07/i.nef",
+                         "RAW/2016/03/07/j.NEF", "DNG/2016/03/07/k.dng", "DNG/2016/03/07/l.DNG",
+                         "DNG/2016/03/07/m.tif", "DNG/2016/03/07/n.TIF", "JPG/2016/03/07/.t.JPG",
+                         "RAW/2016/03/07/v.NEF"}));
+    EXPECT_EQ(listTree(dest.path()).size(), 16u + 12u) << "16 files in 12 folders";
+}
+
+// The group flags choose what is counted; the JPG side's date levels hold for every group.
+TEST_F(ImportTest, GroupsAndDateLevels) {
+    const std::pair<Prefs, Tree> cases[] = {
+        {{}, {"JPG/2016/03/07/A.JPG", "RAW/2016/03/07/B.NEF"}},
+        {{{keys::JPG, "0"}}, {"RAW/2016/03/07/B.NEF"}},
+        {{{keys::RAW, "x"}}, {"JPG/2016/03/07/A.JPG"}},
+        {{{keys::JPGMonth, "0"}, {keys::JPGDay, "0"}}, {"JPG/2016/A.JPG", "RAW/2016/B.NEF"}},
+        {{{keys::RAWYear, "0"}, {keys::RAWDay, "0"}},
+         {"JPG/2016/03/07/A.JPG", "RAW/2016/03/07/B.NEF"}},
+        {{{keys::JPGYear, "0"}, {keys::JPGMonth, "0"}, {keys::JPGDay, "0"}},
+         {"JPG/A.JPG", "RAW/B.NEF"}},
+        {{{keys::JPGYear, "0"}}, {"JPG/03/07/A.JPG", "RAW/03/07/B.NEF"}},
+    };
+    photo("A.JPG");
+    photo("B.NEF");
+    for (const auto& [prefs, files] : cases) {
+        reset(prefs);
+        const RunResult result = run();
+        EXPECT_EQ(filesBelow(dest.path()), files) << testing::PrintToString(prefs);
+        EXPECT_EQ(result.summary.matched, static_cast<int>(files.size()));
+    }
+    // A store never set up matches nothing.
+    std::filesystem::remove(sandbox.preferencesFile());
+    EXPECT_EQ(run().summary.matched, 0);
+}
+
+// Times are placed in the local calendar of TZ; by birth time unless modification is chosen.
+TEST_F(ImportTest, DatesFollowTheLocalCalendar) {
+    const timespec late[2] = {{1457393400, 0}, {1457393400, 0}}; // 2016-03-07 23:30 UTC
+    writeFile(card / "A.JPG", "a");
+    ASSERT_EQ(::utimensat(AT_FDCWD, (card / "A.JPG").c_str(), late, 0), 0);
+    for (const auto& [zone, modified, day] :
+         {std::tuple{"UTC0", "1", "2016/03/07"}, std::tuple{"<+14>-14", "1", "2016/03/08"},
+          std::tuple{"<-10>10", "1", "2016/03/07"}}) {
+        const EnvScope tz("TZ", zone);
+        reset({{keys::ModDate, modified}});
+        run();
+        EXPECT_TRUE(std::filesystem::exists(dest / ("JPG/" + std::string(day) + "/A.JPG"))) << zone;
+    }
+    reset({{keys::ModDate, "0"}});
+    struct statx birth {};
+    ASSERT_EQ(::statx(AT_FDCWD, (card / "A.JPG").c_str(), 0, STATX_BTIME, &birth), 0);
+    if (!(birth.stx_mask & STATX_BTIME))
+        GTEST_SKIP() << "this file system keeps no birth times";
+    run();
+    EXPECT_FALSE(std::filesystem::exists(dest / "JPG/2016"));
+}
+
+// One file on the card, what is at the destination before, and what becomes of it.
+TEST_F(ImportTest, EveryFileEndsWithOneOutcome) {
+    struct Case {
+        const char* what;
+        std::function<void(const std::string& card, const std::string& day)> before;
+        Prefs prefs;
+        Outcome outcome;
+        const char* published; // the copy's name in the day folder
+    };
+    const auto put = [](const char* name, const char* data) {
+        return [=](const std::string&, const std::string& day) { writeFile(day + name, data); };
+    };
+    const bool root = ::geteuid() == 0;
+    const Case cases[] = {
+        {"nothing there", {}, {}, Copied, "A.JPG"},
+        {"the same bytes there", put("A.JPG", "photo"), {}, AlreadyThere, "A.JPG"},
+        {"a different photo there", put("A.JPG", "other"), {}, NameTaken, "A.JPG"},
+        {"keeping both", put("A.JPG", "other"), {{keys::KeepBoth, "1"}}, Copied, "A-1.JPG"},
+        {"the day is a file",
+         [](const std::string&, const std::string& day) {
+             writeFile(day.substr(0, day.size() - 1), "x");
+         },
+         {},
+         DestinationFolder,
+         "A.JPG"},
+        {"no destination folder",
+         {},
+         {{keys::ImportPath, "/nonexistent/photos"}},
+         DestinationFolder,
+         "A.JPG"},
+        {"a FIFO on the card",
+         [](const std::string& card, const std::string&) {
+             std::filesystem::remove(card + "/A.JPG");
+             ::mkfifo((card + "/A.JPG").c_str(), 0644);
+         },
+         {},
+         NotARegularFile,
+         "A.JPG"},
+        {"a link on the card",
+         [](const std::string& card, const std::string&) {
+             std::filesystem::rename(card + "/A.JPG", card + "/real");
+             std::filesystem::create_symlink("real", card + "/A.JPG");
+         },
+         {},
+         NotARegularFile,
+         "A.JPG"},
+        {"a photo that cannot be read",
+         [root](const std::string& card, const std::string&) {
+             if (!root)
+                 ::chmod((card + "/A.JPG").c_str(), 0);
+             faults::failNext(faults::Call::OpenSource, EACCES);
+         },
+         {},
+         SourceUnreadable,
+         "A.JPG"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(card.path());
+        photo("A.JPG");
+        reset(c.prefs);
+        if (c.before)
+            c.before(card.path(), copyOf(""));
+        const Tree before = filesBelow(dest.path());
+        const RunResult result = run();
+        faults::clear();
+        const CopyOutcome outcome = result.of(card / "A.JPG");
+        EXPECT_EQ(outcome.outcome, c.outcome) << describe(outcome);
+        Tree expected = before;
+        if (c.outcome == Copied) {
+            expected.push_back("JPG/2016/03/07/" + std::string(c.published));
+            std::sort(expected.begin(), expected.end());
+            EXPECT_EQ(readFile(copyOf(c.published)), "photo");
+        }
+        EXPECT_EQ(filesBelow(dest.path()), expected) << "nothing else is made or replaced";
+        EXPECT_FALSE(std::filesystem::exists("/nonexistent"));
+        EXPECT_EQ(result.summary.done(), outcome.safe() ? 1 : 0);
+    }
+}
+
+// Between the scan and the copies the card changes under the run.
+TEST_F(ImportTest, ACardThatChangesUnderTheRunLosesNothing) {
+    const std::string removed = photo("A.JPG", "aaaa"), truncated = photo("B.JPG", "bbbb"),
+                      replaced = photo("C.JPG", "cccc"), linked = photo("D.JPG", "dddd"),
+                      untouched = photo("E.JPG", "eeee"), piped = photo("F.JPG", "ffff");
+    sink.onBar = [&] {
+        ::mkfifo((card / "fifo").c_str(), 0644);
+        std::filesystem::rename(card / "fifo", piped);
+        std::filesystem::remove(removed);
+        ::truncate(truncated.c_str(), 1);
+        writeFile(card / "new", "another");
+        std::filesystem::rename(card / "new", replaced);
+        std::filesystem::remove(linked);
+        std::filesystem::create_symlink("E.JPG", linked);
+    };
+    const RunResult result = run();
+    for (const auto& [file, outcome] :
+         {std::pair{removed, SourceUnreadable}, std::pair{truncated, Copied},
+          std::pair{replaced, SourceChanged}, std::pair{linked, SourceUnreadable}})
+        EXPECT_EQ(result.of(file).outcome, outcome) << file;
+    // What was copied is the file as it was when copied, whole.
+    EXPECT_EQ(listTree(copyOf("")), (Tree{"B.JPG", "E.JPG"}));
+    EXPECT_EQ(readFile(copyOf("B.JPG")), "b");
+    EXPECT_EQ(finishedMessage(result.summary), "copying of 6 files finished. 4 not copied.");
+}
+
+// Folders that cannot be read, paths beyond PATH_MAX and times beyond the calendar are
+// named and counted; a stop leaves the rest for the next run.
+TEST_F(ImportTest, WhatCannotBeDoneIsNamedAndCounted) {
+    photo("A.JPG");
+    photo("0locked/B.JPG");
+    writeDeep(card.path(), "C.JPG", "deep");
+    faults::failNext(faults::Call::OpenFolder, EACCES, 1, 1); // the folder after the root
+    RunResult result = run();
+    faults::clear();
+    EXPECT_THAT(result.out, testing::Contains("error: " + card / "0locked" +
+                                              ": the source cannot be read: Permission denied"));
+    EXPECT_EQ(finishedMessage(result.summary), "copying of 2 files finished. 1 could not be read.");
+    EXPECT_EQ(readFile(copyOf("C.JPG")), "deep");
+
+    StopRequest stop;
+    photo("D.JPG");
+    sink.onFile = [&](int file) { file == 1 ? stop.request() : void(); };
+    result = run({}, &stop);
+    EXPECT_EQ(finishedMessage(result.summary), "copying of 4 files stopped: 1 done, 3 left.");
+    EXPECT_EQ(result.of(card / "D.JPG").outcome, Stopped);
+    ASSERT_EQ(std::system(("rm -rf " + card / "aaa*").c_str()), 0); // beyond remove_all
+
+    const std::string far = "/dev/shm/kestrel-far-" + std::to_string(::getpid());
+    writeFile(far + "/far.JPG", "far");
+    const timespec times[2] = {{1L << 62, 0}, {1L << 62, 0}};
+    struct stat st {};
+    if (::utimensat(AT_FDCWD, (far + "/far.JPG").c_str(), times, 0) != 0 ||
+        ::stat((far + "/far.JPG").c_str(), &st) != 0 || st.st_mtim.tv_sec != times[1].tv_sec)
+        GTEST_SKIP() << "no file system here keeps such a time";
+    result = importFolder(far, sink);
+    std::filesystem::remove_all(far);
+    EXPECT_THAT(result.out,
+                testing::Contains(testing::StartsWith(
+                    "error: " + far + "/far.JPG: its date cannot be placed in the calendar")));
+    EXPECT_EQ(result.summary.notCopied, 1);
+}
+
+// A copy is published whole or not at all, even when the run dies or the destination
+// changes just before the file gets its name.
+TEST_F(ImportTest, TheMomentBeforePublishing) {
+    photo("A.JPG", std::string(100000, 'a'));
+    photo("B.JPG", "b");
+    const auto beforeB = [&](std::function<void(const std::string&)> action) {
+        return CopyHooks{[=](const std::string& path) {
+            if (path.ends_with("B.JPG"))
+                action(path);
+        }};
+    };
+    RunResult result =
+        run(beforeB([&](const std::string&) { std::filesystem::remove_all(dest / "JPG"); }));
+    EXPECT_EQ(result.of(card / "B.JPG").outcome, DestinationFolder);
+    EXPECT_EQ(listTree(dest.path()), Tree{});
+
+    reset({});
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        run(beforeB([](const std::string&) { ::raise(SIGKILL); }));
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the kill came";
+    EXPECT_EQ(listTree(copyOf("")), Tree{"A.JPG"});
+    EXPECT_EQ(readFile(copyOf("A.JPG")), std::string(100000, 'a'));
+    result = run();
+    EXPECT_EQ(finishedMessage(result.summary), "copying of 2 files finished. 1 already there.");
+    EXPECT_EQ(readFile(copyOf("B.JPG")), "b");
+}
+
+} // namespace
+} // namespace kestrel::test

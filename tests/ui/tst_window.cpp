@@ -1,0 +1,259 @@
+// The window: its options and what each click stores, its destinations, and imports
+// started from the drop well, with the status line painted as the run goes.
+#include "UiTestSupport.h"
+
+#include "PathControl.h"
+#include "ViewController.h"
+#include "imgViewDragger.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QToolButton>
+#include <QUrl>
+
+#include <sstream>
+
+using kestrel::imgViewDragger;
+using kestrel::ViewController;
+using namespace kestrel::test;
+using Prefs = QMap<QString, QString>;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const char* const kBoxes[] = {"chkJPG",     "chkRAW",      "chkJPGYear", "chkJPGMonth", "chkJPGDay",
+                              "chkRAWYear", "chkRAWMonth", "chkRAWDay",  "chkModDate"};
+const QDateTime kShot(QDate(2016, 7, 21), QTime(12, 0));
+
+Prefs startupDefaults() {
+    Prefs prefs;
+    for (const char* box : kBoxes)
+        prefs.insert(QStringLiteral("kestrel") + QString::fromLatin1(box + 3), QStringLiteral("1"));
+    prefs[QStringLiteral("kestrelModDate")] = QStringLiteral("0");
+    return prefs;
+}
+
+// "J R": whether the JPG side's and the RAW side's date boxes are enabled.
+QString dateEnabling(const ViewController& vc) {
+    return QString::number(vc.chkJPGYear->isEnabled() + vc.chkJPGMonth->isEnabled() +
+                           vc.chkJPGDay->isEnabled()) +
+           u' ' +
+           QString::number(vc.chkRAWYear->isEnabled() + vc.chkRAWMonth->isEnabled() +
+                           vc.chkRAWDay->isEnabled());
+}
+
+std::unique_ptr<QMimeData> dropOf(const QList<QUrl>& urls) {
+    auto data = std::make_unique<QMimeData>();
+    data->setUrls(urls);
+    return data;
+}
+
+// Records the status line's text each time it is painted, and runs `during` in the first
+// paint while a file is being copied.
+class PaintRecorder : public QObject {
+  public:
+    explicit PaintRecorder(QLabel* label) : label_(label) { label->installEventFilter(this); }
+    QStringList texts;
+    std::function<void()> during;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && (texts.isEmpty() || texts.last() != label_->text())) {
+            texts.append(label_->text());
+            if (during && label_->text().contains(u'('))
+                std::exchange(during, nullptr)();
+        }
+        return false;
+    }
+
+  private:
+    QLabel* label_;
+};
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString card_, dest_;
+
+  private slots:
+    void init() {
+        card_ = dir_.filePath(QStringLiteral("CARD 1"));
+        dest_ = dir_.filePath(QStringLiteral("Photos"));
+        QDir(dir_.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(dest_));
+        resetPreferences();
+    }
+
+    void startupWritesOnlyTheAbsentDefaults() {
+        {
+            std::ostringstream out;
+            ViewController vc(out);
+            QCOMPARE(preferencesOnDisk(), startupDefaults());
+            QCOMPARE(dateEnabling(vc), QStringLiteral("3 3"));
+            QCOMPARE(vc.destinationPath->path(), QDir::current().absoluteFilePath(u"<nil>"_s));
+        }
+        Prefs stored = {{QStringLiteral("kestrelJPGDay"), QStringLiteral("0")},
+                        {QStringLiteral("kestrelRAW"), QStringLiteral("x")}};
+        resetPreferences(stored);
+        std::ostringstream out;
+        ViewController vc(out);
+        Prefs expected = startupDefaults();
+        expected.insert(stored);
+        QCOMPARE(preferencesOnDisk(), expected);
+        QCOMPARE(vc.chkJPGDay->checkState(), Qt::Unchecked);
+        QCOMPARE(vc.chkRAW->checkState(), Qt::Unchecked);
+        QCOMPARE(out.str(), std::string());
+    }
+
+    // Each click stores exactly its own key, and the groups enable their date boxes.
+    void clicksStoreTheirKeyAndEnable() {
+        const std::tuple<const char*, const char*, const char*, const char*> enabling[] = {
+            // stored JPG, RAW; clicked; date boxes enabled after the click
+            {"1", "0", "chkJPG", "0 3"},     {"1", "1", "chkJPG", "3 3"},
+            {"0", "0", "chkRAW", "3 3"},     {"0", "0", "chkJPG", "3 0"},
+            {"0", "1", "chkRAW", "0 0"},     {"1", "1", "chkRAW", "3 3"},
+            {"0", "1", "chkRAWYear", "3 3"}, {"0", "0", "chkModDate", "0 0"},
+        };
+        for (const auto& [jpg, raw, clicked, after] : enabling) {
+            Prefs prefs = startupDefaults();
+            prefs[QStringLiteral("kestrelJPG")] = QString::fromLatin1(jpg);
+            prefs[QStringLiteral("kestrelRAW")] = QString::fromLatin1(raw);
+            resetPreferences(prefs);
+            std::ostringstream out;
+            ViewController vc(out);
+            child<QCheckBox>(vc, clicked)->click();
+            QCOMPARE(dateEnabling(vc), QString::fromLatin1(after));
+            const QString key = QStringLiteral("kestrel") + QString::fromLatin1(clicked + 3);
+            prefs[key] =
+                prefs[key] == QStringLiteral("1") ? QStringLiteral("0") : QStringLiteral("1");
+            QCOMPARE(preferencesOnDisk(), prefs);
+        }
+    }
+
+    // A click on a folder of the path stores and prints it, decoded.
+    void destinationsAreStoredAndPrinted() {
+        const QString jpg = dir_.filePath(QStringLiteral("Mes photos/Été 2016"));
+        QVERIFY(QDir().mkpath(jpg));
+        resetPreferences({{QStringLiteral("kestrelImportPath"), jpg}});
+        std::ostringstream out;
+        ViewController vc(out);
+        const int parent = static_cast<int>(vc.destinationPath->componentPaths().size()) - 2;
+        vc.destinationPath->clickComponent(parent);
+        QCOMPARE(preferencesOnDisk().value(QStringLiteral("kestrelImportPath")),
+                 dir_.filePath(QStringLiteral("Mes photos")));
+        vc.destinationPathRAW->selectFolder(jpg + u'/');
+        QCOMPARE(preferencesOnDisk().value(QStringLiteral("kestrelImportPathRAW")), jpg);
+        QCOMPARE(lines(out.str()), (QStringList{dir_.filePath(QStringLiteral("Mes photos")), jpg}));
+    }
+
+    // A card dropped on the well is imported; each file's status is painted while it is
+    // copied, and a drop during the run is refused.
+    void droppedCardIsImported() {
+        writeFile(card_ + QStringLiteral("/DCIM/A.CR2"), "raw", kShot);
+        writeFile(card_ + QStringLiteral("/DCIM/IMG_0001.JPG"), "jpg", kShot);
+        resetPreferences({{QStringLiteral("kestrelImportPath"), dest_},
+                          {QStringLiteral("kestrelImportPathRAW"), dest_},
+                          {QStringLiteral("kestrelModDate"), QStringLiteral("1")}});
+        std::ostringstream out;
+        ViewController vc(out);
+        vc.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&vc));
+        PaintRecorder recorder(vc.lblInfo);
+        bool nested = true, optionsShown = true;
+        recorder.during = [&] {
+            nested = vc.imgView->performDragOperation(dropOf({QUrl::fromLocalFile(card_)}).get());
+            optionsShown = vc.optionsBox->isVisible();
+        };
+        const QPoint centre = vc.imgView->rect().center();
+        const auto files = dropOf(
+            {QUrl(QStringLiteral("https://example.org/x")), QUrl::fromLocalFile(card_ + u'/')});
+        QDragEnterEvent enter(centre, Qt::CopyAction | Qt::MoveAction, files.get(), Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(vc.imgView, &enter);
+        QCOMPARE(enter.dropAction(), Qt::CopyAction);
+        QDropEvent drop(QPointF(centre), Qt::CopyAction, files.get(), Qt::LeftButton,
+                        Qt::NoModifier);
+        QCoreApplication::sendEvent(vc.imgView, &drop);
+        QVERIFY(drop.isAccepted());
+        QVERIFY(!nested);
+        QVERIFY(!optionsShown);
+        QCOMPARE(recorder.texts,
+                 (QStringList{u"..."_s, u"1 of 2 (A.CR2)"_s, u"2 of 2 (IMG_0001.JPG)"_s,
+                              u"copying of 2 files finished."_s}));
+        QVERIFY(vc.optionsBox->isVisible());
+        QCOMPARE(lines(out.str()).mid(0, 2), (QStringList{card_, card_ + u'/'}));
+        QCOMPARE(filesBelow(dest_),
+                 (QStringList{u"JPG/2016/07/21/IMG_0001.JPG"_s, u"RAW/2016/07/21/A.CR2"_s}));
+    }
+
+    void whatTheWellAccepts() {
+        const QList<QUrl> folder{QUrl::fromLocalFile(QStringLiteral("/media/card"))};
+        const std::tuple<QList<QUrl>, Qt::DropActions, Qt::DropAction> cases[] = {
+            {folder, Qt::CopyAction | Qt::MoveAction, Qt::CopyAction},
+            {folder, Qt::MoveAction, Qt::IgnoreAction},
+            {{}, Qt::CopyAction, Qt::IgnoreAction},
+            {{QUrl(QStringLiteral("https://example.org/a.jpg"))}, Qt::CopyAction, Qt::IgnoreAction},
+        };
+        for (const auto& [urls, offered, decision] : cases)
+            QCOMPARE(imgViewDragger::draggingEntered(dropOf(urls).get(), offered), decision);
+        std::ostringstream out;
+        ViewController vc(out);
+        QVERIFY(!vc.imgView->performDragOperation(dropOf({}).get()));
+        QVERIFY(!vc.imgView->performDragOperation(nullptr));
+        QCOMPARE(out.str(), std::string());
+    }
+
+    // Bad input ends with a clear status, changes nothing and leaves the window usable.
+    void badInput() {
+        writeFile(card_ + QStringLiteral("/DCIM/IMG_0004.JPG"), "jpg", kShot);
+        const std::tuple<const char*, const char*, const char*> cases[] = {
+            {"CARD 1/DCIM/IMG_0004.JPG", "Photos", "is a file"},
+            {"CARD 2", "Photos", "is not there"},
+            {"CARD 1", "CARD 1/DCIM/IMG_0004.JPG", "is not a folder"},
+            {"CARD 1", "", "No destination folder is chosen for JPG files."},
+        };
+        for (const auto& [dropped, destination, detail] : cases) {
+            Prefs prefs{{QStringLiteral("kestrelImportPathRAW"), dest_},
+                        {QStringLiteral("kestrelModDate"), QStringLiteral("1")}};
+            if (*destination)
+                prefs[QStringLiteral("kestrelImportPath")] =
+                    dir_.filePath(QString::fromUtf8(destination));
+            resetPreferences(prefs);
+            std::ostringstream out;
+            ViewController vc(out);
+            vc.show();
+            QVERIFY(vc.imgView->performDragOperation(
+                dropOf({QUrl::fromLocalFile(dir_.filePath(QString::fromUtf8(dropped)))}).get()));
+            const auto* shown = child<QLabel>(vc, "lblDetail");
+            QVERIFY2(shown->isVisible() && shown->text().contains(QLatin1String(detail)),
+                     qPrintable(shown->text()));
+            QVERIFY(vc.optionsBox->isVisible());
+            QCOMPARE(filesBelow(card_), QStringList{u"DCIM/IMG_0004.JPG"_s});
+            QVERIFY(!QFileInfo::exists(QStringLiteral("<nil>")));
+        }
+    }
+
+    // Controls that are gone do not stop the window from working.
+    void missingOutletsDoNotCrash() {
+        writeFile(card_ + QStringLiteral("/IMG_0005.JPG"), "jpg", kShot);
+        resetPreferences({{QStringLiteral("kestrelImportPath"), dest_}});
+        std::ostringstream out;
+        ViewController vc(out);
+        delete vc.lblInfo.data();
+        delete vc.pgSpin.data();
+        delete vc.optionsBox.data();
+        QVERIFY(vc.runImport(card_.toStdString()));
+        vc.restoreCHKState();
+        QCOMPARE(filesBelow(dest_).size(), 1);
+    }
+};
+
+KESTREL_UI_TEST_MAIN(WindowTest)
+#include "tst_window.moc"
