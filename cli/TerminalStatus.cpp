@@ -26,6 +26,8 @@ void TerminalStatus::showLive(const std::string& text) {
 }
 
 void TerminalStatus::sayNothing() {
+    haveTotal_ = false;
+    fileText_.clear();
     showLive("...");
 }
 
@@ -35,12 +37,32 @@ void TerminalStatus::setBar(std::int32_t count) {
 }
 
 void TerminalStatus::setBarInc(const std::string& text) {
+    fileText_ = text;
+    showProgress();
+}
+
+void TerminalStatus::setTotalBytes(std::int64_t bytes) {
+    progress_.start(bytes);
+    haveTotal_ = true;
+}
+
+void TerminalStatus::bytesDone(std::int64_t bytes) {
+    progress_.update(bytes);
+    showProgress();
+}
+
+void TerminalStatus::showProgress() {
     // A terminal need not be redrawn for every small file.
     const auto now = std::chrono::steady_clock::now();
-    if (now - lastShown_ < std::chrono::milliseconds(40))
+    if (!live_ || now - lastShown_ < std::chrono::milliseconds(40))
         return;
     lastShown_ = now;
-    showLive(text);
+    if (!haveTotal_)
+        showLive(fileText_);
+    else if (fileText_.empty())
+        showLive(progress_.line());
+    else
+        showLive(progress_.line() + " · " + fileText_);
 }
 
 void TerminalStatus::stopBar() {}

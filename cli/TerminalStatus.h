@@ -1,6 +1,7 @@
 #pragma once
 
 #include "StatusSink.h"
+#include "TransferProgress.h"
 
 #include <chrono>
 #include <cstdint>
@@ -9,7 +10,8 @@
 namespace kestrel::cli {
 
 // Shows an import's status on standard error: a live progress line while it is a terminal,
-// and in every case the final message as one line.
+// and in every case the final message as one line. The live line tells the bytes done, the
+// speed and the time left, then the file in hand.
 class TerminalStatus : public StatusSink {
   public:
     explicit TerminalStatus(std::FILE* stream);
@@ -19,14 +21,21 @@ class TerminalStatus : public StatusSink {
     void setBarInc(const std::string& text) override;
     void stopBar() override;
     void sayFinished(const RunSummary& summary) override;
+    void setTotalBytes(std::int64_t bytes) override;
+    void bytesDone(std::int64_t bytes) override;
 
   private:
     void showLive(const std::string& text);
+    // Shows the progress and the file in hand, at most every few hundredths of a second.
+    void showProgress();
 
     std::FILE* stream_;
     bool live_;
     std::int32_t filesToCopy_ = 0;
     std::chrono::steady_clock::time_point lastShown_{};
+    TransferProgress progress_;
+    bool haveTotal_ = false;
+    std::string fileText_;
 };
 
 } // namespace kestrel::cli

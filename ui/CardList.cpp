@@ -1,0 +1,52 @@
+#include "CardList.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QVBoxLayout>
+
+namespace kestrel {
+
+CardList::CardList(QWidget* parent)
+    : QWidget(parent), layout_(new QVBoxLayout(this)),
+      none_(new QLabel(tr("No memory card found."), this)) {
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->addWidget(none_);
+}
+
+void CardList::setCards(const QList<Card>& cards) {
+    // A row's button may be sending the signal that got here: take the rows off now and
+    // delete them once it has returned.
+    for (QWidget* row : std::as_const(rows_)) {
+        row->hide();
+        row->setParent(nullptr);
+        row->deleteLater();
+    }
+    rows_.clear();
+    none_->setVisible(cards.isEmpty());
+    for (const Card& card : cards) {
+        auto* row = new QWidget(this);
+        auto* line = new QHBoxLayout(row);
+        line->setContentsMargins(0, 0, 0, 0);
+        auto* name = new QLabel(card.name, row);
+        name->setToolTip(card.mountPoint);
+        line->addWidget(name);
+        // Cards are sold by decimal sizes: a 32 GB card shows as such, not as 29.8 GiB.
+        const qint64 bytes = QStorageInfo(card.mountPoint).bytesTotal();
+        line->addWidget(new QLabel(
+            bytes > 0 ? locale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat) : QString(),
+            row));
+        line->addStretch();
+        auto* importButton = new QPushButton(tr("Import"), row);
+        importButton->setAccessibleName(tr("Import %1").arg(card.name));
+        connect(importButton, &QPushButton::clicked, this,
+                [this, mountPoint = card.mountPoint] { emit importRequested(mountPoint); });
+        line->addWidget(importButton);
+        layout_->addWidget(row);
+        rows_.append(row);
+    }
+}
+
+} // namespace kestrel

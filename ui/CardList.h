@@ -1,0 +1,32 @@
+#pragma once
+
+#include "MountTable.h"
+
+#include <QList>
+#include <QWidget>
+
+class QLabel;
+class QVBoxLayout;
+
+namespace kestrel {
+
+// The memory cards mounted now, one row each: its name, its size and an Import button, which
+// sends importRequested with the card's mount point. Says so when there is none.
+class CardList : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CardList(QWidget* parent = nullptr);
+
+    // Shows cards in place of the rows shown so far; may be called from importRequested.
+    void setCards(const QList<Card>& cards);
+
+  signals:
+    void importRequested(const QString& mountPoint);
+
+  private:
+    QVBoxLayout* layout_;
+    QLabel* none_;
+    QList<QWidget*> rows_;
+};
+
+} // namespace kestrel
