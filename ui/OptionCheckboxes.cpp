@@ -1,4 +1,4 @@
-// The nine option checkboxes of the window: start-up, clicks and enabling.
+// The option checkboxes of the window: start-up, clicks, enabling and refreshing.
 #include "ViewController.h"
 
 #include "PathControl.h"
@@ -27,14 +27,27 @@ void setAllEnabled(std::initializer_list<QCheckBox*> boxes, bool enabled) {
 } // namespace
 
 void ViewController::restoreCHKState() {
+    refreshOptions(true);
+}
+
+// Shows the stored options; with writeDefaults, stores the start-up default of every
+// absent option first. The options added later are only read: absent means off.
+void ViewController::refreshOptions(bool writeDefaults) {
     QCheckBox* const boxes[] = {chkJPG,     chkRAW,      chkJPGYear, chkJPGMonth, chkJPGDay,
                                 chkRAWYear, chkRAWMonth, chkRAWDay,  chkModDate};
     static_assert(std::size(boxes) == kOptionKeys.size());
     for (std::size_t i = 0; i < kOptionKeys.size(); ++i) {
-        const bool on = isOn(restoreOption(*uDefs, kOptionKeys[i]));
+        std::string value = writeDefaults ? restoreOption(*uDefs, kOptionKeys[i])
+                                          : getUserDefAsString(kOptionKeys[i].key);
+        if (value == kAbsent)
+            value = kOptionKeys[i].startupDefault;
         if (boxes[i])
-            boxes[i]->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+            boxes[i]->setCheckState(isOn(value) ? Qt::Checked : Qt::Unchecked);
     }
+    for (const auto& [box, key] : {std::pair{chkTakenDate.data(), keys::TakenDate},
+                                   std::pair{chkKeepBoth.data(), keys::KeepBoth}})
+        if (box)
+            box->setCheckState(isOn(getUserDefAsString(key)) ? Qt::Checked : Qt::Unchecked);
     setChkJPGEnabled(notOff(chkJPG));
     setChkRAWEnabled(notOff(chkRAW));
 }
@@ -88,6 +101,12 @@ void ViewController::chkRAWDayChecked() {
 }
 void ViewController::chkModDatePressed() {
     storeState(chkModDate, keys::ModDate);
+}
+void ViewController::chkTakenDatePressed() {
+    storeState(chkTakenDate, keys::TakenDate);
+}
+void ViewController::chkKeepBothPressed() {
+    storeState(chkKeepBoth, keys::KeepBoth);
 }
 
 } // namespace kestrel

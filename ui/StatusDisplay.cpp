@@ -6,6 +6,10 @@
 #include <QLabel>
 #include <QLayout>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QTreeView>
+
+#include "ReportModel.h"
 
 namespace kestrel {
 
@@ -20,12 +24,25 @@ void ViewController::showNow() {
     if (QLayout* top = layout())
         top->activate();
     repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    letEventsThrough();
+}
+
+void ViewController::letEventsThrough() {
+    // During a run the event filter holds back every click and key but Cancel's.
+    QCoreApplication::processEvents(importing_ ? QEventLoop::AllEvents
+                                               : QEventLoop::ExcludeUserInputEvents);
     sinceEvents_.start();
 }
 
 void ViewController::sayNothing() {
     setStatusText(QStringLiteral("..."));
+    for (QWidget* running : std::initializer_list<QWidget*>{btnCancel, lblProgress})
+        if (running)
+            running->setVisible(importing_);
+    if (lblProgress)
+        lblProgress->clear();
+    if (reportView)
+        reportView->hide();
     if (optionsBox)
         optionsBox->hide();
     if (pgSpin)
@@ -57,17 +74,62 @@ void ViewController::setBarInc(const std::string& text) {
         pgSpin->setValue(std::min(pgSpin->value() + 1, pgSpin->maximum()));
     if (lblInfo)
         lblInfo->repaint();
-    if (!sinceEvents_.isValid() || sinceEvents_.hasExpired(16)) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        sinceEvents_.start();
-    }
+    if (!sinceEvents_.isValid() || sinceEvents_.hasExpired(16))
+        letEventsThrough();
 }
 
 void ViewController::stopBar() {
     // Nothing to lay out: the status line's width does not follow its text.
 }
 
+void ViewController::setTotalBytes(std::int64_t bytes) {
+    progress_.start(bytes);
+    sinceProgress_.invalidate();
+}
+
+void ViewController::bytesDone(std::int64_t bytes) {
+    progress_.update(bytes);
+    // A few times a second is enough for the numbers, and cheap.
+    if (!lblProgress || (sinceProgress_.isValid() && !sinceProgress_.hasExpired(250)))
+        return;
+    sinceProgress_.start();
+    lblProgress->setText(QString::fromStdString(progress_.line()));
+}
+
+void ViewController::sayWarning(const std::string& text) {
+    warnings_.append(QString::fromStdString(text));
+}
+
+// The one line a photographer needs after an import, and the files behind it.
+void ViewController::showVerdict(const RunSummary& summary) {
+    const int left = summary.notCopied + summary.unreadable;
+    QString verdict;
+    if (summary.stopped)
+        verdict = tr("The import was stopped: %n file(s) are still only on the card.", "", left);
+    else if (left > 0)
+        verdict = tr("%n file(s) are not at their destination and are still only on the card: "
+                     "do not format it yet. The list below says why.",
+                     "", left);
+    else if (summary.matched == 0)
+        verdict = tr("No photo or clip was picked here, so nothing was copied.");
+    else
+        verdict = tr("Every photo and clip is safe at its destination: the card may be formatted.");
+    if (lblDetail_) {
+        const QString more = lblDetail_->text();
+        lblDetail_->setText(more.isEmpty() ? verdict : verdict + u'\n' + more);
+        lblDetail_->show();
+    }
+    report->setSummary(summary);
+    if (reportView) {
+        reportView->setVisible(report->rowCount() > 0);
+        reportView->expandAll();
+    }
+}
+
 void ViewController::sayFinished(const RunSummary& summary) {
+    for (QWidget* running : std::initializer_list<QWidget*>{btnCancel, lblProgress})
+        if (running)
+            running->hide();
     setStatusText(QString::fromStdString(finishedMessage(summary)));
     if (optionsBox)
         optionsBox->show();

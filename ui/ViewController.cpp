@@ -1,14 +1,23 @@
 #include "ViewController.h"
 
+#include "CardList.h"
+#include "CardWatcher.h"
 #include "CopyHandler.h"
 #include "ImportCheck.h"
+#include "ImportOptions.h"
 #include "PathControl.h"
 #include "Preferences.h"
+#include "ReportModel.h"
 #include "imgViewDragger.h"
 #include "ui_ViewController.h"
 
 #include <QFile>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QSettings>
+#include <QShortcut>
+#include <QTreeView>
 
 #include <ostream>
 
@@ -39,7 +48,22 @@ ViewController::ViewController(std::ostream& out, QWidget* parent)
     chkJPGDay = ui_->chkJPGDay;
     chkRAWDay = ui_->chkRAWDay;
     chkModDate = ui_->chkModDate;
+    chkTakenDate = ui_->chkTakenDate;
+    chkKeepBoth = ui_->chkKeepBoth;
+    btnCancel = ui_->btnCancel;
+    btnChooseFolder = ui_->btnChooseFolder;
+    lblProgress = ui_->lblProgress;
+    reportView = ui_->reportView;
+    cardList = ui_->cardList;
     lblDetail_ = ui_->lblDetail;
+    report = new ReportModel(this);
+    reportView->setModel(report);
+    chooseFolder = [this](const QString& title) {
+        return QFileDialog::getExistingDirectory(this, title, QDir::homePath());
+    };
+    showProblem = [this](const QString& text) {
+        QMessageBox::warning(this, QStringLiteral("kestrel"), text);
+    };
 
     imgView->setMainViewController(this);
     // Hiding the options or the progress bar during a run must not make the window jump.
@@ -69,6 +93,8 @@ void ViewController::connectActions() {
         {chkRAWMonth, &ViewController::chkRAWMonthChecked},
         {chkRAWDay, &ViewController::chkRAWDayChecked},
         {chkModDate, &ViewController::chkModDatePressed},
+        {chkTakenDate, &ViewController::chkTakenDatePressed},
+        {chkKeepBoth, &ViewController::chkKeepBothPressed},
     };
     // clicked, not toggled: setting a state from the preferences must not store it again.
     for (const auto& [box, action] : boxes)
@@ -76,6 +102,16 @@ void ViewController::connectActions() {
     connect(destinationPath, &PathControl::action, this, &ViewController::destPathSelected);
     connect(destinationPathRAW, &PathControl::action, this, &ViewController::destPathRAWSelected);
     connect(btnClick, &QPushButton::clicked, this, &ViewController::btnClickPressed);
+    connect(imgView, &imgViewDragger::folderDropped, this, &ViewController::importFolder);
+    connect(btnChooseFolder, &QPushButton::clicked, this, &ViewController::importChosenFolder);
+    connect(btnCancel, &QPushButton::clicked, this, &ViewController::cancelImport);
+    connect(cardList, &CardList::importRequested, this, &ViewController::importFolder);
+    auto* chooseShortcut = new QShortcut(QKeySequence::Open, this);
+    connect(chooseShortcut, &QShortcut::activated, this, &ViewController::importChosenFolder);
+    cards_ = new CardWatcher(this);
+    connect(cards_, &CardWatcher::cardsChanged, cardList, &CardList::setCards);
+    cardList->setCards(cards_->cards());
+    watchPreferences();
 }
 
 std::string ViewController::getUserDefAsString(const char* key) const {
@@ -86,8 +122,9 @@ void ViewController::viewDidLoad() {
     showStoredFolder(destinationPath, keys::ImportPath);
     showStoredFolder(destinationPathRAW, keys::ImportPathRAW);
     restoreCHKState();
-    if (pgSpin)
-        pgSpin->hide();
+    for (QWidget* idle : std::initializer_list<QWidget*>{pgSpin, btnCancel, reportView, lblProgress})
+        if (idle)
+            idle->hide();
     if (lblDetail_)
         lblDetail_->hide();
 }
@@ -127,16 +164,32 @@ void ViewController::btnClickPressed() {
 bool ViewController::runImport(const std::string& source) {
     if (importing_)
         return false;
+    if (const std::string problem = preferencesProblem(*uDefs); !problem.empty()) {
+        showProblem(tr("The preferences file cannot be read: %1").arg(QString::fromStdString(problem)));
+        return true;
+    }
+    if (!destinationsChosen()) {
+        showProblems(importProblems(QFile::decodeName(source.c_str()), *uDefs));
+        return true;
+    }
     importing_ = true;
+    warnings_.clear();
+    stop_.reset();
+    if (imgView)
+        imgView->setAcceptDrops(false);
+    qApp->installEventFilter(this);
     const QStringList problems = importProblems(QFile::decodeName(source.c_str()), *uDefs);
     CopyHandler handler(*this, out_);
+    handler.stop = &stop_;
     handler.prepareProcessing(source);
+    qApp->removeEventFilter(this);
+    if (imgView)
+        imgView->setAcceptDrops(true);
     importing_ = false;
-    if (handler.notCopied() > 0)
-        showProblems(problems.isEmpty() ? QStringList{tr("Files already at their destination are "
-                                                         "never replaced; the log names each "
-                                                         "file not copied.")}
-                                        : problems);
+    showProblems(problems + warnings_);
+    showVerdict(handler.summary());
+    if (closeWhenDone_)
+        close();
     return true;
 }
 

@@ -1,22 +1,27 @@
 #pragma once
 
 #include "StatusSink.h"
+#include "StopRequest.h"
+#include "TransferProgress.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
 
 class QCheckBox;
+class QFileSystemWatcher;
 class QGroupBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QSettings;
+class QTreeView;
 
 namespace Ui {
 class ViewController;
@@ -24,12 +29,16 @@ class ViewController;
 
 namespace kestrel {
 
+class CardList;
+class CardWatcher;
 class PathControl;
+class ReportModel;
 class imgViewDragger;
 
-// The controller of kestrel's one window: the nine option checkboxes, the two destination
-// folders, the start button, the drop well and the status line that an import run writes.
-// Every choice is stored in the preferences the moment it is made.
+// The controller of kestrel's one window: the option checkboxes, the two destination
+// folders, the sources (the drop well, the cards mounted now, a folder chooser, the start
+// button), and the status line, progress and report of an import run. Every choice is
+// stored in the preferences the moment it is made, and choices made elsewhere are shown.
 class ViewController : public QWidget, public StatusSink {
     Q_OBJECT
   public:
@@ -44,8 +53,9 @@ class ViewController : public QWidget, public StatusSink {
     // preferences, writing the start-up default of every absent option first.
     void restoreCHKState();
 
-    // Runs one import of source with a fresh CopyHandler, on this thread, until it ends.
-    // False, doing nothing, while another import is running.
+    // Runs one import of source with a fresh CopyHandler, on this thread, until it ends;
+    // first asks for a destination that is needed and not chosen. False, doing nothing,
+    // while another import is running.
     bool runImport(const std::string& source);
     // True while runImport is under way.
     bool isImporting() const { return importing_; }
@@ -59,6 +69,15 @@ class ViewController : public QWidget, public StatusSink {
     void setBarInc(const std::string& text) override;
     void stopBar() override;
     void sayFinished(const RunSummary& summary) override;
+    void setTotalBytes(std::int64_t bytes) override;
+    void bytesDone(std::int64_t bytes) override;
+    void sayWarning(const std::string& text) override;
+
+    // Asks for a folder (title says what for); an empty string when cancelled. A folder
+    // dialog unless a test puts something else here.
+    std::function<QString(const QString& title)> chooseFolder;
+    // Tells of a problem that stops an import before it starts. A message box by default.
+    std::function<void(const QString& text)> showProblem;
 
     std::unique_ptr<QSettings> uDefs;
     // The match count of the last run, for the final message.
@@ -81,6 +100,15 @@ class ViewController : public QWidget, public StatusSink {
     QPointer<QCheckBox> chkJPGDay;
     QPointer<QCheckBox> chkRAWDay;
     QPointer<QCheckBox> chkModDate;
+    QPointer<QCheckBox> chkTakenDate;
+    QPointer<QCheckBox> chkKeepBoth;
+    QPointer<QPushButton> btnCancel;
+    QPointer<QPushButton> btnChooseFolder;
+    QPointer<QLabel> lblProgress;
+    QPointer<QTreeView> reportView;
+    QPointer<CardList> cardList;
+    // The files of the last run that are not copied now, by reason.
+    ReportModel* report = nullptr;
 
   public slots:
     // Enables the JPG-side date checkboxes when flag is set or the RAW group is not off.
@@ -98,6 +126,8 @@ class ViewController : public QWidget, public StatusSink {
     void chkRAWMonthChecked();
     void chkRAWDayChecked();
     void chkModDatePressed();
+    void chkTakenDatePressed();
+    void chkKeepBothPressed();
 
     // Store the folder picked in sender and print it on one line.
     void destPathSelected(kestrel::PathControl* sender);
@@ -105,6 +135,18 @@ class ViewController : public QWidget, public StatusSink {
 
     // Imports the fixed folder "Users/harl/SD" below the current folder.
     void btnClickPressed();
+    // Imports a folder that was dropped, chosen or found as a card, printing it first.
+    void importFolder(const QString& path);
+    // Asks for a folder and imports it.
+    void importChosenFolder();
+    // Stops the running import after the file in hand.
+    void cancelImport();
+    // Shows the destinations and options as the preferences file holds them now.
+    void preferencesChanged();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void viewDidLoad();
@@ -117,11 +159,23 @@ class ViewController : public QWidget, public StatusSink {
     void setStatusText(const QString& text);
     void showProblems(const QStringList& problems);
     void showNow();
+    void letEventsThrough();
+    bool destinationsChosen();
+    void refreshOptions(bool writeDefaults);
+    void watchPreferences();
+    void showVerdict(const RunSummary& summary);
 
     std::unique_ptr<Ui::ViewController> ui_;
     std::ostream& out_;
     QPointer<QLabel> lblDetail_;
     bool importing_ = false;
+    bool closeWhenDone_ = false;
+    StopRequest stop_;
+    TransferProgress progress_;
+    QElapsedTimer sinceProgress_;
+    QStringList warnings_;
+    CardWatcher* cards_ = nullptr;
+    QFileSystemWatcher* preferencesWatcher_ = nullptr;
     // Time since the window system last had its events during an import.
     QElapsedTimer sinceEvents_;
 };

@@ -3,12 +3,10 @@
 #include "ViewController.h"
 
 #include <QDragEnterEvent>
-#include <QFile>
 #include <QMimeData>
 #include <QUrl>
 
 #include <optional>
-#include <ostream>
 
 namespace kestrel {
 
@@ -53,17 +51,15 @@ Qt::DropAction imgViewDragger::draggingEntered(const QMimeData* data,
 
 bool imgViewDragger::performDragOperation(const QMimeData* data) {
     const std::optional<QString> path = firstLocalPath(data);
-    if (!path || !mainViewController_ || mainViewController_->isImporting())
+    if (!path || !acceptDrops())
         return false;
-    const std::string source = QFile::encodeName(*path).toStdString();
-    mainViewController_->out() << source << std::endl;
-    mainViewController_->runImport(source);
+    emit folderDropped(*path);
     return true;
 }
 
 void imgViewDragger::dragEnterEvent(QDragEnterEvent* event) {
     const Qt::DropAction action = draggingEntered(event->mimeData(), event->possibleActions());
-    if (action == Qt::IgnoreAction || !mainViewController_ || mainViewController_->isImporting()) {
+    if (action == Qt::IgnoreAction || !acceptDrops()) {
         event->ignore();
         return;
     }

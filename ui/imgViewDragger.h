@@ -9,8 +9,8 @@ namespace kestrel {
 
 class ViewController;
 
-// The window's image well: a folder dropped on it (typically a memory card) is imported.
-// It only reports what was dropped to its ViewController, which runs the import.
+// The window's image well: a folder dropped on it (typically a memory card) is reported
+// with folderDropped; its ViewController decides what to do with it.
 class imgViewDragger : public QLabel {
     Q_OBJECT
   public:
@@ -24,9 +24,12 @@ class imgViewDragger : public QLabel {
     // source allows copying, IgnoreAction otherwise.
     static Qt::DropAction draggingEntered(const QMimeData* data, Qt::DropActions sourceActions);
 
-    // The drop: prints the first local path of data on one line and imports it. Does
-    // nothing and returns false when data carries no local path or an import is running.
+    // The drop: reports the first local path of data. Does nothing and returns false when
+    // data carries no local path or the well takes no drops now.
     bool performDragOperation(const QMimeData* data);
+
+  signals:
+    void folderDropped(const QString& path);
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

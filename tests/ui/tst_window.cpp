@@ -3,6 +3,8 @@
 #include "UiTestSupport.h"
 
 #include "PathControl.h"
+#include "Preferences.h"
+#include "ReportModel.h"
 #include "ViewController.h"
 #include "imgViewDragger.h"
 
@@ -13,12 +15,15 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QToolButton>
 #include <QUrl>
 
 #include <sstream>
 
 using kestrel::imgViewDragger;
+using kestrel::openPreferences;
+using kestrel::storeString;
 using kestrel::ViewController;
 using namespace kestrel::test;
 using Prefs = QMap<QString, QString>;
@@ -233,6 +238,7 @@ class WindowTest : public QObject {
             resetPreferences(prefs);
             std::ostringstream out;
             ViewController vc(out);
+            vc.chooseFolder = [](const QString&) { return QString(); }; // cancelled
             vc.show();
             QVERIFY(vc.imgView->performDragOperation(
                 dropOf({QUrl::fromLocalFile(dir_.filePath(QString::fromUtf8(dropped)))}).get()));
@@ -245,10 +251,76 @@ class WindowTest : public QObject {
         }
     }
 
+    // After a run the window says whether the card may be formatted, and lists by reason
+    // what is not copied; the options added later are never written unless clicked.
+    void verdictReportAndNewOptions() {
+        writeFile(card_ + QStringLiteral("/A.JPG"), "a", kShot);
+        writeFile(card_ + QStringLiteral("/B.JPG"), "b", kShot);
+        writeFile(dest_ + QStringLiteral("/JPG/2016/07/21/B.JPG"), "another photo", kShot);
+        resetPreferences({{QStringLiteral("kestrelImportPath"), dest_},
+                          {QStringLiteral("kestrelRAW"), QStringLiteral("0")},
+                          {QStringLiteral("kestrelModDate"), QStringLiteral("1")}});
+        std::ostringstream out;
+        ViewController vc(out);
+        QVERIFY(!preferencesOnDisk().contains(u"kestrelKeepBoth"_s));
+        QVERIFY(!preferencesOnDisk().contains(u"kestrelTakenDate"_s));
+        QVERIFY(vc.runImport(card_.toStdString()));
+        const auto* verdict = child<QLabel>(vc, "lblDetail");
+        QVERIFY(verdict->text().startsWith(u"1 file(s) are not at their destination"_s));
+        const QModelIndex group = vc.report->index(0, 0);
+        QCOMPARE(group.data().toString(), u"a different file has this name (1)"_s);
+        QCOMPARE(vc.report->index(0, 0, group).data().toString(), card_ + u"/B.JPG"_s);
+
+        vc.chkKeepBoth->click();
+        QCOMPARE(preferencesOnDisk().value(u"kestrelKeepBoth"_s), u"1"_s);
+        vc.chkTakenDate->click();
+        QCOMPARE(preferencesOnDisk().value(u"kestrelTakenDate"_s), u"1"_s);
+        QVERIFY(vc.runImport(card_.toStdString()));
+        QVERIFY(verdict->text().startsWith(u"Every photo and clip is safe"_s));
+        QVERIFY(QFile::exists(dest_ + u"/JPG/2016/07/21/B-1.JPG"_s));
+    }
+
+    // Esc stops an import after the file in hand; a missing destination is asked for first;
+    // preferences that cannot be read stop the import with a message.
+    void cancelAskAndRefuse() {
+        for (int i = 0; i < 5; ++i)
+            writeFile(card_ + QStringLiteral("/%1.JPG").arg(i), "x", kShot);
+        resetPreferences({{QStringLiteral("kestrelRAW"), QStringLiteral("0")}});
+        std::ostringstream out;
+        ViewController vc(out);
+        vc.chooseFolder = [this](const QString&) { return dest_; };
+        vc.show();
+        PaintRecorder recorder(vc.lblInfo);
+        recorder.during = [&] { QTest::keyClick(vc.btnClick.data(), Qt::Key_Escape); };
+        QVERIFY(vc.runImport(card_.toStdString()));
+        QCOMPARE(lines(out.str()).first(), dest_);
+        QCOMPARE(preferencesOnDisk().value(u"kestrelImportPath"_s), dest_);
+        QCOMPARE(vc.lblInfo->text(), u"copying of 5 files stopped: 1 done, 4 left."_s);
+        QCOMPARE(filesBelow(dest_).size(), 1);
+
+        QString problem;
+        vc.showProblem = [&](const QString& text) { problem = text; };
+        QFile::remove(openPreferences()->fileName());
+        QVERIFY(QDir().mkpath(openPreferences()->fileName()));
+        QVERIFY(vc.runImport(card_.toStdString()));
+        QVERIFY2(problem.contains(openPreferences()->fileName()), qPrintable(problem));
+        QCOMPARE(filesBelow(dest_).size(), 1);
+        QVERIFY(QDir(openPreferences()->fileName()).removeRecursively());
+    }
+
+    // A destination stored by another program shows in the window.
+    void settingsChangedElsewhereAreShown() {
+        std::ostringstream out;
+        ViewController vc(out);
+        storeString(*openPreferences(), "kestrelImportPath", dest_.toStdString());
+        QTRY_COMPARE(vc.destinationPath->path(), dest_);
+    }
+
     // Controls that are gone do not stop the window from working.
     void missingOutletsDoNotCrash() {
         writeFile(card_ + QStringLiteral("/IMG_0005.JPG"), "jpg", kShot);
-        resetPreferences({{QStringLiteral("kestrelImportPath"), dest_}});
+        resetPreferences({{QStringLiteral("kestrelImportPath"), dest_},
+                          {QStringLiteral("kestrelImportPathRAW"), dest_}});
         std::ostringstream out;
         ViewController vc(out);
         delete vc.lblInfo.data();
