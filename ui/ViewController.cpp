@@ -16,7 +16,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
-#include <QShortcut>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTreeView>
 
 #include <ostream>
@@ -106,8 +108,14 @@ void ViewController::connectActions() {
     connect(btnChooseFolder, &QPushButton::clicked, this, &ViewController::importChosenFolder);
     connect(btnCancel, &QPushButton::clicked, this, &ViewController::cancelImport);
     connect(cardList, &CardList::importRequested, this, &ViewController::importFolder);
-    auto* chooseShortcut = new QShortcut(QKeySequence::Open, this);
-    connect(chooseShortcut, &QShortcut::activated, this, &ViewController::importChosenFolder);
+    // File ▸ Import Folder… and Quit, in a menu bar of the window's own.
+    auto* menus = new QMenuBar(this);
+    QMenu* file = menus->addMenu(tr("&File"));
+    file->addAction(tr("&Import Folder…"), QKeySequence::Open, this,
+                    &ViewController::importChosenFolder);
+    file->addSeparator();
+    file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+    layout()->setMenuBar(menus);
     cards_ = new CardWatcher(this);
     connect(cards_, &CardWatcher::cardsChanged, cardList, &CardList::setCards);
     cardList->setCards(cards_->cards());

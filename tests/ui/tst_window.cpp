@@ -103,6 +103,7 @@ class WindowTest : public QObject {
             QCOMPARE(preferencesOnDisk(), startupDefaults());
             QCOMPARE(dateEnabling(vc), QStringLiteral("3 3"));
             QCOMPARE(vc.destinationPath->path(), QDir::current().absoluteFilePath(u"<nil>"_s));
+            QVERIFY(vc.minimumSizeHint().width() <= 800 && vc.minimumSizeHint().height() <= 520);
         }
         Prefs stored = {{QStringLiteral("kestrelJPGDay"), QStringLiteral("0")},
                         {QStringLiteral("kestrelRAW"), QStringLiteral("x")}};
