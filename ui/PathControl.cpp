@@ -15,6 +15,8 @@ namespace {
 // Leading components beyond this many go into the "…" menu, and long names are shortened,
 // so that a deep folder or a long name never widens the window.
 constexpr qsizetype kShownComponents = 3;
+// The narrowest the control gets, whatever the path.
+constexpr int kMinimumWidth = 220;
 constexpr int kComponentWidth = 120;
 
 QString withoutTrailingSlash(QString path) {
@@ -62,6 +64,10 @@ PathControl::PathControl(QWidget* parent)
     row->addLayout(crumbs_);
     row->addStretch(1);
     row->addWidget(choose_);
+    // A long path must not make the window wider than a small screen: the path may be
+    // cut at the right, and its last folder is still in the tool tip.
+    row->setSizeConstraint(QLayout::SetNoConstraint);
+    setMinimumWidth(kMinimumWidth);
 }
 
 void PathControl::setPath(const QString& path) {

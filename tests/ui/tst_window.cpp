@@ -151,6 +151,7 @@ class WindowTest : public QObject {
         std::ostringstream out;
         ViewController vc(out);
         const int parent = static_cast<int>(vc.destinationPath->componentPaths().size()) - 2;
+        QVERIFY(vc.minimumSizeHint().width() <= 800);
         vc.destinationPath->clickComponent(parent);
         QCOMPARE(preferencesOnDisk().value(QStringLiteral("kestrelImportPath")),
                  dir_.filePath(QStringLiteral("Mes photos")));
