@@ -11,7 +11,11 @@ namespace kestrel {
 
 CardList::CardList(QWidget* parent)
     : QWidget(parent), layout_(new QVBoxLayout(this)),
-      none_(new QLabel(tr("No memory card found."), this)) {
+      none_(new QLabel(tr("No memory card found."), this)), tabPlace_(new QWidget(this)) {
+    // Never shown: it holds the list's place in the window's Tab order, where rows made
+    // later would otherwise come last.
+    tabPlace_->setFocusPolicy(Qt::TabFocus);
+    tabPlace_->hide();
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->addWidget(none_);
 }
@@ -26,6 +30,7 @@ void CardList::setCards(const QList<Card>& cards) {
     }
     rows_.clear();
     none_->setVisible(cards.isEmpty());
+    QWidget* previous = tabPlace_;
     for (const Card& card : cards) {
         auto* row = new QWidget(this);
         auto* line = new QHBoxLayout(row);
@@ -44,6 +49,8 @@ void CardList::setCards(const QList<Card>& cards) {
         connect(importButton, &QPushButton::clicked, this,
                 [this, mountPoint = card.mountPoint] { emit importRequested(mountPoint); });
         line->addWidget(importButton);
+        setTabOrder(previous, importButton);
+        previous = importButton;
         layout_->addWidget(row);
         rows_.append(row);
     }

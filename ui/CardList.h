@@ -26,6 +26,7 @@ class CardList : public QWidget {
   private:
     QVBoxLayout* layout_;
     QLabel* none_;
+    QWidget* tabPlace_;
     QList<QWidget*> rows_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -68,6 +69,13 @@ PathControl::PathControl(QWidget* parent)
     // cut at the right, and its last folder is still in the tool tip.
     row->setSizeConstraint(QLayout::SetNoConstraint);
     setMinimumWidth(kMinimumWidth);
+    // A label's mnemonic lands on the button that reaches any folder; Tab goes through the
+    // buttons themselves (a focus proxy would make it skip the path's folders).
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void PathControl::focusInEvent(QFocusEvent* event) {
+    choose_->setFocus(event->reason());
 }
 
 void PathControl::setPath(const QString& path) {
@@ -168,6 +176,8 @@ void PathControl::rebuild() {
                                               : QIcon());
         crumbs_->addWidget(button);
         button->show();
+        // Buttons made after start-up would otherwise come last in the window's Tab order.
+        setTabOrder(slot == 0 ? more_ : buttons_[slot - 1], button);
     }
     setToolTip(path_);
 }

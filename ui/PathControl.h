@@ -41,6 +41,9 @@ class PathControl : public QFrame {
     // The user picked a folder; sender is this control.
     void action(kestrel::PathControl* sender);
 
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+
   private:
     void rebuild();
     void chooseFolder();

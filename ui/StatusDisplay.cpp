@@ -104,12 +104,18 @@ void ViewController::sayWarning(const std::string& text) {
 void ViewController::showVerdict(const RunSummary& summary) {
     const int left = summary.notCopied + summary.unreadable;
     QString verdict;
-    if (summary.stopped)
-        verdict = tr("The import was stopped: %n file(s) are still only on the card.", "", left);
+    // Whole sentences for one and for many: there is no translation to supply plural forms.
+    if (summary.stopped && left == 1)
+        verdict = tr("The import was stopped: 1 file is still only on the card.");
+    else if (summary.stopped)
+        verdict = tr("The import was stopped: %1 files are still only on the card.").arg(left);
+    else if (left == 1)
+        verdict = tr("1 file is not at its destination and is still only on the card: do not "
+                     "format it yet. The list below says why.");
     else if (left > 0)
-        verdict = tr("%n file(s) are not at their destination and are still only on the card: "
-                     "do not format it yet. The list below says why.",
-                     "", left);
+        verdict = tr("%1 files are not at their destination and are still only on the card: do "
+                     "not format it yet. The list below says why.")
+                      .arg(left);
     else if (summary.matched == 0)
         verdict = tr("No photo or clip was picked here, so nothing was copied.");
     else

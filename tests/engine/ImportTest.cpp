@@ -25,13 +25,6 @@ using Tree = std::vector<std::string>;
 using Prefs = std::map<std::string, std::string>;
 const std::string kDay = "2016-03-07 10:00";
 
-// The files below root, without the folders.
-Tree filesBelow(const std::string& root) {
-    Tree files = listTree(root);
-    std::erase_if(files, [](const std::string& item) { return item.back() == '/'; });
-    return files;
-}
-
 // Writes data into name at the end of a chain of folders longer than PATH_MAX below root.
 std::string writeDeep(const std::string& root, const char* name, const std::string& data) {
     std::string deep = root;

@@ -53,7 +53,7 @@ EnvScope::~EnvScope() {
 }
 
 Sandbox::Sandbox()
-    : config_("XDG_CONFIG_HOME", (dir_ / "config").c_str()),
+    : home_("HOME", dir_.path().c_str()), config_("XDG_CONFIG_HOME", (dir_ / "config").c_str()),
       state_("XDG_STATE_HOME", (dir_ / "state").c_str()),
       data_("XDG_DATA_HOME", (dir_ / "data").c_str()),
       cache_("XDG_CACHE_HOME", (dir_ / "cache").c_str()) {
@@ -114,6 +114,12 @@ std::vector<std::string> listTree(const std::string& root) {
     }
     std::sort(items.begin(), items.end());
     return items;
+}
+
+std::vector<std::string> filesBelow(const std::string& root) {
+    std::vector<std::string> files = listTree(root);
+    std::erase_if(files, [](const std::string& item) { return item.back() == '/'; });
+    return files;
 }
 
 std::vector<std::string> lines(const std::string& text) {

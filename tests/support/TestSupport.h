@@ -45,7 +45,7 @@ class EnvScope {
     bool had_;
 };
 
-// Points the preferences, the reports and every XDG folder of this process (and of the
+// Points the preferences, the reports, HOME and every XDG folder of this process (and of the
 // children it starts) at a temporary folder.
 class Sandbox {
   public:
@@ -59,7 +59,7 @@ class Sandbox {
 
   private:
     TempDir dir_;
-    EnvScope config_, state_, data_, cache_;
+    EnvScope home_, config_, state_, data_, cache_;
 };
 
 // Creates parent folders as needed; with a local time ("2016-03-07 10:00"), sets the
@@ -72,6 +72,8 @@ std::time_t localTime(const std::string& text);
 
 // Every item below root, relative, sorted; folders end in "/", symlinks in "@".
 std::vector<std::string> listTree(const std::string& root);
+// The files of listTree(root), without the folders.
+std::vector<std::string> filesBelow(const std::string& root);
 std::vector<std::string> lines(const std::string& text);
 
 // Records every status call as one line ("setBar 3", "setBarInc 1 of 3 (A.JPG)",

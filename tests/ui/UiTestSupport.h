@@ -1,27 +1,14 @@
 #pragma once
 
+#include "TestSupport.h"
+
 #include <QApplication>
-#include <QDateTime>
 #include <QMap>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
-#include <string>
-
 namespace kestrel::test {
-
-// Points HOME and the XDG folders at a fresh temporary folder, so that no test touches the
-// real user's files or preferences. Make it before the QApplication.
-class IsolatedHome {
-  public:
-    IsolatedHome();
-    QString path() const { return dir_.path(); }
-
-  private:
-    QTemporaryDir dir_;
-};
 
 // Empties kestrel's preferences, then stores values.
 void resetPreferences(const QMap<QString, QString>& values = {});
@@ -30,14 +17,10 @@ void resetPreferences(const QMap<QString, QString>& values = {});
 // values a QSettings keeps in memory.
 QMap<QString, QString> preferencesOnDisk();
 
-// Writes a file whose modification time is modified.
-void writeFile(const QString& path, const QByteArray& data, const QDateTime& modified);
-
-// Every file below root, as sorted paths relative to root.
-QStringList filesBelow(const QString& root);
-
-// The lines of text, without the empty one after the last newline.
-QStringList lines(const std::string& text);
+// Writes a file last modified on 21 July 2016 at noon, local time.
+inline void writePhoto(const QString& path, const std::string& data) {
+    writeFile(path.toStdString(), data, "2016-07-21 12:00");
+}
 
 // The child of window called name, or null.
 template <class T> T* child(const QWidget& window, const char* name) {
@@ -49,7 +32,7 @@ template <class T> T* child(const QWidget& window, const char* name) {
 // A main that isolates the home folder before anything from Qt starts.
 #define KESTREL_UI_TEST_MAIN(TestClass)                                                            \
     int main(int argc, char** argv) {                                                              \
-        kestrel::test::IsolatedHome home;                                                          \
+        kestrel::test::Sandbox sandbox;                                                            \
         QApplication app(argc, argv);                                                              \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \

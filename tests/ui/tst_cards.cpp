@@ -2,11 +2,18 @@
 #include "UiTestSupport.h"
 
 #include "CardList.h"
+#include "CardWatcher.h"
 #include "MountTable.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+
+#include <pwd.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -41,6 +48,26 @@ class CardsTest : public QObject {
         QCOMPARE(spy, QList<QVariantList>{{u"/media/ann/B"_s}});
         QVERIFY(list.findChildren<QPushButton*>().isEmpty());
         QVERIFY(list.findChild<QLabel*>()->isVisibleTo(&list));
+    }
+
+    // A card mounted and unmounted for real, in a mount namespace of this test's own.
+    void mountedCardComesAndGoes() {
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("kestrel-test", "/media", "tmpfs", 0, nullptr) != 0)
+            QSKIP("this test may not mount file systems");
+        const QString card =
+            u"/media/%1/CARD"_s.arg(QString::fromLocal8Bit(::getpwuid(::getuid())->pw_name));
+        QVERIFY(QDir().mkpath(card));
+        kestrel::CardWatcher watcher;
+        QVERIFY(watcher.cards().isEmpty());
+        QSignalSpy changes(&watcher, &kestrel::CardWatcher::cardsChanged);
+        QCOMPARE(::mount("kestrel-test", card.toLocal8Bit().constData(), "tmpfs", 0, nullptr), 0);
+        QVERIFY(changes.wait());
+        QCOMPARE(watcher.cards(), (QList<kestrel::Card>{{card, u"CARD"_s}}));
+        QCOMPARE(::umount(card.toLocal8Bit().constData()), 0);
+        QVERIFY(changes.wait());
+        QVERIFY(watcher.cards().isEmpty());
     }
 };
 
