@@ -2,7 +2,6 @@
 
 #include "Preferences.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
