@@ -5,6 +5,9 @@
 // "k of N (name)" of every file, in order, and the final message. Exit status 0 when the
 // import copied everything and every text was painted, 1 when a file was not copied, 3
 // when a status text was never painted.
+//
+// With --paint-only N it copies nothing: it shows the status line of N files the way an
+// import does, so the runner can time what painting one status line per file costs alone.
 
 #include "ViewController.h"
 
@@ -13,8 +16,10 @@
 #include <QLabel>
 
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -61,8 +66,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kestrel"));
     QApplication::setOrganizationName(QStringLiteral("kestrel"));
-    if (argc != 2) {
-        std::fputs("Usage: kestrel-bench-window SOURCE\n", stderr);
+    const bool paintOnly = argc == 3 && std::string_view(argv[1]) == "--paint-only";
+    if (argc != 2 && !paintOnly) {
+        std::fputs("Usage: kestrel-bench-window SOURCE | --paint-only FILES\n", stderr);
         return 2;
     }
     std::ios::sync_with_stdio(false);
@@ -76,6 +82,17 @@ int main(int argc, char** argv) {
     }
     PaintRecorder recorder(window.lblInfo);
 
+    if (paintOnly) {
+        const std::int32_t files = std::atoi(argv[2]);
+        window.setBar(files);
+        for (std::int32_t k = 1; k <= files; ++k)
+            window.setBarInc(std::to_string(k) + " of " + std::to_string(files) + " (DSC_" +
+                             std::to_string(k) + ".JPG)");
+        kestrel::RunSummary summary;
+        summary.matched = summary.copied = files;
+        window.sayFinished(summary);
+        return recorder.painted().size() >= std::size_t(files) ? 0 : 3;
+    }
     window.runImport(argv[1]);
     std::cout.flush();
 
