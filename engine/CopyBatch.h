@@ -33,16 +33,20 @@ class CopyBatch {
     // True when the batch should be committed before another file is added.
     bool full() const;
 
+    // Starts writing the large files' data out, for a commit that comes later (the others
+    // started when added).
+    void startWriteBack() const;
     // Flushes the staged data, publishes each copy in order, then syncs the folders that
     // received a file and the folders in changedFolders (parents of new folders). A copy
     // whose folder could not be synced is not safe and fails. Returns every item in order.
     std::vector<Item> commit(const std::set<std::string>& changedFolders);
 
   private:
+    static bool large(const Item& item);
     void flushStaged();
     void syncFolders(const std::set<std::string>& changedFolders);
 
-    const CopyHooks& hooks_;
+    const CopyHooks* hooks_;
     std::vector<Item> items_;
     std::int64_t bytes_ = 0;
     std::size_t maxFiles_;

@@ -2,10 +2,11 @@
 
 #include <cerrno>
 #include <csignal>
+#include <utility>
 
 namespace kestrel {
 
-CopyPass::CopyPass(Parts parts) : parts_(parts), batch_(parts.hooks) {}
+CopyPass::CopyPass(Parts parts) : parts_(parts), filling_(parts.hooks), writing_(parts.hooks) {}
 
 std::string CopyPass::makeFolders(const FileFields& f, bool again) {
     const ImportOptions& o = parts_.options;
@@ -44,7 +45,7 @@ void CopyPass::run(const FileList& files) {
     for (; next < files.size() && !stopRequested(); ++next) {
         const FileEntry& entry = files[next];
         if (entry.isError()) {
-            batch_.add({{}, entry.problemPath(), entry.problem(), 0, true, {}, {}});
+            filling_.add({{}, entry.problemPath(), entry.problem(), 0, true, {}, {}});
             continue;
         }
         const FileFields& f = entry.fields();
@@ -54,12 +55,16 @@ void CopyPass::run(const FileList& files) {
 
         StagedCopy staged;
         CopyOutcome outcome = stage(f, folder, staged);
-        batch_.add({parts_.log.takeFileLines(), f.fullPath, std::move(outcome), f.size, false,
-                    std::move(staged), folder});
-        if (batch_.full())
-            commit();
+        filling_.add({parts_.log.takeFileLines(), f.fullPath, std::move(outcome), f.size, false,
+                      std::move(staged), folder});
+        if (filling_.full()) {
+            commit(writing_);
+            filling_.startWriteBack();
+            std::swap(filling_, writing_);
+        }
     }
-    commit();
+    commit(writing_);
+    commit(filling_);
 
     if (next == files.size())
         return;
@@ -74,8 +79,8 @@ void CopyPass::run(const FileList& files) {
     }
 }
 
-void CopyPass::commit() {
-    for (CopyBatch::Item& item : batch_.commit(parts_.folders.takeChanged())) {
+void CopyPass::commit(CopyBatch& batch) {
+    for (CopyBatch::Item& item : batch.commit(parts_.folders.takeChanged())) {
         if (item.errorEntry)
             parts_.log.errorEntry(item.linesBefore);
         else

@@ -35,11 +35,14 @@ class CopyPass {
     // a copy found a folder gone).
     std::string makeFolders(const FileFields& f, bool again = false);
     CopyOutcome stage(const FileFields& f, const std::string& folder, StagedCopy& staged);
-    void commit();
+    void commit(CopyBatch& batch);
     bool stopRequested() const { return parts_.stop != nullptr && parts_.stop->requested(); }
 
     Parts parts_;
-    CopyBatch batch_;
+    // The files being copied, and the full batch before them: it is committed only when
+    // this one is full too, so the disk writes one batch out while the next is copied.
+    CopyBatch filling_;
+    CopyBatch writing_;
     std::int64_t bytesDone_ = 0;
     bool warnedNoSafePublish_ = false;
 };

@@ -168,9 +168,12 @@ CopyOutcome StagedCopy::stage(const std::string& source, const std::string& dest
     }
     staged.device_ = written.st_dev;
     staged.size_ = data.bytes;
-    // Start writing the data out now, so flushing it later waits less.
-    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
     return fail(Outcome::Copied);
+}
+
+void StagedCopy::startWriteBack() const {
+    if (fd_.valid())
+        ::sync_file_range(fd_.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 
 int StagedCopy::flush() const {

@@ -55,6 +55,8 @@ class StagedCopy {
 
     // Flushes this copy's data to disk; 0 or the errno of the failure.
     int flush() const;
+    // Asks the kernel to start writing this copy's data out, so that flushing it waits less.
+    void startWriteBack() const;
     // True when flushing the whole file system holding this copy flushes the copy too and
     // reports its write-back errors, so a batch of copies can be made durable at once.
     bool fileSystemFlushCovers() const;

@@ -152,6 +152,9 @@ TEST_F(CliTest, ManyFilesWithFewOpenFilesAllowed) {
     few.openFilesLimit = 16;
     const ProcessResult result = kestrelImport({card.path()}, few);
     EXPECT_THAT(result.err, StartsWith("copying of 300 files finished.\n"));
+    for (int i = 0; i < 300; ++i) // each in its own line, from batches of two files
+        EXPECT_THAT(result.out, HasSubstr(card / ("DCIM/" + std::to_string(i) + ".JPG") + " -> " +
+                                          copyOf(std::to_string(i) + ".JPG") + " true\n"));
     EXPECT_EQ(readFile(copyOf("299.JPG")), "299");
 }
 

@@ -249,6 +249,14 @@ TEST_F(ImportTest, EveryFileEndsWithOneOutcome) {
          {},
          NotARegularFile,
          "A.JPG"},
+        {"a clip whose flush fails", // large files are flushed one by one
+         [](const std::string& card, const std::string&) {
+             writeFile(card + "/A.JPG", std::string(16 << 20, 'c'));
+             faults::failNext(faults::Call::Fdatasync, EIO);
+         },
+         {},
+         IoError,
+         "A.JPG"},
         {"a photo that cannot be read",
          [root](const std::string& card, const std::string&) {
              if (!root)
