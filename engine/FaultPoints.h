@@ -15,6 +15,7 @@ enum class Call {
     OpenTmpfile,
     OpenTemp,
     CopyFileRange,
+    Sendfile,
     Write,
     Fchmod,
     Futimens,
@@ -30,8 +31,8 @@ enum class Call {
 
 // Lets `after` calls of `call` through, then makes the next `times` fail with `error`; a
 // negative `times` fails every call until clear() is called. An error of 0 makes a call that
-// can answer 0 (Read: the end; Write, CopyFileRange: nothing written) answer that instead of
-// failing. For tests only.
+// can answer 0 (Read: the end; Write, CopyFileRange, Sendfile: nothing written) answer that instead
+// of failing. For tests only.
 void failNext(Call call, int error, int times = 1, int after = 0);
 
 // Makes every call succeed again.

@@ -83,10 +83,12 @@ TEST_F(SafeCopyTest, FallbacksCopyAndRealFailuresLeaveNothing) {
         {"kernel copy refused", {{CopyFileRange, EPERM}}, Copied, 0},
         {"kernel copy copies nothing", {{CopyFileRange, 0}}, Copied, 0},
         {"kernel copy fails", {{CopyFileRange, EIO}}, IoError, EIO},
-        {"write writes nothing", {{CopyFileRange, EXDEV}, {Write, 0}}, IoError, EIO},
-        {"disk full", {{CopyFileRange, EXDEV}, {Write, ENOSPC}}, DiskFull, ENOSPC},
-        {"card read fails", {{CopyFileRange, EXDEV}, {Read, EIO}}, SourceUnreadable, EIO},
-        {"card file shrinks", {{CopyFileRange, EXDEV}, {Read, 0}}, SourceChanged, 0},
+        {"no kernel copy at all", {{CopyFileRange, EXDEV}, {Sendfile, EINVAL}}, Copied, 0},
+        {"kernel copy across ends early", {{CopyFileRange, EXDEV}, {Sendfile, 0}}, Copied, 0},
+        {"writes nothing", {{CopyFileRange, EXDEV}, {Sendfile, EIO}, {Write, 0}}, IoError, EIO},
+        {"disk full", {{CopyFileRange, EXDEV}, {Sendfile, 0}, {Write, ENOSPC}}, DiskFull, ENOSPC},
+        {"read fails", {{CopyFileRange, EXDEV}, {Sendfile, 0}, {Read, EIO}}, SourceUnreadable, EIO},
+        {"card file shrinks", {{CopyFileRange, EXDEV}, {Sendfile, 0}, {Read, 0}}, SourceChanged, 0},
         {"flush fails", {{Fdatasync, EIO}}, IoError, EIO},
     };
     for (const auto& [what, armed, outcome, error] : cases) {
