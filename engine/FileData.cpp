@@ -116,9 +116,9 @@ DataCopy& kernelCopyElseReadWrite(int in, int out, off_t size, DataCopy& result)
         else if (n < 0 && errno == EINTR)
             continue;
         else
-            break;
+            return readWriteCopy(in, out, result);
     }
-    return readWriteCopy(in, out, result);
+    return result; // like copy_file_range, exactly the size seen at open
 }
 
 } // namespace
