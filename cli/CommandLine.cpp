@@ -23,6 +23,7 @@ enum Option {
     OptRawDest,
     OptTaken,
     OptKeepBoth,
+    OptOtherFormats,
     OptShow,
     OptVersion,
 };
@@ -89,6 +90,7 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
         {"raw-dest", required_argument, nullptr, OptRawDest},
         {"taken", required_argument, nullptr, OptTaken},
         {"keep-both", required_argument, nullptr, OptKeepBoth},
+        {"other-formats", required_argument, nullptr, OptOtherFormats},
         {"show", no_argument, nullptr, OptShow},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, OptVersion},
@@ -136,6 +138,9 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
             break;
         case OptKeepBoth:
             ok = parseSwitch(value, keys::KeepBoth, cmd);
+            break;
+        case OptOtherFormats:
+            ok = parseSwitch(value, keys::OtherFormats, cmd);
             break;
         case OptShow:
             cmd.show = true;
@@ -192,6 +197,9 @@ window does. Sources are only read; an existing file is never replaced.
 JPG group: files ending in jpg, JPG, mov, MOV (tag JPG).
 RAW group: files ending in raf, RAF, cr2, CR2, nef, NEF (tag RAW) and
            dng, DNG, tif, TIF (tag DNG).
+Any other photo or clip on the card (CR3, ARW, HEIC, MP4, .Jpg, …) is left
+there and named, and the import does not count as complete, unless
+--other-formats is on.
 
 Settings are stored in kestrel's preferences, shared with the window, and
 apply to this and every later import:
@@ -212,6 +220,9 @@ apply to this and every later import:
   --keep-both on|off        copy a different file that has the destination
                             name under NAME-1.EXT, NAME-2.EXT, … instead of
                             leaving it behind
+  --other-formats on|off    also import the other photo and clip formats:
+                            raw stills under RAW (TIFF under DNG), other
+                            stills and every clip under JPG
 
 Other options:
   --show                    print the stored settings, one key=value a line
@@ -222,10 +233,11 @@ Standard output carries the import's log: the source folder, one line per
 folder and file, and a count. Standard error shows the progress while it is
 a terminal, and always the final message.
 
-Exit status: 0 when every matched file is at its destination (copied now, or
-already there with the same bytes), 1 when any is not, 2 for usage errors or
-preferences that cannot be read, 128 + the signal when a signal stopped the
-import (141 when standard output was closed).
+Exit status: 0 when every photo and clip below SOURCE is at its destination
+(copied now, or already there with the same bytes): the card may be
+formatted; 1 when any is not; 2 for usage errors, preferences that cannot be
+read, or no destination chosen for a group that is on; 128 + the signal when
+a signal stopped the import (141 when standard output was closed).
 )";
 }
 

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <tuple>
 
 namespace {
 
@@ -38,9 +39,25 @@ int usageError(const std::string& message) {
 void showSettings(const QSettings& store) {
     for (const kestrel::OptionKey& option : kestrel::kOptionKeys)
         std::cout << option.key << '=' << kestrel::getUserDefAsString(store, option.key) << '\n';
-    for (const char* key : {kestrel::keys::ImportPath, kestrel::keys::ImportPathRAW,
-                            kestrel::keys::KeepBoth, kestrel::keys::TakenDate})
+    for (const char* key :
+         {kestrel::keys::ImportPath, kestrel::keys::ImportPathRAW, kestrel::keys::KeepBoth,
+          kestrel::keys::TakenDate, kestrel::keys::OtherFormats})
         std::cout << key << '=' << kestrel::getUserDefAsString(store, key) << '\n';
+}
+
+// What to say when a group that is on has no destination folder: a run would copy
+// nothing of it, or copy into a folder named after the absent marker.
+std::string missingDestination(const QSettings& store) {
+    using namespace kestrel;
+    for (const auto& [group, pathKey, name, option] :
+         {std::tuple{keys::JPG, keys::ImportPath, "JPG", "--jpg-dest"},
+          std::tuple{keys::RAW, keys::ImportPathRAW, "RAW", "--raw-dest"}}) {
+        const std::string path = getUserDefAsString(store, pathKey);
+        if (isOn(getUserDefAsString(store, group)) && (path.empty() || path == kAbsent))
+            return std::string("no destination chosen for the ") + name +
+                   " group: choose one with " + option;
+    }
+    return {};
 }
 
 } // namespace
@@ -88,6 +105,10 @@ int main(int argc, char** argv) {
         showSettings(*store);
     if (!cmd->source)
         return 0;
+    if (const std::string missing = missingDestination(*store); !missing.empty()) {
+        std::fprintf(stderr, "kestrel-import: %s\n", missing.c_str());
+        return kExitUsage;
+    }
 
     kestrel::cli::TerminalStatus status(stderr);
     kestrel::CopyHandler handler(status, std::cout);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <utility>
 
 namespace kestrel {
@@ -16,13 +17,13 @@ constexpr std::int64_t kMaxBytes = 64 << 20;
 constexpr std::int64_t kLargeFile = 16 << 20;
 
 // Every staged copy keeps its file open until its batch commits, and two batches are open at
-// once; together they take at most a quarter of the files this process may open, so a low
-// limit never fails a copy.
+// once; together they take at most an eighth of the files this process may open (the open
+// destination folders take another), so a low limit never fails a copy.
 std::size_t filesPerBatch() {
     rlimit limit{};
     if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
         return kMaxFiles;
-    return std::clamp<std::size_t>(limit.rlim_cur / 8, 1, kMaxFiles);
+    return std::clamp<std::size_t>(limit.rlim_cur / 16, 1, kMaxFiles);
 }
 } // namespace
 
@@ -72,19 +73,41 @@ void CopyBatch::flushStaged() {
             failedDevices.insert(device); // let each file's own flush tell which failed
         }
         if (const int error = item.staged.flush())
-            item.outcome = CopyOutcome{Outcome::IoError, error, item.outcome.destPath};
+            item.outcome = CopyOutcome{Outcome::IoError, error, item.outcome.destPath, {}};
     }
 }
 
-void CopyBatch::syncFolders(const std::set<std::string>& changedFolders) {
-    std::set<std::string> folders = changedFolders;
+void CopyBatch::publish() {
+    std::map<std::string, CopyOutcome> checked;
+    for (Item& item : items_) {
+        if (!item.outcome.copied())
+            continue;
+        if (hooks_->beforePublish)
+            hooks_->beforePublish(item.staged.destPath());
+        // Once a batch, right before its names are given: a folder moved away or swapped for
+        // a link since it was opened would take the copy somewhere the log does not say.
+        auto [check, first] = checked.try_emplace(item.folder.path);
+        if (first)
+            check->second = recheck(item.folder);
+        if (check->second.copied()) {
+            item.outcome = item.staged.publish({});
+        } else {
+            item.outcome = check->second;
+            item.outcome.destPath = item.staged.destPath();
+            item.staged = StagedCopy();
+        }
+    }
+}
+
+void CopyBatch::syncFolders(const Folders& changedFolders) {
+    Folders folders = changedFolders;
     for (const Item& item : items_)
         if (item.outcome.copied())
-            folders.insert(item.folder);
+            folders.emplace(item.folder.path, item.folder.fd);
     std::map<std::string, int> failed;
-    for (const std::string& folder : folders)
-        if (const int error = syncFolder(folder))
-            failed.emplace(folder, error);
+    for (const auto& [path, fd] : folders)
+        if (const int error = syncFolder(fd->get()))
+            failed.emplace(path, error);
     if (failed.empty())
         return;
     // A name in a folder whose entries are not on disk may vanish in a crash.
@@ -92,16 +115,14 @@ void CopyBatch::syncFolders(const std::set<std::string>& changedFolders) {
         if (!item.outcome.copied())
             continue;
         for (const auto& [folder, error] : failed)
-            if (item.folder.starts_with(folder))
-                item.outcome = CopyOutcome{Outcome::IoError, error, item.outcome.destPath};
+            if (item.folder.path.starts_with(folder))
+                item.outcome = CopyOutcome{Outcome::IoError, error, item.outcome.destPath, {}};
     }
 }
 
-std::vector<CopyBatch::Item> CopyBatch::commit(const std::set<std::string>& changedFolders) {
+std::vector<CopyBatch::Item> CopyBatch::commit(const Folders& changedFolders) {
     flushStaged();
-    for (Item& item : items_)
-        if (item.outcome.copied())
-            item.outcome = item.staged.publish(*hooks_);
+    publish();
     syncFolders(changedFolders);
     bytes_ = 0;
     return std::exchange(items_, {});

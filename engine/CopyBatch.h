@@ -1,9 +1,11 @@
 #pragma once
 
+#include "DestinationFolders.h"
 #include "SafeCopy.h"
 
 #include <cstdint>
-#include <set>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,7 +27,7 @@ class CopyBatch {
         std::int64_t size = 0;
         bool errorEntry = false; // an entry whose attributes could not be read
         StagedCopy staged;
-        std::string folder;
+        DestinationFolder folder;
     };
 
     // Queues one file; an outcome other than Copied is final already.
@@ -36,15 +38,20 @@ class CopyBatch {
     // Starts writing the large files' data out, for a commit that comes later (the others
     // started when added).
     void startWriteBack() const;
-    // Flushes the staged data, publishes each copy in order, then syncs the folders that
-    // received a file and the folders in changedFolders (parents of new folders). A copy
-    // whose folder could not be synced is not safe and fails. Returns every item in order.
-    std::vector<Item> commit(const std::set<std::string>& changedFolders);
+    // The open folders whose entries changed, by path.
+    using Folders = std::map<std::string, std::shared_ptr<const Fd>>;
+
+    // Flushes the staged data, publishes each copy in order once its folder is checked to be
+    // still in place, then syncs the folders that received a file and changedFolders
+    // (parents of new folders). A copy whose folder moved, or could not be synced, is not
+    // safe and fails. Returns every item in order.
+    std::vector<Item> commit(const Folders& changedFolders);
 
   private:
     static bool large(const Item& item);
     void flushStaged();
-    void syncFolders(const std::set<std::string>& changedFolders);
+    void publish();
+    void syncFolders(const Folders& changedFolders);
 
     const CopyHooks* hooks_;
     std::vector<Item> items_;

@@ -54,9 +54,7 @@ void CopyHandler::prepareProcessing(const std::string& path) {
     summary_ = RunSummary{};
     summary_.source = path;
     summary_.byCaptureDate = options_.byCaptureDate;
-    if (!report_.open(path))
-        summary_.reportProblem = report_.problem();
-    summary_.reportPath = report_.path();
+    report_.open(path);
     mainViewController->sayNothing();
 
     const std::string sourceRoot = path + "/";
@@ -75,8 +73,8 @@ void CopyHandler::prepareProcessing(const std::string& path) {
 
     performCopyOperation(files);
     report_.finish(summary_);
-    if (!report_.problem().empty())
-        summary_.reportProblem = report_.problem();
+    summary_.reportPath = report_.path();
+    summary_.reportProblem = report_.problem();
     mainViewController->sayFinished(summary_);
 }
 
@@ -99,16 +97,30 @@ FileList CopyHandler::scan(const std::string& sourceRoot) {
             unreadable(sourceRoot + item->path, item->error);
             continue;
         }
-        const auto kind = classifyPath(item->path);
-        if (!kind)
-            continue;
-        const bool jpg = kind->group == FileGroup::JPG;
-        if (!(jpg ? options_.jpg : options_.raw))
-            continue;
-        files.push_back(buildFileList(sourceRoot, item->path, kind->tag,
-                                      jpg ? options_.jpgRoot : options_.rawRoot));
+        auto kind = classifyPath(item->path);
+        const auto format = item->folder ? std::nullopt : mediaFormat(item->path);
+        if (!kind && options_.otherFormats && format)
+            kind = format->kind;
+        const bool jpg = kind && kind->group == FileGroup::JPG;
+        if (kind && (jpg ? options_.jpg : options_.raw))
+            files.push_back(buildFileList(sourceRoot, item->path, kind->tag,
+                                          jpg ? options_.jpgRoot : options_.rawRoot));
+        else if (format && item->regular)
+            leftOnCard(sourceRoot + item->path, kind);
     }
     return files;
+}
+
+void CopyHandler::leftOnCard(const std::string& path, const std::optional<FileKind>& kind) {
+    std::string why;
+    if (kind)
+        why = std::string("the ") + (kind->group == FileGroup::JPG ? "JPG" : "RAW") +
+              " group is switched off";
+    else
+        why = "kestrel does not import ." + std::string(extensionOf(path)) + " files";
+    const CopyOutcome outcome{Outcome::LeftOnCard, 0, {}, std::move(why)};
+    summary_.addLeftOnCard(path, outcome);
+    report_.add(path, outcome);
 }
 
 FileEntry CopyHandler::buildFileList(const std::string& sourceRoot, const std::string& fEnum,
@@ -154,11 +166,11 @@ std::array<std::string, 3> CopyHandler::getFullDateString(std::time_t time) {
 }
 
 std::array<std::string, 3> CopyHandler::captureDateString(const std::string& path) {
-    const bool movie = path.ends_with("mov") || path.ends_with("MOV");
+    const auto kind = captureKindOf(path);
+    if (!kind)
+        return {};
     const Fd file(openLong(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
-    const auto taken =
-        file.valid() ? readCaptureDay(file.get(), movie ? CaptureKind::Movie : CaptureKind::Still)
-                     : std::nullopt;
+    const auto taken = file.valid() ? readCaptureDay(file.get(), *kind) : std::nullopt;
     if (!taken)
         return {};
     return dateStrings(taken->year, taken->month, taken->day);
@@ -174,7 +186,7 @@ bool CopyHandler::performCopyOperation(const FileList& files) {
 }
 
 void CopyHandler::makeFolder(const std::string& path) {
-    folders_.make(path, log_);
+    makeOneFolder(path, log_);
     log_.append(log_.takeFileLines());
     log_.flush();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Classification.h"
 #include "DestinationFolders.h"
 #include "FileEntry.h"
 #include "ImportLog.h"
@@ -86,6 +87,8 @@ class CopyHandler {
     // empty strings when it has none usable.
     static std::array<std::string, 3> captureDateString(const std::string& path);
     void unreadable(const std::string& path, int error);
+    // A photo or clip on the card that the options do not import; kind is where it would go.
+    void leftOnCard(const std::string& path, const std::optional<FileKind>& kind);
 
     ImportLog log_;
     ImportOptions options_;

@@ -32,6 +32,14 @@ const char* reasonText(Outcome outcome) {
         return "its date cannot be placed in the calendar";
     case Outcome::Stopped:
         return "the import was stopped first";
+    case Outcome::LeftOnCard:
+        return "not imported with the current options";
+    case Outcome::DestinationLink:
+        return "a folder below the destination is a symbolic link";
+    case Outcome::NameTooLong:
+        return "the name is too long for the destination's file system";
+    case Outcome::NoDestination:
+        return "no destination folder is chosen";
     }
     return "unknown";
 }
@@ -62,12 +70,20 @@ const char* outcomeKeyword(Outcome outcome) {
         return "undated";
     case Outcome::Stopped:
         return "stopped";
+    case Outcome::LeftOnCard:
+        return "left-on-card";
+    case Outcome::DestinationLink:
+        return "destination-link";
+    case Outcome::NameTooLong:
+        return "name-too-long";
+    case Outcome::NoDestination:
+        return "no-destination";
     }
     return "unknown";
 }
 
 std::string describe(const CopyOutcome& outcome) {
-    std::string text = reasonText(outcome.outcome);
+    std::string text = outcome.detail.empty() ? reasonText(outcome.outcome) : outcome.detail;
     if (outcome.error != 0)
         text += std::string(": ") + std::strerror(outcome.error);
     return text;
@@ -83,9 +99,10 @@ Outcome destinationFailure(int error) {
     case EACCES:
     case EPERM:
     case EROFS:
-    case ENAMETOOLONG:
     case ELOOP:
         return Outcome::DestinationFolder;
+    case ENAMETOOLONG:
+        return Outcome::NameTooLong;
     case EEXIST:
         return Outcome::NameTaken;
     default:

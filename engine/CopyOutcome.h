@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace kestrel {
 
@@ -18,14 +19,25 @@ enum class Outcome {
     IoError,           // an input/output error, or a flush to disk that failed
     Undated,           // its time cannot be placed in the calendar
     Stopped,           // the run was stopped before this file was copied
+    LeftOnCard,        // a photo or clip the current options do not import
+    DestinationLink,   // a folder below the destination root is a symbolic link
+    NameTooLong,       // the destination's file system cannot hold a name that long
+    NoDestination,     // no destination folder is chosen for the file's group
 };
 
-// One file's outcome, with the error number where a system call gave one and the
-// destination path the file has (or would have had).
+// One file's outcome, with the error number where a system call gave one, the
+// destination path the file has (or would have had), and where the outcome needs it, the
+// words that say exactly why ("kestrel does not import .CR3 files").
 struct CopyOutcome {
-    Outcome outcome = Outcome::IoError;
-    int error = 0;
+    CopyOutcome(Outcome outcome = Outcome::IoError, int error = 0, std::string destPath = {},
+                std::string detail = {})
+        : outcome(outcome), error(error), destPath(std::move(destPath)), detail(std::move(detail)) {
+    }
+
+    Outcome outcome;
+    int error;
     std::string destPath;
+    std::string detail;
 
     bool copied() const { return outcome == Outcome::Copied; }
     // True when the file is safe at its destination: copied now, or there already.
@@ -38,8 +50,8 @@ const char* reasonText(Outcome outcome);
 // The one word that names the outcome in a report: "copied", "already-there", …
 const char* outcomeKeyword(Outcome outcome);
 
-// The reason, followed by the system's error text where there is one:
-// "the source cannot be read: Permission denied".
+// The reason (its detail, where it has one), followed by the system's error text where
+// there is one: "the source cannot be read: Permission denied".
 std::string describe(const CopyOutcome& outcome);
 
 // The outcome that a failed system call's errno means at the destination side

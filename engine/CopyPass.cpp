@@ -8,32 +8,41 @@ namespace kestrel {
 
 CopyPass::CopyPass(Parts parts) : parts_(parts), filling_(parts.hooks), writing_(parts.hooks) {}
 
-std::string CopyPass::makeFolders(const FileFields& f, bool again) {
+DestinationFolder CopyPass::makeFolders(const FileFields& f, bool again) {
     const ImportOptions& o = parts_.options;
-    std::string folder = f.destRoot + "/" + f.fileType + "/";
-    parts_.folders.make(folder, parts_.log, again);
-    const std::pair<bool, const std::string*> levels[] = {
-        {o.year, &f.year}, {o.month, &f.month}, {o.day, &f.day}};
-    for (const auto& [on, level] : levels) {
-        if (!on)
-            continue;
-        folder += *level + "/";
-        parts_.folders.make(folder, parts_.log, again);
-    }
-    return folder;
+    std::vector<std::string_view> levels{f.fileType};
+    for (const auto& [on, level] :
+         {std::pair{o.year, &f.year}, {o.month, &f.month}, {o.day, &f.day}})
+        if (on)
+            levels.push_back(*level);
+    return parts_.folders.make(f.destRoot, levels, parts_.log, again);
 }
 
-CopyOutcome CopyPass::stage(const FileFields& f, const std::string& folder, StagedCopy& staged) {
+CopyOutcome CopyPass::stage(const FileFields& f, DestinationFolder& folder, StagedCopy& staged) {
+    if (!folder.fd) {
+        CopyOutcome outcome = folder.problem;
+        outcome.destPath = folder.path + f.fileName;
+        if (outcome.outcome == Outcome::NoDestination)
+            outcome.detail = std::string("no destination folder is chosen for the ") +
+                             (f.fileType == "JPG" ? "JPG" : "RAW") + " group";
+        return outcome;
+    }
     const PublishRules rules{parts_.options.keepBoth};
-    if (parts_.folders.firstUse(folder))
-        removeStaleTemporaries(folder);
-    CopyOutcome outcome =
-        StagedCopy::stage(f.fullPath, folder + f.fileName, &f.scanned, rules, staged);
+    FolderRef ref;
+    ref.use(folder.fd);
+    if (parts_.folders.firstUse(folder.path))
+        removeStaleTemporaries(ref);
+    CopyOutcome outcome = StagedCopy::stage(f.fullPath, ref, folder.path, f.fileName, &f.scanned,
+                                            rules, staged, parts_.hooks);
     if (outcome.outcome == Outcome::DestinationFolder && outcome.error == ENOENT) {
         // A folder this run made or found is gone: make the levels again, once.
         parts_.folders.forget(f.destRoot + "/");
-        makeFolders(f, true);
-        outcome = StagedCopy::stage(f.fullPath, folder + f.fileName, &f.scanned, rules, staged);
+        folder = makeFolders(f, true);
+        if (!folder.fd)
+            return stage(f, folder, staged);
+        ref.use(folder.fd);
+        outcome = StagedCopy::stage(f.fullPath, ref, folder.path, f.fileName, &f.scanned, rules,
+                                    staged, parts_.hooks);
     }
     return outcome;
 }
@@ -49,14 +58,14 @@ void CopyPass::run(const FileList& files) {
             continue;
         }
         const FileFields& f = entry.fields();
-        const std::string folder = makeFolders(f);
+        DestinationFolder folder = makeFolders(f);
         parts_.sink.setBarInc(std::to_string(next + 1) + ofTotal + f.fileName + ")");
         parts_.sink.stopBar();
 
         StagedCopy staged;
         CopyOutcome outcome = stage(f, folder, staged);
         filling_.add({parts_.log.takeFileLines(), f.fullPath, std::move(outcome), f.size, false,
-                      std::move(staged), folder});
+                      std::move(staged), std::move(folder)});
         if (filling_.full()) {
             commit(writing_);
             filling_.startWriteBack();
@@ -65,6 +74,7 @@ void CopyPass::run(const FileList& files) {
     }
     commit(writing_);
     commit(filling_);
+    parts_.folders.removeEmptyMade();
 
     if (next == files.size())
         return;
@@ -88,13 +98,19 @@ void CopyPass::commit(CopyBatch& batch) {
         parts_.summary.add(item.source, item.outcome);
         parts_.report.add(item.source, item.outcome);
         bytesDone_ += item.size;
+        // Later files must not be staged in a folder that moved: they open theirs afresh.
+        const Outcome outcome = item.outcome.outcome;
+        if (outcome == Outcome::DestinationLink || outcome == Outcome::DestinationFolder)
+            parts_.folders.forget(item.folder.path.substr(0, item.folder.rootLength));
         if (item.outcome.outcome == Outcome::NoSafePublish && !warnedNoSafePublish_) {
             warnedNoSafePublish_ = true;
-            parts_.sink.sayWarning(item.folder + " is on a " + fileSystemName(item.folder) +
+            parts_.sink.sayWarning(item.folder.path + " is on a " +
+                                   fileSystemName(item.folder.path) +
                                    " file system, which cannot give a file its name without "
                                    "risking replacing another: nothing is copied there.");
         }
     }
+    parts_.report.flush();
     parts_.sink.bytesDone(bytesDone_);
     // Output that cannot be written any more (a closed pipe) stops the run.
     if (!parts_.log.flush() && parts_.stop != nullptr && !parts_.stop->requested())

@@ -33,8 +33,8 @@ class CopyPass {
   private:
     // The destination folder of f, each level asked for in order (again: once more, after
     // a copy found a folder gone).
-    std::string makeFolders(const FileFields& f, bool again = false);
-    CopyOutcome stage(const FileFields& f, const std::string& folder, StagedCopy& staged);
+    DestinationFolder makeFolders(const FileFields& f, bool again = false);
+    CopyOutcome stage(const FileFields& f, DestinationFolder& folder, StagedCopy& staged);
     void commit(CopyBatch& batch);
     bool stopRequested() const { return parts_.stop != nullptr && parts_.stop->requested(); }
 

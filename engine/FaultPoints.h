@@ -11,6 +11,7 @@ enum class Call {
     ReadFolder,
     Stat,
     OpenSource,
+    SourceStat, // error 0: the open source reports a size of 0
     Read,
     OpenTmpfile,
     OpenTemp,
@@ -26,6 +27,7 @@ enum class Call {
     Linkat,
     Renameat2,
     Link,
+    ReportWrite,
     Count
 };
 

@@ -116,9 +116,9 @@ DataCopy& kernelCopyElseReadWrite(int in, int out, off_t size, DataCopy& result)
         else if (n < 0 && errno == EINTR)
             continue;
         else
-            return readWriteCopy(in, out, result);
+            break;
     }
-    return result; // like copy_file_range, exactly the size seen at open
+    return readWriteCopy(in, out, result);
 }
 
 } // namespace
@@ -147,8 +147,9 @@ DataCopy copyData(int in, int out, off_t size) {
         result.error = errno;
         return result;
     }
-    // A file that grew meanwhile has a new modification time, which the caller checks.
-    return result;
+    // The size seen at open may be short (a file system that under-reports it, a file still
+    // being written): the copy ends where the data ends, which one more read finds.
+    return readWriteCopy(in, out, result);
 }
 
 bool sameContent(int a, int b, off_t size) {

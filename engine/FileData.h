@@ -12,8 +12,9 @@ struct DataCopy {
     off_t bytes = 0; // how much was copied
 };
 
-// Copies in to out from their current offsets until in ends; size is what in is expected to
-// hold. The kernel copies where it can; plain reads and writes take over wherever it cannot.
+// Copies in to out from their current offsets until in ends, however much that is; size is
+// what in is expected to hold. The kernel copies where it can; plain reads and writes take
+// over wherever it cannot, and find the end.
 DataCopy copyData(int in, int out, off_t size);
 
 // True when the first size bytes of a and b are equal; reads both from the start, a chunk at

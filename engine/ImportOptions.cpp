@@ -24,6 +24,7 @@ ImportOptions readImportOptions(const QSettings& store) {
     options.byModification = on(keys::ModDate);
     options.byCaptureDate = on(keys::TakenDate);
     options.keepBoth = on(keys::KeepBoth);
+    options.otherFormats = on(keys::OtherFormats);
     options.jpgRoot = getUserDefAsString(store, keys::ImportPath);
     options.rawRoot = getUserDefAsString(store, keys::ImportPathRAW);
     return options;

@@ -17,6 +17,7 @@ struct ImportOptions {
     bool byModification = false; // date by modification time instead of birth time
     bool byCaptureDate = false;  // date by the photo's own metadata where it has a date
     bool keepBoth = false;       // copy a different file that has the name under NAME-1.EXT
+    bool otherFormats = false;   // also import the photo and clip formats not in the table
     std::string jpgRoot;         // "<nil>" when never chosen
     std::string rawRoot;
 };

@@ -1,11 +1,15 @@
 #include "ImportReport.h"
 
+#include "FaultPoints.h"
+
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -47,18 +51,34 @@ std::string startTimeName() {
     return std::string(name) + "-" + std::to_string(1000 + millis).substr(1);
 }
 
-void pruneOldReports(const std::filesystem::path& folder) {
+// Removes the oldest reports beyond kKeptReports, by when they were last written: names
+// follow the local clock, which a change of time zone moves.
+void pruneOldReports(const std::filesystem::path& folder, const std::string& keep) {
     std::error_code error;
-    std::vector<std::filesystem::path> reports;
+    std::vector<std::pair<std::filesystem::file_time_type, std::filesystem::path>> reports;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-        if (entry.path().extension() == ".tsv")
-            reports.push_back(entry.path());
-    if (reports.size() <= kKeptReports)
+        if (entry.path().extension() == ".tsv" && entry.path() != keep)
+            reports.emplace_back(entry.last_write_time(error), entry.path());
+    if (reports.size() < kKeptReports)
         return;
-    // Names start with the start time, so name order is age order.
     std::sort(reports.begin(), reports.end());
-    for (std::size_t i = 0; i + kKeptReports < reports.size(); ++i)
-        std::filesystem::remove(reports[i], error);
+    for (std::size_t i = 0; i + kKeptReports <= reports.size(); ++i)
+        std::filesystem::remove(reports[i].second, error);
+}
+
+// Writes all of data to fd; 0 or the errno of the failure.
+int writeAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t put = faults::injected(faults::Call::ReportWrite)
+                                ? -1
+                                : ::write(fd, data.data(), data.size());
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return put == 0 ? EIO : errno;
+        data.remove_prefix(static_cast<std::size_t>(put));
+    }
+    return 0;
 }
 
 } // namespace
@@ -95,15 +115,19 @@ std::string reportsFolder() {
 }
 
 ImportReport::~ImportReport() {
-    if (file_ != nullptr)
-        std::fclose(file_);
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
-void ImportReport::fail(const std::string& what, int error) {
-    problem_ = what + ": " + std::strerror(error);
-    if (file_ != nullptr)
-        std::fclose(file_);
-    file_ = nullptr;
+void ImportReport::fail(int error) {
+    problem_ = std::string("the report could not be written: ") + std::strerror(error);
+    if (fd_ >= 0) {
+        ::close(fd_);
+        ::unlink(path_.c_str()); // a report cut short would pass for the whole story
+    }
+    fd_ = -1;
+    path_.clear();
+    pending_.clear();
 }
 
 bool ImportReport::open(const std::string& source) {
@@ -111,48 +135,60 @@ bool ImportReport::open(const std::string& source) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     const std::string stem = folder + "/" + startTimeName();
-    int fd = -1;
-    for (int n = 1; fd < 0 && n < 100; ++n) {
+    for (int n = 1; fd_ < 0 && n < 100; ++n) {
         path_ = stem + (n == 1 ? "" : "-" + std::to_string(n)) + ".tsv";
-        fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0 && errno != EEXIST)
+        fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd_ < 0 && errno != EEXIST)
             break;
     }
-    if (fd < 0 || (file_ = ::fdopen(fd, "w")) == nullptr) {
-        const int why = errno;
-        if (fd >= 0)
-            ::close(fd);
-        fail("the report " + path_ + " cannot be written", why);
-        path_.clear();
+    if (fd_ < 0) {
+        fail(errno);
         return false;
     }
-    std::fprintf(file_, "# kestrel import report\n# source\t%s\n", reportField(source).c_str());
+    pending_ = "# kestrel import report\n# source\t" + reportField(source) + "\n";
     return true;
 }
 
 void ImportReport::add(const std::string& source, const CopyOutcome& outcome) {
-    if (file_ == nullptr)
+    if (fd_ < 0)
         return;
     const std::string reason = outcome.copied() ? std::string() : describe(outcome);
-    std::fprintf(file_, "%s\t%s\t%s\t%s\n", outcomeKeyword(outcome.outcome),
-                 reportField(source).c_str(), reportField(outcome.destPath).c_str(),
-                 reportField(reason).c_str());
+    pending_ += std::string(outcomeKeyword(outcome.outcome)) + '\t' + reportField(source) + '\t' +
+                reportField(outcome.destPath) + '\t' + reportField(reason) + '\n';
+    if (pending_.size() >= 64 * 1024)
+        flush();
+}
+
+void ImportReport::flush() {
+    if (fd_ < 0 || pending_.empty())
+        return;
+    if (const int error = writeAll(fd_, pending_))
+        return fail(error);
+    pending_.clear();
 }
 
 void ImportReport::finish(const RunSummary& summary) {
-    if (file_ == nullptr)
+    if (fd_ < 0)
         return;
-    std::fprintf(file_,
-                 "# summary\tmatched=%d\tcopied=%d\talready-there=%d\tnot-copied=%d\t"
-                 "unreadable=%d\tdated-by-file-times=%d\tstopped=%d\n",
-                 summary.matched, summary.copied, summary.alreadyThere, summary.notCopied,
-                 summary.unreadable, summary.datedByFileTimes, summary.stopped ? 1 : 0);
-    const bool written = std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
-    const int error = errno;
-    std::fclose(std::exchange(file_, nullptr));
-    if (!written)
-        fail("the report " + path_ + " was not written completely", error);
-    pruneOldReports(std::filesystem::path(path_).parent_path());
+    char line[256];
+    std::snprintf(line, sizeof line,
+                  "# summary\tmatched=%d\tcopied=%d\talready-there=%d\tnot-copied=%d\t"
+                  "unreadable=%d\tdated-by-file-times=%d\tstopped=%d\tleft-on-card=%d\n",
+                  summary.matched, summary.copied, summary.alreadyThere, summary.notCopied,
+                  summary.unreadable, summary.datedByFileTimes, summary.stopped ? 1 : 0,
+                  summary.leftOnCard);
+    pending_ += line;
+    flush();
+    if (fd_ < 0)
+        return;
+    if (::fsync(fd_) != 0)
+        return fail(errno);
+    if (::close(std::exchange(fd_, -1)) != 0) {
+        const int error = errno;
+        ::unlink(path_.c_str());
+        return fail(error);
+    }
+    pruneOldReports(std::filesystem::path(path_).parent_path(), path_);
 }
 
 } // namespace kestrel

@@ -2,7 +2,6 @@
 
 #include "RunSummary.h"
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -10,8 +9,9 @@ namespace kestrel {
 
 // The report one run leaves in $XDG_STATE_HOME/kestrel/reports/ (~/.local/state/… by
 // default): a tab-separated text file named by the run's start time, with one line per
-// matched file and a closing summary. Lines are written as results come, so a killed run
-// still leaves the lines of what it did. The last 100 reports are kept.
+// matched file and a closing summary. Lines are written out batch by batch, so a killed run
+// still leaves the lines of what it did. The last 100 reports are kept. A report that cannot
+// be written whole is removed and says why, never passed off as written.
 //
 //   # kestrel import report
 //   # source<TAB>/media/CARD
@@ -33,16 +33,22 @@ class ImportReport {
     bool open(const std::string& source);
     // One matched file (or an unreadable item) and what became of it.
     void add(const std::string& source, const CopyOutcome& outcome);
-    // Writes the summary, closes the file and removes the oldest reports beyond 100.
+    // Writes out the lines added so far.
+    void flush();
+    // Writes the summary, flushes the file to disk, closes it and removes the oldest reports
+    // beyond 100 (never this one).
     void finish(const RunSummary& summary);
 
+    // The report's file; empty when there is none, or it could not be written whole.
     const std::string& path() const { return path_; }
+    // Why there is no report: "the report could not be written: No space left on device".
     const std::string& problem() const { return problem_; }
 
   private:
-    void fail(const std::string& what, int error);
+    void fail(int error);
 
-    std::FILE* file_ = nullptr;
+    int fd_ = -1;
+    std::string pending_;
     std::string path_;
     std::string problem_;
 };

@@ -46,15 +46,21 @@ int FolderRef::open(const std::string& folder) {
     prefix_ = folder;
     if (folder.size() < PATH_MAX - NAME_MAX - 1)
         return 0;
-    fd_.reset(openLong(folder, O_PATH | O_DIRECTORY));
-    if (!fd_.valid())
+    auto fd = std::make_shared<Fd>(openLong(folder, O_PATH | O_DIRECTORY));
+    if (!fd->valid())
         return errno;
+    fd_ = std::move(fd);
     prefix_.clear();
     return 0;
 }
 
+void FolderRef::use(std::shared_ptr<const Fd> fd) {
+    fd_ = std::move(fd);
+    prefix_.clear();
+}
+
 int FolderRef::at() const {
-    return fd_.valid() ? fd_.get() : AT_FDCWD;
+    return fd_ ? fd_->get() : AT_FDCWD;
 }
 
 std::string FolderRef::path(std::string_view name) const {

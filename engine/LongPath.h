@@ -2,6 +2,7 @@
 
 #include "Fd.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,8 @@ class FolderRef {
   public:
     // Refers to folder (a path that is empty or ends in "/"); 0 or the errno of opening it.
     int open(const std::string& folder);
+    // Refers to the folder open as fd, which others may hold too.
+    void use(std::shared_ptr<const Fd> fd);
 
     int at() const;
     // What the *at() calls take for the entry name of this folder.
@@ -27,7 +30,7 @@ class FolderRef {
     std::string self() const;
 
   private:
-    Fd fd_;
+    std::shared_ptr<const Fd> fd_;
     std::string prefix_;
 };
 

@@ -26,6 +26,7 @@ inline constexpr char ImportPath[] = "kestrelImportPath";
 inline constexpr char ImportPathRAW[] = "kestrelImportPathRAW";
 inline constexpr char KeepBoth[] = "kestrelKeepBoth";
 inline constexpr char TakenDate[] = "kestrelTakenDate";
+inline constexpr char OtherFormats[] = "kestrelOtherFormats";
 } // namespace keys
 
 // One of the nine option flags with the value written at start-up when it is absent.

@@ -24,6 +24,7 @@ struct RunSummary {
     std::int32_t alreadyThere = 0;     // the same bytes were at the destination already
     std::int32_t notCopied = 0;        // left behind, for any reason, stopped ones included
     std::int32_t unreadable = 0;       // folders and items below the source not read
+    std::int32_t leftOnCard = 0;       // photos and clips the options do not import
     std::int32_t datedByFileTimes = 0; // with capture dates on: files that had none
     bool byCaptureDate = false;        // the run dated files by their metadata where it could
     bool stopped = false;              // a stop request ended the run early
@@ -37,16 +38,24 @@ struct RunSummary {
     void add(const std::string& file, const CopyOutcome& outcome);
     // Counts a folder or item below the source that could not be read.
     void addUnreadable(const std::string& path, const CopyOutcome& outcome);
+    // Counts a photo or clip that the run does not import (another format, a group off).
+    void addLeftOnCard(const std::string& path, const CopyOutcome& outcome);
 
     // Files done: copied or already there.
     std::int32_t done() const { return copied + alreadyThere; }
-    // True when every matched file is safe at its destination and nothing was passed over.
-    bool allSafe() const { return notCopied == 0 && unreadable == 0 && !stopped; }
+    // True when every matched file is safe at its destination and nothing was passed over:
+    // the card may be formatted.
+    bool allSafe() const {
+        return notCopied == 0 && unreadable == 0 && leftOnCard == 0 && !stopped;
+    }
+    // Photos, clips and folders that are still only on the card.
+    std::int32_t stillOnCard() const { return notCopied + unreadable + leftOnCard; }
 };
 
 // "copying of N files finished.", then " A already there.", " F not copied." and " U could
 // not be read." where they are not 0; a stopped run says "copying of N files stopped: D
-// done, L left." The file-times count follows when capture dates were on.
+// done, L left." Then " O other photos or clips were not imported." where the options left
+// some on the card, and the file-times count when capture dates were on.
 std::string finishedMessage(const RunSummary& summary);
 
 } // namespace kestrel

@@ -54,7 +54,20 @@ int keepAttributes(int fd, const struct stat& source) {
 }
 
 CopyOutcome outcomeOf(Outcome outcome, int error, const std::string& destPath) {
-    return CopyOutcome{outcome, error, destPath};
+    return CopyOutcome{outcome, error, destPath, {}};
+}
+
+// What the open source says of itself. The fault point's error 0 stands for a file system
+// that reports a size of 0 whatever the file holds.
+bool statSource(int fd, struct stat& st) {
+    const bool injected = faults::injected(Call::SourceStat);
+    if (injected && errno != 0)
+        return false;
+    if (::fstat(fd, &st) != 0)
+        return false;
+    if (injected)
+        st.st_size = 0;
+    return true;
 }
 
 } // namespace
@@ -94,10 +107,23 @@ void StagedCopy::discard() {
 
 CopyOutcome StagedCopy::stage(const std::string& source, const std::string& destPath,
                               const SourceIdentity* expected, const PublishRules& rules,
-                              StagedCopy& staged) {
+                              StagedCopy& staged, const CopyHooks& hooks) {
+    const auto slash = destPath.rfind('/');
+    const std::string folderPath = slash == std::string::npos ? "" : destPath.substr(0, slash + 1);
+    FolderRef folder;
+    if (const int error = folder.open(folderPath))
+        return outcomeOf(destinationFailure(error), error, destPath);
+    return stage(source, folder, folderPath, destPath.substr(folderPath.size()), expected, rules,
+                 staged, hooks);
+}
+
+CopyOutcome StagedCopy::stage(const std::string& source, const FolderRef& folder,
+                              const std::string& folderPath, const std::string& fileName,
+                              const SourceIdentity* expected, const PublishRules& rules,
+                              StagedCopy& staged, const CopyHooks& hooks) {
     staged.discard();
     staged.rules_ = rules;
-    std::string target = destPath;
+    std::string target = folderPath + fileName;
     const auto fail = [&target](Outcome outcome, int error = 0) {
         return outcomeOf(outcome, error, target);
     };
@@ -107,7 +133,7 @@ CopyOutcome StagedCopy::stage(const std::string& source, const std::string& dest
 
     const Fd in(openSource(source));
     struct stat before {};
-    if (!in.valid() || ::fstat(in.get(), &before) != 0)
+    if (!in.valid() || !statSource(in.get(), before))
         return fail(Outcome::SourceUnreadable, errno);
     if (!S_ISREG(before.st_mode))
         return fail(Outcome::NotARegularFile);
@@ -115,12 +141,6 @@ CopyOutcome StagedCopy::stage(const std::string& source, const std::string& dest
         (before.st_dev != expected->device || before.st_ino != expected->inode))
         return fail(Outcome::SourceChanged);
 
-    const auto slash = destPath.rfind('/');
-    const std::string folderPath = slash == std::string::npos ? "" : destPath.substr(0, slash + 1);
-    const std::string fileName = destPath.substr(folderPath.size());
-    FolderRef folder;
-    if (const int error = folder.open(folderPath))
-        return fail(destinationFailure(error), error);
     // The one look at the destination before copying: a re-import stops here, and only a
     // taken name costs a comparison.
     int number = 0;
@@ -130,12 +150,12 @@ CopyOutcome StagedCopy::stage(const std::string& source, const std::string& dest
     if (state == NameState::SameFile)
         return fail(Outcome::AlreadyThere);
     if (state == NameState::Taken)
-        return outcomeOf(Outcome::NameTaken, 0, destPath);
+        return outcomeOf(Outcome::NameTaken, 0, folderPath + fileName);
 
     StagingFile staging;
     if (const int error = createStagingFile(folder, staging))
         return fail(destinationFailure(error), error);
-    staged.folder_ = std::move(folder);
+    staged.folder_ = folder;
     staged.folderPath_ = folderPath;
     staged.fileName_ = fileName;
     staged.number_ = number;
@@ -151,10 +171,14 @@ CopyOutcome StagedCopy::stage(const std::string& source, const std::string& dest
                    ? fail(Outcome::SourceUnreadable, data.error)
                    : fail(destinationFailure(data.error), data.error);
     }
-    // A file that changed while we read it would give a copy that matches neither version.
+    if (hooks.whileCopying)
+        hooks.whileCopying(source);
+    // A file that changed while we read it would give a copy that matches neither version;
+    // one that ended before its size never gives a short copy. A size that stayed put but
+    // was short of the data (a file system that under-reports it) gives the whole file.
     struct stat after {};
-    if (::fstat(in.get(), &after) != 0 || after.st_size != data.bytes ||
-        before.st_size != data.bytes || !sameTime(after.st_mtim, before.st_mtim)) {
+    if (!statSource(in.get(), after) || after.st_size != before.st_size ||
+        data.bytes < before.st_size || !sameTime(after.st_mtim, before.st_mtim)) {
         staged.discard();
         return fail(Outcome::SourceChanged);
     }
@@ -269,7 +293,11 @@ int syncFolder(const std::string& path) {
     const Fd folder(openLong(path, O_RDONLY | O_DIRECTORY));
     if (!folder.valid())
         return errno;
-    return faults::injected(Call::Fsync) || ::fsync(folder.get()) != 0 ? errno : 0;
+    return syncFolder(folder.get());
+}
+
+int syncFolder(int folder) {
+    return faults::injected(Call::Fsync) || ::fsync(folder) != 0 ? errno : 0;
 }
 
 } // namespace kestrel

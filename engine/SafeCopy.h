@@ -20,6 +20,9 @@ struct CopyHooks {
     // Called with the destination path once the data sits complete and flushed in the
     // staged file, just before it is published under that path.
     std::function<void(const std::string& destPath)> beforePublish;
+    // Called with the source path once its data has been read, before the copy checks that
+    // the source did not change meanwhile.
+    std::function<void(const std::string& source)> whileCopying;
 };
 
 // How a copy treats a destination name that is taken by a different file.
@@ -51,7 +54,12 @@ class StagedCopy {
     // destination unless the name (or a numbered one) is free, and paths of any length work.
     static CopyOutcome stage(const std::string& source, const std::string& destPath,
                              const SourceIdentity* expected, const PublishRules& rules,
-                             StagedCopy& staged);
+                             StagedCopy& staged, const CopyHooks& hooks = {});
+    // The same, into folder, whose path (ending in "/") is folderPath.
+    static CopyOutcome stage(const std::string& source, const FolderRef& folder,
+                             const std::string& folderPath, const std::string& fileName,
+                             const SourceIdentity* expected, const PublishRules& rules,
+                             StagedCopy& staged, const CopyHooks& hooks = {});
 
     // Flushes this copy's data to disk; 0 or the errno of the failure.
     int flush() const;
@@ -64,6 +72,8 @@ class StagedCopy {
     int flushFileSystem() const;
     // The file system this copy is on.
     dev_t device() const { return device_; }
+    // The folder this copy is published in.
+    const FolderRef& folder() const { return folder_; }
 
     // Gives the copy its name unless something already has it: then the outcome is
     // AlreadyThere when that holds the same bytes, else NameTaken (or, with keepBoth, the
@@ -98,6 +108,7 @@ CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath
 
 // Flushes a folder's entries to disk; 0 or the errno of the failure.
 int syncFolder(const std::string& path);
+int syncFolder(int folder);
 
 // A staging file that has a name is called kStagingPrefix, kStagingRandomLength letters or
 // digits, then kStagingSuffix: ".kestrel-Ab12Cd.part".
@@ -111,6 +122,7 @@ bool isStagingName(std::string_view name);
 // Removes the staging files in folder that no live run holds, left there by runs that died.
 // A run calls it before it first writes into a folder.
 void removeStaleTemporaries(const std::string& folder);
+void removeStaleTemporaries(const FolderRef& folder);
 
 // The type of the file system that holds path, as the mount table names it ("ext4",
 // "vfat", "fuse.fusefat"), else as its magic number says; "unknown" if path cannot be

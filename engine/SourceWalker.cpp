@@ -105,12 +105,14 @@ std::optional<SourceWalker::Item> SourceWalker::next() {
         const auto& [name, type] = top.entries[top.next++];
         std::string path = top.prefix + name;
         bool folder = type == DT_DIR;
+        bool regular = type == DT_REG;
         if (type == DT_UNKNOWN) {
             struct stat st {};
             if (faults::injected(faults::Call::Stat) ||
                 ::fstatat(top.fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
                 return Item{std::move(path), errno};
             folder = S_ISDIR(st.st_mode);
+            regular = S_ISREG(st.st_mode);
         }
         if (folder) {
             const int fd = ::openat(top.fd, name.c_str(), kFolderFlags);
@@ -119,7 +121,7 @@ std::optional<SourceWalker::Item> SourceWalker::next() {
             else
                 enter(fd, path + "/", path);
         }
-        return Item{std::move(path), 0};
+        return Item{std::move(path), 0, folder, regular};
     }
     return std::nullopt;
 }

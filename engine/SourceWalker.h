@@ -21,9 +21,11 @@ class SourceWalker {
 
     // One step of the walk: an item, or a problem with the item at path.
     struct Item {
-        std::string path; // relative to the root, "/"-separated, no leading "/"
-        int error = 0;    // not 0: the folder at path could not be opened or read to its end,
-                          // or the item could not be examined
+        std::string path;     // relative to the root, "/"-separated, no leading "/"
+        int error = 0;        // not 0: the folder at path could not be opened or read to its end,
+                              // or the item could not be examined
+        bool folder = false;  // a folder (never a link to one)
+        bool regular = false; // a regular file (never a link to one)
     };
 
     // False when the root is not a folder that can be walked; the walk then yields nothing

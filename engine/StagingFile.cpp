@@ -105,7 +105,13 @@ int createStagingFile(const FolderRef& folder, StagingFile& staging) {
 }
 
 void removeStaleTemporaries(const std::string& folder) {
-    const int at = openLong(folder, O_RDONLY | O_DIRECTORY);
+    FolderRef ref;
+    if (ref.open(folder) == 0)
+        removeStaleTemporaries(ref);
+}
+
+void removeStaleTemporaries(const FolderRef& folder) {
+    const int at = ::openat(folder.at(), folder.self().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (at < 0)
         return;
     DIR* dir = ::fdopendir(at);

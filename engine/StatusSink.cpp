@@ -16,6 +16,11 @@ void RunSummary::addUnreadable(const std::string& path, const CopyOutcome& outco
     notCopiedNow.push_back(FileResult{path, outcome});
 }
 
+void RunSummary::addLeftOnCard(const std::string& path, const CopyOutcome& outcome) {
+    ++leftOnCard;
+    notCopiedNow.push_back(FileResult{path, outcome});
+}
+
 std::string finishedMessage(const RunSummary& summary) {
     const auto count = [](std::int32_t n) { return std::to_string(n); };
     std::string message = "copying of " + count(summary.matched) + " files ";
@@ -31,6 +36,10 @@ std::string finishedMessage(const RunSummary& summary) {
     }
     if (summary.unreadable != 0)
         message += " " + count(summary.unreadable) + " could not be read.";
+    if (summary.leftOnCard == 1)
+        message += " 1 other photo or clip was not imported.";
+    else if (summary.leftOnCard != 0)
+        message += " " + count(summary.leftOnCard) + " other photos or clips were not imported.";
     if (summary.byCaptureDate && summary.datedByFileTimes != 0)
         message += " " + count(summary.datedByFileTimes) +
                    " had no capture date and were dated by their file times.";

@@ -22,9 +22,10 @@ constexpr int kMaxNumberedName = 9999;
 // or at its end when it has none ("README-2").
 std::string numberedName(const std::string& name, int number);
 
-// Looks at name in folder, and at NAME-1.EXT, NAME-2.EXT, … after it when keepBoth, starting
-// at number, until one is free or holds the same size bytes as data; number then tells which.
-// Taken when no name tried will do. Contents are read only where the sizes agree.
+// Looks at the name number of name in folder (name itself for 0) and, when that is taken and
+// keepBoth, at every numbered name after it that the folder holds, for one with the same
+// size bytes as data; else at the first free number after it. number then tells which.
+// Taken when no name will do. Contents are read only where the sizes agree.
 NameState findName(const FolderRef& folder, const std::string& name, bool keepBoth, int& number,
                    int data, off_t size);
 

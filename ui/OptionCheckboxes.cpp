@@ -45,7 +45,8 @@ void ViewController::refreshOptions(bool writeDefaults) {
             boxes[i]->setCheckState(isOn(value) ? Qt::Checked : Qt::Unchecked);
     }
     for (const auto& [box, key] : {std::pair{chkTakenDate.data(), keys::TakenDate},
-                                   std::pair{chkKeepBoth.data(), keys::KeepBoth}})
+                                   std::pair{chkKeepBoth.data(), keys::KeepBoth},
+                                   std::pair{chkOtherFormats.data(), keys::OtherFormats}})
         if (box)
             box->setCheckState(isOn(getUserDefAsString(key)) ? Qt::Checked : Qt::Unchecked);
     setChkJPGEnabled(notOff(chkJPG));
@@ -107,6 +108,9 @@ void ViewController::chkTakenDatePressed() {
 }
 void ViewController::chkKeepBothPressed() {
     storeState(chkKeepBoth, keys::KeepBoth);
+}
+void ViewController::chkOtherFormatsPressed() {
+    storeState(chkOtherFormats, keys::OtherFormats);
 }
 
 } // namespace kestrel

@@ -102,7 +102,7 @@ void ViewController::sayWarning(const std::string& text) {
 
 // The one line a photographer needs after an import, and the files behind it.
 void ViewController::showVerdict(const RunSummary& summary) {
-    const int left = summary.notCopied + summary.unreadable;
+    const int left = summary.stillOnCard();
     QString verdict;
     // Whole sentences for one and for many: there is no translation to supply plural forms.
     if (summary.stopped && left == 1)
@@ -120,6 +120,8 @@ void ViewController::showVerdict(const RunSummary& summary) {
         verdict = tr("No photo or clip was picked here, so nothing was copied.");
     else
         verdict = tr("Every photo and clip is safe at its destination: the card may be formatted.");
+    if (!summary.reportProblem.empty())
+        verdict += u'\n' + QString::fromStdString(summary.reportProblem) + u'.';
     if (lblDetail_) {
         const QString more = lblDetail_->text();
         lblDetail_->setText(more.isEmpty() ? verdict : verdict + u'\n' + more);

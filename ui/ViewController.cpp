@@ -11,14 +11,14 @@
 #include "imgViewDragger.h"
 #include "ui_ViewController.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
-#include <QMessageBox>
-#include <QSettings>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
 #include <QTreeView>
 
 #include <ostream>
@@ -52,6 +52,7 @@ ViewController::ViewController(std::ostream& out, QWidget* parent)
     chkModDate = ui_->chkModDate;
     chkTakenDate = ui_->chkTakenDate;
     chkKeepBoth = ui_->chkKeepBoth;
+    chkOtherFormats = ui_->chkOtherFormats;
     btnCancel = ui_->btnCancel;
     btnChooseFolder = ui_->btnChooseFolder;
     lblProgress = ui_->lblProgress;
@@ -97,6 +98,7 @@ void ViewController::connectActions() {
         {chkModDate, &ViewController::chkModDatePressed},
         {chkTakenDate, &ViewController::chkTakenDatePressed},
         {chkKeepBoth, &ViewController::chkKeepBothPressed},
+        {chkOtherFormats, &ViewController::chkOtherFormatsPressed},
     };
     // clicked, not toggled: setting a state from the preferences must not store it again.
     for (const auto& [box, action] : boxes)
@@ -130,7 +132,8 @@ void ViewController::viewDidLoad() {
     showStoredFolder(destinationPath, keys::ImportPath);
     showStoredFolder(destinationPathRAW, keys::ImportPathRAW);
     restoreCHKState();
-    for (QWidget* idle : std::initializer_list<QWidget*>{pgSpin, btnCancel, reportView, lblProgress})
+    for (QWidget* idle :
+         std::initializer_list<QWidget*>{pgSpin, btnCancel, reportView, lblProgress})
         if (idle)
             idle->hide();
     if (lblDetail_)
@@ -173,7 +176,8 @@ bool ViewController::runImport(const std::string& source) {
     if (importing_)
         return false;
     if (const std::string problem = preferencesProblem(*uDefs); !problem.empty()) {
-        showProblem(tr("The preferences file cannot be read: %1").arg(QString::fromStdString(problem)));
+        showProblem(
+            tr("The preferences file cannot be read: %1").arg(QString::fromStdString(problem)));
         return true;
     }
     if (!destinationsChosen()) {

@@ -102,6 +102,7 @@ class ViewController : public QWidget, public StatusSink {
     QPointer<QCheckBox> chkModDate;
     QPointer<QCheckBox> chkTakenDate;
     QPointer<QCheckBox> chkKeepBoth;
+    QPointer<QCheckBox> chkOtherFormats;
     QPointer<QPushButton> btnCancel;
     QPointer<QPushButton> btnChooseFolder;
     QPointer<QLabel> lblProgress;
@@ -128,6 +129,7 @@ class ViewController : public QWidget, public StatusSink {
     void chkModDatePressed();
     void chkTakenDatePressed();
     void chkKeepBothPressed();
+    void chkOtherFormatsPressed();
 
     // Store the folder picked in sender and print it on one line.
     void destPathSelected(kestrel::PathControl* sender);

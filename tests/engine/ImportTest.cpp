@@ -360,10 +360,12 @@ TEST_F(ImportTest, TheMomentBeforePublishing) {
     photo("A.JPG", std::string(100000, 'a'));
     photo("B.JPG", "b");
     const auto beforeB = [&](std::function<void(const std::string&)> action) {
-        return CopyHooks{[=](const std::string& path) {
+        CopyHooks hooks;
+        hooks.beforePublish = [=](const std::string& path) {
             if (path.ends_with("B.JPG"))
                 action(path);
-        }};
+        };
+        return hooks;
     };
     RunResult result =
         run(beforeB([&](const std::string&) { std::filesystem::remove_all(dest / "JPG"); }));

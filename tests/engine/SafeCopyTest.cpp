@@ -133,10 +133,11 @@ TEST_F(SafeCopyTest, TakenNamesAreComparedAndKeptBothOnRequest) {
             SCOPED_TRACE(name + " keeping both " + std::to_string(keepBoth) + ", way " +
                          std::to_string(way) + ", " + std::to_string(before.size()) + " there");
             freshOut(publishing[way]);
-            CopyHooks hooks{[&](const std::string&) {
+            CopyHooks hooks;
+            hooks.beforePublish = [&](const std::string&) {
                 for (const auto& [taken, what] : before)
                     place(out + "/" + taken, what);
-            }};
+            };
             if (way == 0)
                 std::exchange(hooks.beforePublish, nullptr)(name);
             const CopyOutcome result =

@@ -181,6 +181,8 @@ ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOpti
         if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 ||
             ::dup2(err, 2) < 0)
             ::_exit(126);
+        for (const int fd : {in, out, err})
+            ::close(fd);
         // The child starts with default signal handling, whatever the test runner set.
         ::signal(SIGXFSZ, SIG_DFL);
         for (const auto& [resource, value] : {std::pair{RLIMIT_FSIZE, options.fileSizeLimit},

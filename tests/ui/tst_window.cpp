@@ -333,7 +333,7 @@ class WindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&vc));
         const QStringList order =
             u"Import btnChooseFolder chkJPG chkJPGYear chkJPGMonth chkJPGDay %1 chkRAW chkRAWYear "
-            u"chkRAWMonth chkRAWDay %1 chkModDate chkTakenDate chkKeepBoth btnClick"_s
+            u"chkRAWMonth chkRAWDay %1 chkModDate chkTakenDate chkKeepBoth chkOtherFormats btnClick"_s
                 .arg(u"pathMore pathComponent pathComponent pathComponent pathChoose"_s)
                 .split(u' ');
         QStringList visited;
