@@ -13,8 +13,13 @@ int main(int argc, char** argv) {
     // The same names as kestrel-import, so both share one preferences file.
     QApplication::setApplicationName(QStringLiteral("kestrel"));
     QApplication::setOrganizationName(QStringLiteral("kestrel"));
-    QApplication::setDesktopFileName(QStringLiteral("kestrel"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("camera-photo")));
+    QApplication::setApplicationVersion(QStringLiteral(KESTREL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.kestrel"));
+    // The installed theme's icon, else the one built in.
+    QIcon builtIn;
+    for (const char* size : {"48x48", "256x256"})
+        builtIn.addFile(QStringLiteral(":/icons/%1/io.github.kestrel.png").arg(QLatin1String(size)));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.kestrel"), builtIn));
 
     kestrel::AppDelegate delegate;
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
