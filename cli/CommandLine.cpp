@@ -187,8 +187,8 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
 
 std::string helpText() {
     return R"(Usage: kestrel-import [SETTINGS] SOURCE
-       kestrel-import SETTINGS
-       kestrel-import [SETTINGS] --show
+  or:  kestrel-import SETTINGS
+  or:  kestrel-import [SETTINGS] --show
 
 Copies the photos and clips below the folder SOURCE into dated folders,
 DEST/<tag>/<year>/<month>/<day>/, exactly as a drop of SOURCE on kestrel's

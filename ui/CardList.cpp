@@ -1,5 +1,6 @@
 #include "CardList.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -21,6 +22,17 @@ CardList::CardList(QWidget* parent)
 }
 
 void CardList::setCards(const QList<Card>& cards) {
+    cards_ = cards;
+    showRows();
+}
+
+QPushButton* CardList::offerFolder(const QString& folder) {
+    offered_ = Card{folder, QDir::toNativeSeparators(folder)};
+    showRows();
+    return rows_.constFirst()->findChild<QPushButton*>();
+}
+
+void CardList::showRows() {
     // A row's button may be sending the signal that got here: take the rows off now and
     // delete them once it has returned.
     for (QWidget* row : std::as_const(rows_)) {
@@ -29,31 +41,44 @@ void CardList::setCards(const QList<Card>& cards) {
         row->deleteLater();
     }
     rows_.clear();
-    none_->setVisible(cards.isEmpty());
+    none_->setVisible(cards_.isEmpty() && !offered_);
+    // The offered folder's size is its file system's, worth showing only for a whole one.
+    QList<std::pair<Card, bool>> shown;
+    if (offered_)
+        shown.append(
+            {*offered_, QStorageInfo(offered_->mountPoint).rootPath() == offered_->mountPoint});
+    for (const Card& card : std::as_const(cards_))
+        if (!offered_ || card.mountPoint != offered_->mountPoint)
+            shown.append({card, true});
     QWidget* previous = tabPlace_;
-    for (const Card& card : cards) {
-        auto* row = new QWidget(this);
-        auto* line = new QHBoxLayout(row);
-        line->setContentsMargins(0, 0, 0, 0);
-        auto* name = new QLabel(card.name, row);
-        name->setToolTip(card.mountPoint);
-        line->addWidget(name);
-        // Cards are sold by decimal sizes: a 32 GB card shows as such, not as 29.8 GiB.
-        const qint64 bytes = QStorageInfo(card.mountPoint).bytesTotal();
-        line->addWidget(new QLabel(
-            bytes > 0 ? locale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat) : QString(),
-            row));
-        line->addStretch();
-        auto* importButton = new QPushButton(tr("Import"), row);
-        importButton->setAccessibleName(tr("Import %1").arg(card.name));
-        connect(importButton, &QPushButton::clicked, this,
-                [this, mountPoint = card.mountPoint] { emit importRequested(mountPoint); });
-        line->addWidget(importButton);
+    for (const auto& [card, showSize] : std::as_const(shown)) {
+        QPushButton* importButton = addRow(card, showSize);
         setTabOrder(previous, importButton);
         previous = importButton;
-        layout_->addWidget(row);
-        rows_.append(row);
     }
+}
+
+QPushButton* CardList::addRow(const Card& card, bool showSize) {
+    auto* row = new QWidget(this);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    auto* name = new QLabel(card.name, row);
+    name->setToolTip(card.mountPoint);
+    line->addWidget(name);
+    // Cards are sold by decimal sizes: a 32 GB card shows as such, not as 29.8 GiB.
+    const qint64 bytes = showSize ? QStorageInfo(card.mountPoint).bytesTotal() : 0;
+    line->addWidget(new QLabel(
+        bytes > 0 ? locale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat) : QString(),
+        row));
+    line->addStretch();
+    auto* importButton = new QPushButton(tr("Import"), row);
+    importButton->setAccessibleName(tr("Import %1").arg(card.name));
+    connect(importButton, &QPushButton::clicked, this,
+            [this, mountPoint = card.mountPoint] { emit importRequested(mountPoint); });
+    line->addWidget(importButton);
+    layout_->addWidget(row);
+    rows_.append(row);
+    return importButton;
 }
 
 } // namespace kestrel

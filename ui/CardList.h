@@ -5,7 +5,10 @@
 #include <QList>
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
+class QPushButton;
 class QVBoxLayout;
 
 namespace kestrel {
@@ -19,11 +22,19 @@ class CardList : public QWidget {
 
     // Shows cards in place of the rows shown so far; may be called from importRequested.
     void setCards(const QList<Card>& cards);
+    // Shows folder above the cards with an Import button of its own, as long as the list
+    // lives: the folder kestrel was started with. Returns that button.
+    QPushButton* offerFolder(const QString& folder);
 
   signals:
     void importRequested(const QString& mountPoint);
 
   private:
+    void showRows();
+    QPushButton* addRow(const Card& card, bool showSize);
+
+    QList<Card> cards_;
+    std::optional<Card> offered_;
     QVBoxLayout* layout_;
     QLabel* none_;
     QWidget* tabPlace_;

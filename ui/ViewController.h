@@ -141,6 +141,8 @@ class ViewController : public QWidget, public StatusSink {
     void importFolder(const QString& path);
     // Asks for a folder and imports it.
     void importChosenFolder();
+    // Shows folder in the card list and the status line, ready to import; imports nothing.
+    void offerFolder(const QString& folder);
     // Stops the running import after the file in hand.
     void cancelImport();
     // Shows the destinations and options as the preferences file holds them now.

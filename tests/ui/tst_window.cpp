@@ -363,6 +363,23 @@ class WindowTest : public QObject {
         QCOMPARE(QApplication::focusWidget()->parent(), vc.destinationPathRAW.data());
     }
 
+    // "kestrel CARD": the card is shown ready to import, and imported only on its button.
+    void startedWithFolderWaitsForImport() {
+        writePhoto(card_ + u"/DCIM/IMG_0006.JPG"_s, "jpg");
+        resetPreferences({{u"kestrelImportPath"_s, dest_}, {u"kestrelImportPathRAW"_s, dest_}});
+        std::ostringstream out;
+        ViewController vc(out);
+        vc.offerFolder(card_);
+        vc.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&vc));
+        QCOMPARE(vc.lblInfo->text(), u"Ready to import %1"_s.arg(card_));
+        auto* importButton = qobject_cast<QPushButton*>(vc.focusWidget());
+        QVERIFY(importButton && importButton->accessibleName() == u"Import %1"_s.arg(card_));
+        QVERIFY(filesBelow(dest_.toStdString()).empty());
+        QTest::keyClick(importButton, Qt::Key_Space);
+        QCOMPARE(filesBelow(dest_.toStdString()).size(), 1);
+    }
+
     // Controls that are gone do not stop the window from working.
     void missingOutletsDoNotCrash() {
         writePhoto(card_ + QStringLiteral("/IMG_0005.JPG"), "jpg");
