@@ -148,7 +148,7 @@ DestinationFolder DestinationFolders::make(const std::string& root,
                                            const std::vector<std::string_view>& levels,
                                            ImportLog& log, bool asked) {
     DestinationFolder folder{root + "/", root.size() + 1, {}, {}, fine()};
-    if (!known_.contains(folder.path))
+    if (const auto it = known_.find(folder.path); it == known_.end() || !it->second.fd)
         folder.problem = openRoot(folder.path, root);
     for (const std::string_view level : levels) {
         const std::string parentKey = folder.path;
@@ -170,7 +170,10 @@ DestinationFolder DestinationFolders::make(const std::string& root,
 }
 
 void DestinationFolders::forget(const std::string& prefix) {
-    std::erase_if(known_, [&prefix](const auto& entry) { return entry.first.starts_with(prefix); });
+    // Closed, not erased: which of them this run made still counts when the run ends.
+    for (auto& [key, entry] : known_)
+        if (key.starts_with(prefix))
+            entry.fd.reset();
 }
 
 std::map<std::string, std::shared_ptr<const Fd>> DestinationFolders::takeChanged() {
@@ -188,11 +191,12 @@ void DestinationFolders::removeEmptyMade() {
     for (const std::string& key : made) {
         const Entry& entry = known_.at(key);
         CopyOutcome problem;
-        const auto root = known_.find(key.substr(0, entry.rootLength));
-        if (root == known_.end())
+        const std::string rootKey = key.substr(0, entry.rootLength);
+        if (!known_.at(rootKey).fd &&
+            !openRoot(rootKey, rootKey.substr(0, rootKey.size() - 1)).copied())
             continue;
         const Fd parent =
-            reachAfresh(root->second.fd->get(), entry.parent, entry.rootLength, problem);
+            reachAfresh(known_.at(rootKey).fd->get(), entry.parent, entry.rootLength, problem);
         struct stat st {};
         // Only the folder this run made: never one that stands there now in its place.
         if (parent.valid() &&

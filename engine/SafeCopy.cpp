@@ -281,7 +281,7 @@ CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath
                           const SourceIdentity* expected, const PublishRules& rules,
                           const CopyHooks& hooks) {
     StagedCopy staged;
-    const CopyOutcome outcome = StagedCopy::stage(source, destPath, expected, rules, staged);
+    const CopyOutcome outcome = StagedCopy::stage(source, destPath, expected, rules, staged, hooks);
     if (!outcome.copied())
         return outcome;
     if (const int error = staged.flush())

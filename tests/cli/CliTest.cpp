@@ -110,6 +110,33 @@ TEST_F(CliTest, ExitStatusAndWhatIsLeftBehind) {
     EXPECT_EQ(result.out, "");
 }
 
+// No destination chosen stops the run before anything is copied; photos left on the card
+// fail it; a report that cannot be written is said so, never named.
+TEST_F(CliTest, NoDestinationLeftOnCardAndNoReport) {
+    photo("A.JPG", "a");
+    sandbox.set({{"kestrelImportPath", ""}});
+    ProcessResult result = kestrelImport({card.path()});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err, "kestrel-import: no destination chosen for the JPG group: choose one "
+                          "with --jpg-dest\n");
+    EXPECT_EQ(result.out, "");
+    EXPECT_TRUE(listTree(dest.path()).empty());
+
+    for (int i = 10; i < 31; ++i)
+        photo("X" + std::to_string(i) + ".CR3", "raw");
+    writeFile(sandbox.reportsFolder(), "not a folder");
+    result = kestrelImport({"--jpg-dest", dest.path(), card.path()});
+    EXPECT_EQ(result.exitCode, 1);
+    const auto err = lines(result.err);
+    ASSERT_EQ(err.size(), 23u) << result.err;
+    EXPECT_EQ(err[0], "copying of 1 files finished. 21 other photos or clips were not imported.");
+    EXPECT_EQ(err[1], "not copied: " + card / "X10.CR3" + ": kestrel does not import .CR3 files");
+    EXPECT_EQ(err[21], "… and 1 more not copied");
+    EXPECT_EQ(err[22], "kestrel-import: warning: the report could not be written: Not a directory");
+    EXPECT_THAT(result.out, testing::Not(HasSubstr("CR3")));
+    EXPECT_EQ(readFile(copyOf("A.JPG")), "a");
+}
+
 // A run that dies or is stopped leaves only whole files under final names, and the next
 // run completes the card.
 TEST_F(CliTest, InterruptedRunsLoseNothing) {

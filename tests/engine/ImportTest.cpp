@@ -2,6 +2,7 @@
 // folders: what is picked, where it goes, and what becomes of every file.
 #include "CopyHandler.h"
 #include "FaultPoints.h"
+#include "FlushSpy.h"
 #include "Preferences.h"
 #include "TestSupport.h"
 
@@ -233,6 +234,7 @@ TEST_F(ImportTest, EveryFileEndsWithOneOutcome) {
          {{keys::ImportPath, "/nonexistent/photos"}},
          DestinationFolder,
          "A.JPG"},
+        {"no destination chosen", {}, {{keys::ImportPath, "<nil>"}}, NoDestination, "A.JPG"},
         {"a FIFO on the card",
          [](const std::string& card, const std::string&) {
              std::filesystem::remove(card + "/A.JPG");
@@ -387,6 +389,141 @@ TEST_F(ImportTest, TheMomentBeforePublishing) {
     result = run();
     EXPECT_EQ(finishedMessage(result.summary), "copying of 2 files finished. 1 already there.");
     EXPECT_EQ(readFile(copyOf("B.JPG")), "b");
+}
+
+// Every photo and clip on the card is copied or named as left there; the option imports the
+// other formats under the tag of their kind.
+TEST_F(ImportTest, EveryPhotoAndClipOnTheCardIsAccountedFor) {
+    for (const char* name : {"A.CR3", "B.MP4", "C.ARW", "D.HEIC", "E.Jpg", "F.jpeg", "G.JPEG",
+                             "H.JPG", "I.NEF", "J.TIFF", "K.xmp", "L.THM", "._M.CR3", "N.LRV"})
+        photo(name);
+    reset({{keys::RAW, "0"}});
+    RunResult result = run();
+    EXPECT_EQ(filesBelow(dest.path()), Tree{"JPG/2016/03/07/H.JPG"});
+    std::map<std::string, std::string> left;
+    for (const FileResult& file : result.summary.notCopiedNow)
+        if (file.outcome.outcome == LeftOnCard)
+            left[file.source.substr(card.path().size() + 1)] = describe(file.outcome);
+    const auto notImported = [](const char* ending) {
+        return "kestrel does not import ." + std::string(ending) + " files";
+    };
+    EXPECT_EQ(left, (std::map<std::string, std::string>{{"A.CR3", notImported("CR3")},
+                                                        {"B.MP4", notImported("MP4")},
+                                                        {"C.ARW", notImported("ARW")},
+                                                        {"D.HEIC", notImported("HEIC")},
+                                                        {"E.Jpg", notImported("Jpg")},
+                                                        {"F.jpeg", notImported("jpeg")},
+                                                        {"G.JPEG", notImported("JPEG")},
+                                                        {"I.NEF", "the RAW group is switched off"},
+                                                        {"J.TIFF", notImported("TIFF")}}));
+    EXPECT_EQ(finishedMessage(result.summary),
+              "copying of 1 files finished. 9 other photos or clips were not imported.");
+    EXPECT_FALSE(result.summary.allSafe());
+
+    reset({{keys::OtherFormats, "1"}});
+    result = run();
+    const std::string day = "/2016/03/07/";
+    Tree expected{"DNG" + day + "J.TIFF", "RAW" + day + "A.CR3", "RAW" + day + "C.ARW",
+                  "RAW" + day + "I.NEF"};
+    for (const char* name : {"B.MP4", "D.HEIC", "E.Jpg", "F.jpeg", "G.JPEG", "H.JPG"})
+        expected.push_back("JPG" + day + name);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(filesBelow(dest.path()), expected);
+    EXPECT_TRUE(result.summary.allSafe());
+}
+
+// One report with every kind of row, whole.
+TEST_F(ImportTest, TheWholeReport) {
+    photo("A.JPG", "a");
+    photo("B.JPG", "b");
+    photo("C.JPG", "c");
+    photo("D.CR3");
+    photo("0locked/x");
+    ASSERT_EQ(::mkfifo((card / "E.JPG").c_str(), 0644), 0);
+    setModified(card / "E.JPG", kDay);
+    photo("F.JPG");
+    writeFile(copyOf("B.JPG"), "b");
+    writeFile(copyOf("C.JPG"), "other");
+    faults::failNext(faults::Call::OpenFolder, EACCES, 1, 1); // the folder after the root
+    StopRequest stop;
+    sink.onFile = [&](int file) { file == 4 ? stop.request() : void(); };
+    const RunResult result = run({}, &stop);
+    faults::clear();
+    const std::string c = card.path(), d = copyOf("");
+    EXPECT_EQ(readFile(result.summary.reportPath),
+              "# kestrel import report\n# source\t" + c + "\nsource-unreadable\t" + c +
+                  "/0locked\t\tthe source cannot be read: Permission denied\nleft-on-card\t" + c +
+                  "/D.CR3\t\tkestrel does not import .CR3 files\ncopied\t" + c + "/A.JPG\t" + d +
+                  "A.JPG\t\nalready-there\t" + c + "/B.JPG\t" + d +
+                  "B.JPG\talready at its destination\nname-taken\t" + c + "/C.JPG\t" + d +
+                  "C.JPG\ta different file has this name\nnot-a-regular-file\t" + c + "/E.JPG\t" +
+                  d + "E.JPG\tnot a regular file\nstopped\t" + c +
+                  "/F.JPG\t\tthe import was stopped first\n# summary\tmatched=5\tcopied=1\t"
+                  "already-there=1\tnot-copied=3\tunreadable=1\tdated-by-file-times=0\t"
+                  "stopped=1\tleft-on-card=1\n");
+    faults::failNext(faults::Call::ReportWrite, ENOSPC);
+    const RunResult unreported = run();
+    EXPECT_EQ(unreported.summary.reportPath, "");
+    EXPECT_EQ(unreported.summary.reportProblem,
+              "the report could not be written: No space left on device");
+    EXPECT_EQ(std::filesystem::directory_iterator(sandbox.reportsFolder())->path(),
+              result.summary.reportPath)
+        << "nothing is left of the lost report";
+}
+
+// A tag or date folder that is a link, there before the run or swapped in during it, takes
+// nothing outside the destination.
+TEST_F(ImportTest, NothingIsWrittenThroughALinkBelowTheDestination) {
+    TempDir outside;
+    photo("A.JPG");
+    photo("B.JPG");
+    std::filesystem::create_directories(dest / "JPG");
+    std::filesystem::create_directory_symlink(outside.path(), dest / "JPG/2016");
+    RunResult result = run();
+    EXPECT_EQ(describe(result.of(card / "A.JPG")),
+              "a folder below the destination is a symbolic link: " + dest / "JPG/2016");
+    EXPECT_EQ(result.of(card / "B.JPG").outcome, DestinationLink);
+    EXPECT_EQ(listTree(outside.path()), Tree{});
+
+    reset({});
+    CopyHooks swap;
+    swap.beforePublish = [&](const std::string& path) {
+        if (path.ends_with("A.JPG")) {
+            std::filesystem::rename(dest / "JPG/2016", outside / "moved");
+            std::filesystem::create_directory_symlink(outside.path(), dest / "JPG/2016");
+        }
+    };
+    result = run(swap);
+    EXPECT_EQ(finishedMessage(result.summary), "copying of 2 files finished. 2 not copied.");
+    EXPECT_EQ(filesBelow(outside.path()), Tree{});
+}
+
+// Folders made for files that all failed go again, and the reason is the first failure's.
+TEST_F(ImportTest, FailedFilesLeaveNoEmptyFoldersAndSayWhy) {
+    photo("A.JPG");
+    std::filesystem::create_directory(dest / "JPG");
+    const std::string readOnly =
+        "the destination folder is missing or not writable: Read-only file system";
+    for (const faults::Call call : {faults::Call::OpenTmpfile, faults::Call::Mkdir}) {
+        faults::failNext(call, EROFS, -1);
+        const RunResult result = run();
+        faults::clear();
+        EXPECT_EQ(describe(result.of(card / "A.JPG")), readOnly);
+        EXPECT_EQ(listTree(dest.path()), Tree{"JPG/"}) << "the folder that was there stays";
+    }
+}
+
+// No copy gets its name before its data is flushed: small files together, a clip alone.
+TEST_F(ImportTest, EveryCopyIsFlushedBeforeItGetsItsName) {
+    for (int i = 0; i < 5; ++i)
+        photo("S" + std::to_string(i) + ".JPG", std::to_string(i));
+    flushSpy::start();
+    EXPECT_EQ(run().summary.copied, 5);
+    std::filesystem::remove_all(card.path());
+    photo("CLIP.MOV", std::string(16 << 20, 'c'));
+    EXPECT_EQ(run().summary.copied, 1);
+    EXPECT_EQ(flushSpy::named(), 6);
+    EXPECT_EQ(flushSpy::namedUnflushed(), 0);
 }
 
 } // namespace

@@ -25,8 +25,10 @@ using test::readFile;
 using Tree = std::vector<std::string>;
 using Faults = std::vector<std::pair<faults::Call, int>>;
 
-const std::string kData = std::string(300000, 'x') + "end";
-const std::string kOther = "y" + kData.substr(1); // same size, other bytes
+const std::string kData = std::string((1 << 20) + 4096, 'x') + "end"; // past one chunk
+const std::string kOther = "y" + kData.substr(1);                     // same size, other bytes
+const std::string kLate = kData.substr(0, kData.size() - 1) + "!";    // other in its last chunk
+const std::string kLong(250, 'a');
 
 class SafeCopyTest : public ::testing::Test {
   protected:
@@ -58,7 +60,10 @@ class SafeCopyTest : public ::testing::Test {
         else if (what == "fifo")
             ::mkfifo(path.c_str(), 0644);
         else
-            test::writeFile(path, what == "same" ? kData : what == "other" ? kOther : what);
+            test::writeFile(path, what == "same"    ? kData
+                                  : what == "other" ? kOther
+                                  : what == "late"  ? kLate
+                                                    : what);
     }
     test::TempDir dir;
     std::string source = dir / "card/A.JPG";
@@ -118,6 +123,9 @@ TEST_F(SafeCopyTest, TakenNamesAreComparedAndKeptBothOnRequest) {
         {"A.JPG", {}, false, Copied, "A.JPG"},
         {"A.JPG", {{"A.JPG", "same"}}, false, AlreadyThere, "A.JPG"},
         {"A.JPG", {{"A.JPG", "other"}}, false, NameTaken, "A.JPG"},
+        {"A.JPG", {{"A.JPG", "late"}}, false, NameTaken, "A.JPG"},
+        {"A.JPG", {{"A.JPG", "other"}, {"A-2.JPG", "same"}}, true, AlreadyThere, "A-2.JPG"},
+        {kLong + ".JPG", {{kLong + ".JPG", "other"}}, true, NameTooLong, kLong + "-1.JPG"},
         {"A.JPG", {{"A.JPG", "dir"}}, false, NameTaken, "A.JPG"},
         {"A.JPG", {{"A.JPG", "link"}}, false, NameTaken, "A.JPG"},
         {"A.JPG", {{"A.JPG", "fifo"}}, false, NameTaken, "A.JPG"},
@@ -149,6 +157,17 @@ TEST_F(SafeCopyTest, TakenNamesAreComparedAndKeptBothOnRequest) {
             for (const auto& [taken, what] : before)
                 EXPECT_TRUE(what != "other" || readFile(out + "/" + taken) == kOther) << taken;
         }
+}
+
+// A source is copied to its end whatever size it reports, and never while it changes.
+TEST_F(SafeCopyTest, ASourceIsCopiedToItsEndAndNotWhileItChanges) {
+    faults::failNext(SourceStat, 0, 2); // a file system that says it holds 0 bytes
+    EXPECT_EQ(copyNoReplace(source, out + "/A.JPG").outcome, Copied);
+    EXPECT_EQ(readFile(out + "/A.JPG"), kData);
+    CopyHooks hooks;
+    hooks.whileCopying = [](const std::string& path) { test::writeFile(path, kOther); };
+    EXPECT_EQ(copyNoReplace(source, out + "/B.JPG", nullptr, {}, hooks).outcome, SourceChanged);
+    EXPECT_EQ(listTree(out), Tree{"A.JPG"});
 }
 
 TEST_F(SafeCopyTest, StaleStagingFilesGoUnlessARunHoldsThem) {
