@@ -9,8 +9,16 @@ namespace kestrel::record {
 bool parseChain(std::string_view xml, std::vector<ChainEntry>& entries, std::string& error) {
     QXmlStreamReader reader(QByteArray(xml.data(), static_cast<qsizetype>(xml.size())));
     ChainEntry entry;
+    bool rooted = false;
     while (!reader.atEnd()) {
         reader.readNext();
+        // Another XML file under the name must not read as an empty record.
+        if (reader.isStartElement() && !rooted) {
+            rooted = true;
+            if (reader.name() != QLatin1StringView("ascmhldirectory") ||
+                reader.namespaceUri() != QLatin1StringView("urn:ASC:MHL:DIRECTORY:v2.0"))
+                reader.raiseError(QStringLiteral("not an ASC MHL chain"));
+        }
         if (reader.isStartElement()) {
             const auto name = reader.name();
             if (name == QLatin1StringView("hashlist")) {

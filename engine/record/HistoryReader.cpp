@@ -41,8 +41,16 @@ bool parseGeneration(std::string_view xml, int number, History& history, std::st
     QXmlStreamReader reader(QByteArray(xml.data(), static_cast<qsizetype>(xml.size())));
     std::string path;
     HistoryEntry entry;
+    bool rooted = false;
     while (!reader.atEnd()) {
         reader.readNext();
+        // Another XML file under the name must not read as an empty record.
+        if (reader.isStartElement() && !rooted) {
+            rooted = true;
+            if (reader.name() != QLatin1StringView("hashlist") ||
+                reader.namespaceUri() != QLatin1StringView("urn:ASC:MHL:v2.0"))
+                reader.raiseError(QStringLiteral("not an ASC MHL generation"));
+        }
         if (reader.isStartElement()) {
             const auto name = reader.name();
             const QXmlStreamAttributes attributes = reader.attributes();

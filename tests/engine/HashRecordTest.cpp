@@ -14,6 +14,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 namespace kestrel {
 namespace {
@@ -166,11 +167,44 @@ TEST_F(HashRecordTest, RefusesARecordFolderThatIsASymbolicLink) {
     EXPECT_NE(error.find("symbolic link"), std::string::npos);
 }
 
+TEST_F(HashRecordTest, TakesTheNextNumberWhenANameIsTaken) {
+    faults::failNext(Linkat, EEXIST); // as when another run published under it meanwhile
+    EXPECT_EQ(record(kFirst).generation, "0002_Pictures_2026-12-08_141502Z.mhl");
+    std::string error;
+    EXPECT_EQ(readHistory(root, error).value_or(History{}).generations, 2) << error;
+}
+
+TEST_F(HashRecordTest, ReadingADamagedRecordSaysWhatIsWrong) {
+    const std::string folder = root + "/ascmhl/";
+    const std::string first = folder + "0001_Pictures_2026-12-08_141502Z.mhl";
+    const std::vector<std::pair<std::function<void()>, std::string>> damages{
+        {[&] { test::writeFile(first, "<hashlist/>"); }, "is not the file its chain lists"},
+        {[&] { std::filesystem::remove(first); }, "No such file or directory"},
+        {[&] { test::writeFile(folder + "ascmhl_chain.xml", "<a/>"); }, "not an ASC MHL chain"},
+        {[&] {
+             std::filesystem::remove(folder + "ascmhl_chain.xml");
+             test::writeFile(first, "<hashlist/>");
+         },
+         "not an ASC MHL generation"}};
+    for (const auto& [damage, expected] : damages) {
+        std::filesystem::remove_all(folder);
+        ASSERT_TRUE(record(kFirst).ok());
+        damage();
+        std::string error;
+        EXPECT_FALSE(readHistory(root, error));
+        EXPECT_NE(error.find(expected), std::string::npos) << error;
+    }
+}
+
 struct FailedWrite {
     const char* name;
     std::vector<std::pair<faults::Call, int>> faults;
     bool generationKept; // the failure came after the generation was published
 };
+
+void PrintTo(const FailedWrite& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class FailedWriteTest : public HashRecordTest, public ::testing::WithParamInterface<FailedWrite> {};
 
