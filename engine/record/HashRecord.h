@@ -1,0 +1,98 @@
+#pragma once
+
+#include "ContentHash.h"
+
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kestrel {
+
+// One file of a destination root as a generation of its hash record holds it.
+struct RecordedFile {
+    // What the hash says of the file: read from the source, read back from the copy, or a
+    // read-back that disagreed.
+    enum class Action { Original, Verified, Failed };
+
+    std::string path; // relative to the root, '/'-separated, valid UTF-8
+    std::int64_t size = 0;
+    std::time_t lastModified = 0;
+    Digest128 hash;
+    Action action = Action::Original;
+    std::time_t hashDate = 0;
+};
+
+// Who wrote a generation, and when.
+struct CreatorInfo {
+    std::string tool = "kestrel";
+    std::string version;
+    std::string hostname;
+    std::time_t creationTime = 0;
+};
+
+// A CreatorInfo for this host and the current time.
+CreatorInfo creatorNow(const std::string& version);
+
+// What became of adding a generation.
+struct RecordResult {
+    std::string error;      // empty on success
+    std::string generation; // the name of the generation file published, if one was
+    // The paths left out because a record cannot hold them: not valid UTF-8, holding a
+    // control character, absolute, or with an empty, "." or ".." part.
+    std::vector<std::string> leftOut;
+    bool ok() const { return error.empty(); }
+};
+
+// Writes one new generation listing files into ROOT/ascmhl/ and adds it to the chain of
+// that folder. Publishes under a fresh number and never replaces an existing generation;
+// refuses an ascmhl that is a symbolic link. Never throws.
+RecordResult addGeneration(const std::string& rootPath, const std::vector<RecordedFile>& files,
+                           const CreatorInfo& info);
+
+// The newest record of one path in a history.
+struct HistoryEntry {
+    std::int64_t size = -1; // -1 when the record gives none
+    std::optional<std::time_t> lastModified;
+    std::string xxh128; // lowercase hex; empty when the record holds other hashes only
+    RecordedFile::Action action = RecordedFile::Action::Original;
+    int generation = 0;
+};
+
+// The whole hash record of a root.
+struct History {
+    std::map<std::string, HistoryEntry> files; // by path relative to the root
+    std::vector<std::string> ignorePatterns;   // of every generation
+    int generations = 0;                       // the highest generation number
+};
+
+// Reads every generation of ROOT/ascmhl/ (those of the chain and those found in the
+// folder), checking each against its C4 id in the chain. Nothing, with error set, when the
+// record cannot be read or is damaged ("no hash record" when ROOT has none).
+std::optional<History> readHistory(const std::string& rootPath, std::string& error);
+
+// What checking a root against its hash record found; paths relative to the root, sorted.
+struct VerifyResult {
+    std::string error;                   // set when the record or the root cannot be read at all
+    std::vector<std::string> missing;    // recorded, not there any more
+    std::vector<std::string> changed;    // recorded with another size or hash
+    std::vector<std::string> unrecorded; // regular files never recorded
+    std::vector<std::string> unchecked;  // recorded without an xxh128 hash
+    std::vector<std::string> unreadable; // "path: reason", files or folders
+    std::int64_t matched = 0;
+    bool ok() const {
+        return error.empty() && missing.empty() && changed.empty() && unrecorded.empty() &&
+               unreadable.empty();
+    }
+};
+
+// Hashes every regular file below ROOT, never following symbolic links and skipping the
+// ascmhl folder and what the record says to ignore, and compares each with its newest
+// record. progress is told the bytes read, piece by piece.
+VerifyResult verifyRoot(const std::string& rootPath,
+                        const std::function<void(std::int64_t bytesDone)>& progress = {});
+
+} // namespace kestrel

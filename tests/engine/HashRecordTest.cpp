@@ -1,0 +1,239 @@
+// The hash record of a destination root: generations and chain checked with xmllint against
+// the ASC's schemas and with xxhsum, read back, checked against the tree, and failing safely.
+#include "HashRecord.h"
+#include "C4Id.h"
+#include "ContentHash.h"
+#include "FaultPoints.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <functional>
+
+namespace kestrel {
+namespace {
+
+using enum faults::Call;
+using test::filesBelow;
+using test::readFile;
+using test::runProcess;
+
+const std::string kSchemas = KESTREL_ASCMHL_SCHEMAS;
+const std::time_t kFirst = 1796739302; // 2026-12-08 14:15:02 UTC
+const std::vector<std::string> kPaths{"DCIM/IMG_0001.JPG", "Clips/A&B <1> \"x\".MOV", "big.raw",
+                                      "empty.txt"};
+
+std::string xxhsum(const std::string& path) {
+    return runProcess({"/usr/bin/xxhsum", "-H2", path}).out.substr(0, 32);
+}
+
+int xmllint(const std::string& schema, const std::string& file) {
+    return runProcess({"/usr/bin/xmllint", "--noout", "--nonet", "--schema",
+                       kSchemas + "/" + schema, file})
+        .exitCode;
+}
+
+class HashRecordTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const std::vector<std::string> contents{"jpeg", "movie", std::string(3 << 19, 'r') + "!",
+                                                ""};
+        for (std::size_t i = 0; i < kPaths.size(); ++i)
+            test::writeFile(root + "/" + kPaths[i], contents[i]);
+    }
+    void TearDown() override { faults::clear(); }
+
+    // The files at paths as a run records them, hashed and looked at here.
+    std::vector<RecordedFile> describe(const std::vector<std::string>& paths) const {
+        std::vector<RecordedFile> files;
+        for (const std::string& path : paths) {
+            struct stat st {};
+            ::stat((root + "/" + path).c_str(), &st);
+            const auto hash = hashFileAt(AT_FDCWD, root + "/" + path);
+            files.push_back({path, st.st_size, st.st_mtime, hash.value_or(Digest128{}),
+                             RecordedFile::Action::Original, kFirst});
+        }
+        return files;
+    }
+    RecordResult record(std::time_t when, const std::vector<std::string>& paths = kPaths) {
+        return addGeneration(root, describe(paths), {"kestrel", "0.1.0", "host&co", when});
+    }
+    std::vector<std::string> recordFolder() const { return filesBelow(root + "/ascmhl"); }
+
+    test::TempDir dir;
+    const std::string root = dir / "Pictures";
+};
+
+TEST(ContentHash, MatchesXxhsumAndC4KnownAnswers) {
+    test::TempDir dir;
+    for (const std::string& contents :
+         {std::string(), std::string("foo"), std::string((1 << 20) + 7, 'z')}) {
+        test::writeFile(dir / "f", contents);
+        const auto digest = hashFileAt(AT_FDCWD, dir / "f");
+        ASSERT_TRUE(digest);
+        EXPECT_EQ(digest->hex(), xxhsum(dir / "f"));
+        EXPECT_EQ(Digest128::fromHex(digest->hex()), digest);
+    }
+    EXPECT_FALSE(Digest128::fromHex("79aef92e83454121ab6e5f64077e7d8g"));
+    EXPECT_FALSE(hashFileAt(AT_FDCWD, dir / "none"));
+    EXPECT_EQ(c4Id(""), "c459dsjfscH38cYeXXYogktxf4Cd9ibshE3BHUo6a58hBXmRQdZrAkZzsWcbWtDg5oQstp"
+                        "Duni4Hirj75GEmTc1sFT");
+    EXPECT_EQ(c4Id("foo"), "c45xZeXwMSpqXjpDumcHMA6mhoAmGHkUo7r9WmN2UgSEQzj9KjgseaQdkEJ11fGb5S1WE"
+                           "ENcV3q8RFWwEeVpC7Fjk2");
+}
+
+TEST_F(HashRecordTest, TwoGenerationsFollowTheSchemasAndTheChain) {
+    std::vector<std::string> paths = kPaths;
+    paths.insert(paths.end(), {"bad\x01name", "bad\xffname", "../outside", "/absolute"});
+    const RecordResult first = record(kFirst, paths);
+    ASSERT_TRUE(first.ok()) << first.error;
+    EXPECT_EQ(first.leftOut, std::vector<std::string>(paths.begin() + 4, paths.end()));
+    const std::string chainPath = root + "/ascmhl/ascmhl_chain.xml";
+    const std::string firstChain = readFile(chainPath);
+    const RecordResult second = record(kFirst + 3600, {kPaths[0]});
+    ASSERT_TRUE(second.ok()) << second.error;
+
+    const std::vector<std::string> names{"0001_Pictures_2026-12-08_141502Z.mhl",
+                                         "0002_Pictures_2026-12-08_151502Z.mhl"};
+    EXPECT_EQ(first.generation, names[0]);
+    EXPECT_EQ(second.generation, names[1]);
+    EXPECT_EQ(recordFolder(), std::vector<std::string>({names[0], names[1], "ascmhl_chain.xml"}));
+    EXPECT_EQ(xmllint("ASCMHLDirectory.xsd", chainPath), 0);
+    const std::string chain = readFile(chainPath);
+    // The first generation's entry stays as it was; each C4 id is that of its file.
+    EXPECT_EQ(chain.substr(0, firstChain.size() - 19),
+              firstChain.substr(0, firstChain.size() - 19));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string file = root + "/ascmhl/" + names[i];
+        EXPECT_EQ(xmllint("ASCMHL.xsd", file), 0) << readFile(file);
+        EXPECT_NE(chain.find("<hashlist sequencenr=\"" + std::to_string(i + 1) + "\">\n    <path>" +
+                             names[i] + "</path>\n    <c4>" + c4Id(readFile(file)) + "</c4>"),
+                  std::string::npos)
+            << chain;
+    }
+    const std::string generation = readFile(root + "/ascmhl/" + names[0]);
+    std::string error;
+    const auto history = readHistory(root, error);
+    ASSERT_TRUE(history) << error;
+    EXPECT_EQ(history->generations, 2);
+    EXPECT_EQ(history->files.size(), kPaths.size());
+    for (const std::string& path : kPaths) {
+        const std::string hex = xxhsum(root + "/" + path);
+        EXPECT_NE(generation.find(">" + hex + "</xxh128>"), std::string::npos) << path;
+        const HistoryEntry& entry = history->files.at(path);
+        EXPECT_EQ(entry.xxh128, hex);
+        EXPECT_EQ(entry.generation, path == kPaths[0] ? 2 : 1);
+        EXPECT_EQ(entry.size, std::filesystem::file_size(root + "/" + path));
+    }
+}
+
+TEST_F(HashRecordTest, VerifyFindsChangedMissingAndUnrecordedFiles) {
+    ASSERT_TRUE(record(kFirst).ok());
+    test::writeFile(root + "/.DS_Store", "ignored by the record");
+    std::int64_t done = 0;
+    VerifyResult untouched = verifyRoot(root, [&](std::int64_t bytes) { done = bytes; });
+    EXPECT_TRUE(untouched.ok()) << untouched.error;
+    EXPECT_EQ(untouched.matched, 4);
+    EXPECT_EQ(done, 9 + (3 << 19) + 1);
+
+    test::writeFile(root + "/DCIM/IMG_0001.JPG", "jpeG");
+    std::filesystem::remove(root + "/" + kPaths[1]);
+    test::writeFile(root + "/DCIM/new.JPG", "new");
+    ASSERT_EQ(::symlink("/etc/passwd", (root + "/empty.link").c_str()), 0);
+    const VerifyResult result = verifyRoot(root);
+    EXPECT_EQ(result.changed, std::vector<std::string>{kPaths[0]});
+    EXPECT_EQ(result.missing, std::vector<std::string>{kPaths[1]});
+    EXPECT_EQ(result.unrecorded, std::vector<std::string>{"DCIM/new.JPG"});
+    EXPECT_EQ(result.matched, 2);
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(verifyRoot(root + "/DCIM").error, "no hash record");
+}
+
+TEST_F(HashRecordTest, RefusesARecordFolderThatIsASymbolicLink) {
+    ::mkdir((dir / "elsewhere").c_str(), 0755);
+    ASSERT_EQ(::symlink("../elsewhere", (root + "/ascmhl").c_str()), 0);
+    const RecordResult result = record(kFirst);
+    EXPECT_EQ(result.error, "the hash record at " + root +
+                                " cannot be written: its ascmhl folder is a symbolic link");
+    EXPECT_TRUE(filesBelow(dir / "elsewhere").empty());
+    std::string error;
+    EXPECT_FALSE(readHistory(root, error));
+    EXPECT_NE(error.find("symbolic link"), std::string::npos);
+}
+
+TEST_F(HashRecordTest, TakesTheNextNumberWhenANameIsTaken) {
+    faults::failNext(Linkat, EEXIST); // as when another run published under it meanwhile
+    EXPECT_EQ(record(kFirst).generation, "0002_Pictures_2026-12-08_141502Z.mhl");
+    std::string error;
+    EXPECT_EQ(readHistory(root, error).value_or(History{}).generations, 2) << error;
+}
+
+TEST_F(HashRecordTest, ReadingADamagedRecordSaysWhatIsWrong) {
+    const std::string folder = root + "/ascmhl/";
+    const std::string first = folder + "0001_Pictures_2026-12-08_141502Z.mhl";
+    const std::vector<std::pair<std::function<void()>, std::string>> damages{
+        {[&] { test::writeFile(first, "<hashlist/>"); }, "is not the file its chain lists"},
+        {[&] { std::filesystem::remove(first); }, "No such file or directory"},
+        {[&] { test::writeFile(folder + "ascmhl_chain.xml", "<a/>"); }, "not an ASC MHL chain"},
+        {[&] {
+             std::filesystem::remove(folder + "ascmhl_chain.xml");
+             test::writeFile(first, "<hashlist/>");
+         },
+         "not an ASC MHL generation"}};
+    for (const auto& [damage, expected] : damages) {
+        std::filesystem::remove_all(folder);
+        ASSERT_TRUE(record(kFirst).ok());
+        damage();
+        std::string error;
+        EXPECT_FALSE(readHistory(root, error));
+        EXPECT_NE(error.find(expected), std::string::npos) << error;
+    }
+}
+
+struct FailedWrite {
+    const char* name;
+    std::vector<std::pair<faults::Call, int>> faults;
+    bool generationKept; // the failure came after the generation was published
+};
+
+void PrintTo(const FailedWrite& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class FailedWriteTest : public HashRecordTest, public ::testing::WithParamInterface<FailedWrite> {};
+
+TEST_P(FailedWriteTest, LeavesNoPartialGenerationAndTheNextRunRepairs) {
+    for (const auto& [call, error] : GetParam().faults)
+        faults::failNext(call, error);
+    const RecordResult failed = record(kFirst);
+    const int error = GetParam().faults.back().second;
+    EXPECT_EQ(failed.error,
+              "the hash record at " + root + " cannot be written: " + strerror(error));
+    const std::vector<std::string> kept{"0001_Pictures_2026-12-08_141502Z.mhl"};
+    EXPECT_EQ(recordFolder(), GetParam().generationKept ? kept : std::vector<std::string>{});
+    faults::clear();
+    ASSERT_TRUE(record(kFirst + 1).ok());
+    const std::string chain = readFile(root + "/ascmhl/ascmhl_chain.xml");
+    EXPECT_EQ(chain.find("sequencenr=\"2\"") != std::string::npos, GetParam().generationKept);
+    EXPECT_EQ(xmllint("ASCMHLDirectory.xsd", root + "/ascmhl/ascmhl_chain.xml"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HashRecord, FailedWriteTest,
+    ::testing::Values(
+        FailedWrite{"Write", {{Write, ENOSPC}}, false}, FailedWrite{"Fsync", {{Fsync, EIO}}, false},
+        FailedWrite{"Linkat", {{Linkat, EDQUOT}}, false},
+        FailedWrite{"NamedWrite", {{OpenTmpfile, EOPNOTSUPP}, {Write, ENOSPC}}, false},
+        FailedWrite{"NamedRename", {{OpenTmpfile, EOPNOTSUPP}, {Renameat2, EIO}}, false},
+        FailedWrite{"Mkdir", {{Mkdir, EROFS}}, false},
+        FailedWrite{"ChainRename", {{Renameat2, ENOSPC}}, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace kestrel
