@@ -53,7 +53,7 @@ std::string missingDestination(const QSettings& store) {
          {std::tuple{keys::JPG, keys::ImportPath, "JPG", "--jpg-dest"},
           std::tuple{keys::RAW, keys::ImportPathRAW, "RAW", "--raw-dest"}}) {
         const std::string path = getUserDefAsString(store, pathKey);
-        if (isOn(getUserDefAsString(store, group)) && (path.empty() || path == kAbsent))
+        if (isOn(getUserDefAsString(store, group)) && !isChosenFolder(path))
             return std::string("no destination chosen for the ") + name +
                    " group: choose one with " + option;
     }

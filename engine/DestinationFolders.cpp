@@ -95,7 +95,7 @@ CopyOutcome recheck(const DestinationFolder& folder) {
 DestinationFolders::DestinationFolders() : openBudget_(openFolderBudget()) {}
 
 CopyOutcome DestinationFolders::openRoot(const std::string& key, const std::string& root) {
-    if (root.empty() || root == kAbsent)
+    if (!isChosenFolder(root))
         return CopyOutcome{Outcome::NoDestination, 0, {}, {}};
     // The root is the user's choice: a link to it is followed.
     Fd fd(openLong(root, O_RDONLY | O_DIRECTORY));

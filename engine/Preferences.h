@@ -64,6 +64,11 @@ inline const char* flagValue(bool on) {
     return on ? "1" : "0";
 }
 
+// True when a stored folder value names a folder: neither empty nor "<nil>".
+inline bool isChosenFolder(std::string_view value) {
+    return !value.empty() && value != kAbsent;
+}
+
 // True when a stored flag value means on: exactly "1".
 inline bool isOn(std::string_view value) {
     return value == "1";

@@ -18,7 +18,7 @@ void checkDestination(const QSettings& prefs, const char* groupKey, const char* 
     if (!isOn(getUserDefAsString(prefs, groupKey)))
         return;
     const std::string stored = getUserDefAsString(prefs, pathKey);
-    if (stored == kAbsent) {
+    if (!isChosenFolder(stored)) {
         problems.append(tr("No destination folder is chosen for %1 files.").arg(group));
         return;
     }

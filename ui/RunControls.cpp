@@ -44,7 +44,7 @@ bool ViewController::destinationsChosen() {
     const std::pair<const char*, const char*> groups[] = {{keys::JPG, keys::ImportPath},
                                                           {keys::RAW, keys::ImportPathRAW}};
     for (const auto& [group, pathKey] : groups) {
-        if (!isOn(getUserDefAsString(group)) || getUserDefAsString(pathKey) != kAbsent)
+        if (!isOn(getUserDefAsString(group)) || isChosenFolder(getUserDefAsString(pathKey)))
             continue;
         const QString chosen = chooseFolder(group == keys::JPG
                                                 ? tr("Choose where JPG and MOV files go")
