@@ -6,7 +6,7 @@
 // day and closes it, and prints how many there were, how many had a date, and the time
 // spent in the reader alone and with opening and closing.
 
-#include "CaptureDate.h"
+#include "scan/CaptureDate.h"
 
 #include <fcntl.h>
 #include <ftw.h>

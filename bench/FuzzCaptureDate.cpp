@@ -9,8 +9,8 @@
 // stops the run with the sanitizer's report, a file that takes more than 10 s stops it
 // too, and the file that did it stays in FOLDER/mutant. The same seed gives the same files.
 
-#include "CaptureDate.h"
 #include "SampleMedia.h"
+#include "scan/CaptureDate.h"
 
 #include <exiv2/exif.hpp>
 #include <exiv2/image.hpp>

@@ -64,7 +64,8 @@ void writeFile(const std::string& path, const Bytes& head, std::int64_t size, Ra
         fail("cannot create " + path);
     writeAll(fd, head.data(), head.size(), path);
     static Bytes chunk(8 * kMiB);
-    for (std::int64_t left = size - static_cast<std::int64_t>(head.size() + tail.size()); left > 0;) {
+    for (std::int64_t left = size - static_cast<std::int64_t>(head.size() + tail.size());
+         left > 0;) {
         const auto n = static_cast<std::size_t>(
             std::min<std::int64_t>(left, static_cast<std::int64_t>(chunk.size())));
         random.fill(chunk.data(), n);
@@ -110,7 +111,8 @@ void makePhotos(const std::string& card, int count, std::int64_t size, Random& r
                 bool exif = false) {
     for (int n = 0; n < count; ++n) {
         const std::string path = dcimFolder(card, n) + fileName("IMG", n, "JPG");
-        const std::int64_t bytes = std::max<std::int64_t>(160, size + random.between(-size / 8, size / 8));
+        const std::int64_t bytes =
+            std::max<std::int64_t>(160, size + random.between(-size / 8, size / 8));
         const std::time_t taken = kFirstTaken + kDaysTaken * kDay * n / count;
         const Bytes segment = exif ? kestrel::bench::exifSegment(taken) : Bytes{};
         const Bytes data = kestrel::bench::jpeg(bytes, random, segment);

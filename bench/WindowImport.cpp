@@ -26,11 +26,11 @@ namespace {
 
 // Records the label's text each time the label is painted.
 class PaintRecorder : public QObject {
-public:
+  public:
     explicit PaintRecorder(QLabel* label) : label_(label) { label->installEventFilter(this); }
     const std::vector<QString>& painted() const { return painted_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == label_ && event->type() == QEvent::Paint &&
             (painted_.empty() || painted_.back() != label_->text()))
@@ -38,7 +38,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     QLabel* label_;
     std::vector<QString> painted_;
 };

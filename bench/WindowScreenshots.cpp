@@ -4,8 +4,8 @@
 // imports and stores lives in a temporary home folder.
 
 #include "CardList.h"
-#include "Preferences.h"
 #include "ViewController.h"
+#include "run/Preferences.h"
 
 #include <QApplication>
 #include <QDir>
@@ -75,8 +75,8 @@ int main(int argc, char** argv) {
     Photographed window(log, out + QStringLiteral("/window-importing.png"));
     window.resize(800, 560);
     window.show();
-    window.cardList->setCards({{QStringLiteral("/media/photographer/EOS_DIGITAL"),
-                                QStringLiteral("EOS_DIGITAL")}});
+    window.cardList->setCards(
+        {{QStringLiteral("/media/photographer/EOS_DIGITAL"), QStringLiteral("EOS_DIGITAL")}});
     QApplication::processEvents();
     window.grab().save(out + QStringLiteral("/window-cards.png"));
     window.importFolder(card);

@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "Preferences.h"
+#include "run/Preferences.h"
 
 #include <getopt.h>
 #include <sys/stat.h>

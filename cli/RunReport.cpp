@@ -1,6 +1,6 @@
 #include "RunReport.h"
 
-#include "ImportLog.h"
+#include "record/ImportLog.h"
 
 namespace kestrel::cli {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RunSummary.h"
+#include "record/RunSummary.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "StatusSink.h"
-#include "TransferProgress.h"
+#include "run/StatusSink.h"
+#include "run/TransferProgress.h"
 
 #include <chrono>
 #include <cstdint>

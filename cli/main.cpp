@@ -1,11 +1,11 @@
 // kestrel-import: the import run of kestrel's window, from the command line.
 
 #include "CommandLine.h"
-#include "CopyHandler.h"
-#include "ImportOptions.h"
-#include "Preferences.h"
 #include "RunReport.h"
 #include "TerminalStatus.h"
+#include "run/CopyHandler.h"
+#include "run/ImportOptions.h"
+#include "run/Preferences.h"
 
 #include <sys/stat.h>
 

@@ -1,6 +1,6 @@
 #include "ImportCheck.h"
 
-#include "Preferences.h"
+#include "run/Preferences.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 #include "ViewController.h"
 
 #include "PathControl.h"
-#include "Preferences.h"
+#include "run/Preferences.h"
 
 #include <QCheckBox>
 

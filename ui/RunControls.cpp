@@ -4,7 +4,7 @@
 #include "ViewController.h"
 
 #include "PathControl.h"
-#include "Preferences.h"
+#include "run/Preferences.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -46,9 +46,9 @@ bool ViewController::destinationsChosen() {
     for (const auto& [group, pathKey] : groups) {
         if (!isOn(getUserDefAsString(group)) || isChosenFolder(getUserDefAsString(pathKey)))
             continue;
-        const QString chosen = chooseFolder(group == keys::JPG
-                                                ? tr("Choose where JPG and MOV files go")
-                                                : tr("Choose where RAW, DNG and TIFF files go"));
+        const QString chosen =
+            chooseFolder(group == keys::JPG ? tr("Choose where JPG and MOV files go")
+                                            : tr("Choose where RAW, DNG and TIFF files go"));
         if (chosen.isEmpty())
             return false;
         // Stored and printed as a pick in the path control is.

@@ -2,13 +2,13 @@
 
 #include "CardList.h"
 #include "CardWatcher.h"
-#include "CopyHandler.h"
 #include "ImportCheck.h"
-#include "ImportOptions.h"
 #include "PathControl.h"
-#include "Preferences.h"
 #include "ReportModel.h"
 #include "imgViewDragger.h"
+#include "run/CopyHandler.h"
+#include "run/ImportOptions.h"
+#include "run/Preferences.h"
 #include "ui_ViewController.h"
 
 #include <QDir>

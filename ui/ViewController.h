@@ -1,8 +1,8 @@
 #pragma once
 
-#include "StatusSink.h"
-#include "StopRequest.h"
-#include "TransferProgress.h"
+#include "run/StatusSink.h"
+#include "run/StopRequest.h"
+#include "run/TransferProgress.h"
 
 #include <QElapsedTimer>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "C4Id.h"
+#include "record/C4Id.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>

@@ -1,6 +1,6 @@
-#include "Chain.h"
+#include "record/Chain.h"
 
-#include "GenerationText.h"
+#include "record/GenerationText.h"
 
 #include <QXmlStreamReader>
 

@@ -1,4 +1,4 @@
-#include "GenerationText.h"
+#include "record/GenerationText.h"
 
 #include <algorithm>
 #include <cstdio>

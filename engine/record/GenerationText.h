@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HashRecord.h"
+#include "record/HashRecord.h"
 
 #include <ctime>
 #include <string>

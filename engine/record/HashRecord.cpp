@@ -1,10 +1,10 @@
-#include "HashRecord.h"
+#include "record/HashRecord.h"
 
-#include "C4Id.h"
-#include "Chain.h"
-#include "FaultPoints.h"
-#include "GenerationText.h"
-#include "RecordFolder.h"
+#include "base/FaultPoints.h"
+#include "record/C4Id.h"
+#include "record/Chain.h"
+#include "record/GenerationText.h"
+#include "record/RecordFolder.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

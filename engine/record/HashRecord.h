@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ContentHash.h"
+#include "base/ContentHash.h"
 
 #include <cstdint>
 #include <ctime>

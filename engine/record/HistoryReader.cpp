@@ -1,9 +1,9 @@
-#include "HashRecord.h"
+#include "record/HashRecord.h"
 
-#include "C4Id.h"
-#include "Chain.h"
-#include "GenerationText.h"
-#include "RecordFolder.h"
+#include "record/C4Id.h"
+#include "record/Chain.h"
+#include "record/GenerationText.h"
+#include "record/RecordFolder.h"
 
 #include <fcntl.h>
 

@@ -1,6 +1,6 @@
-#include "RecordFolder.h"
+#include "record/RecordFolder.h"
 
-#include "FaultPoints.h"
+#include "base/FaultPoints.h"
 
 #include <dirent.h>
 #include <fcntl.h>

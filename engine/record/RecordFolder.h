@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Fd.h"
+#include "base/Fd.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "HashRecord.h"
+#include "record/HashRecord.h"
 
-#include "RecordFolder.h"
+#include "record/RecordFolder.h"
 
 #include <fcntl.h>
 #include <fnmatch.h>

@@ -1,4 +1,4 @@
-#include "CaptureDate.h"
+#include "scan/CaptureDate.h"
 #include "SampleMedia.h"
 #include "TestSupport.h"
 

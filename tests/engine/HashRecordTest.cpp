@@ -1,10 +1,10 @@
 // The hash record of a destination root: generations and chain checked with xmllint against
 // the ASC's schemas and with xxhsum, read back, checked against the tree, and failing safely.
-#include "HashRecord.h"
-#include "C4Id.h"
-#include "ContentHash.h"
-#include "FaultPoints.h"
+#include "record/HashRecord.h"
 #include "TestSupport.h"
+#include "base/ContentHash.h"
+#include "base/FaultPoints.h"
+#include "record/C4Id.h"
 
 #include <gtest/gtest.h>
 

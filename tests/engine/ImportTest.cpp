@@ -1,10 +1,10 @@
 // Whole import runs through CopyHandler, with real cards and destinations in temporary
 // folders: what is picked, where it goes, and what becomes of every file.
-#include "CopyHandler.h"
-#include "FaultPoints.h"
 #include "FlushSpy.h"
-#include "Preferences.h"
 #include "TestSupport.h"
+#include "base/FaultPoints.h"
+#include "run/CopyHandler.h"
+#include "run/Preferences.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // One file's copy: every fallback and every reason, through the fault points and real files
 // in temporary folders; a FAT disk under fusefat where only a real file system will do.
-#include "SafeCopy.h"
-#include "FaultPoints.h"
+#include "copy/SafeCopy.h"
 #include "TestSupport.h"
+#include "base/FaultPoints.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // A transfer's percent, speed over its last seconds and time left, and the line that shows them.
-#include "TransferProgress.h"
+#include "run/TransferProgress.h"
 
 #include <gtest/gtest.h>
 

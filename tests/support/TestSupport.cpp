@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "Preferences.h"
+#include "run/Preferences.h"
 
 #include <QSettings>
 #include <QString>

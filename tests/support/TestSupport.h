@@ -3,8 +3,8 @@
 // What the engine and command-line tests share: temporary folders, sandboxed preferences
 // and state, files with chosen times, tree listings and child processes.
 
-#include "CopyHandler.h"
-#include "StatusSink.h"
+#include "run/CopyHandler.h"
+#include "run/StatusSink.h"
 
 #include <sys/resource.h>
 #include <sys/types.h>

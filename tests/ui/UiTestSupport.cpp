@@ -1,6 +1,6 @@
 #include "UiTestSupport.h"
 
-#include "Preferences.h"
+#include "run/Preferences.h"
 
 #include <QFile>
 #include <QSettings>

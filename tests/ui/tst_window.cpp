@@ -4,10 +4,10 @@
 
 #include "CardList.h"
 #include "PathControl.h"
-#include "Preferences.h"
 #include "ReportModel.h"
 #include "ViewController.h"
 #include "imgViewDragger.h"
+#include "run/Preferences.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,0 +1,214 @@
+#include "copy/DestinationFolders.h"
+
+#include "base/FaultPoints.h"
+#include "base/LongPath.h"
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+namespace kestrel {
+
+namespace {
+
+constexpr int kLevelFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+CopyOutcome fine() {
+    return CopyOutcome{Outcome::Copied, 0, {}, {}};
+}
+
+// Open folders kept for later files: a few, and never a large share of what this process
+// may open, since every staged copy needs descriptors too.
+std::size_t openFolderBudget() {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return 64;
+    return std::clamp<std::size_t>(limit.rlim_cur / 8, 5, 64); // a root and four levels
+}
+
+// Why name in the folder open as parent could not be opened as a folder.
+CopyOutcome levelFailure(int parent, std::string_view name, const std::string& path, int error,
+                         int makeError) {
+    struct stat st {};
+    if ((error == ELOOP || error == ENOTDIR) &&
+        ::fstatat(parent, std::string(name).c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISLNK(st.st_mode)) {
+        std::string link = path;
+        link.pop_back();
+        return CopyOutcome{Outcome::DestinationLink,
+                           0,
+                           {},
+                           "a folder below the destination is a symbolic link: " + link};
+    }
+    // A folder that could not be made is missing for that reason, not just missing.
+    if (error == ENOENT && makeError != 0)
+        error = makeError;
+    return CopyOutcome{destinationFailure(error), error, {}, {}};
+}
+
+// The folder at path (root + "/" + levels), reached afresh from the root open as root,
+// each level without following a link. O_PATH: for the *at() calls and fstat only.
+Fd reachAfresh(int root, const std::string& path, std::size_t rootLength, CopyOutcome& problem) {
+    problem = fine();
+    Fd at(::openat(root, ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!at.valid())
+        problem = CopyOutcome{destinationFailure(errno), errno, {}, {}};
+    for (std::size_t start = rootLength; at.valid() && start < path.size();) {
+        const std::size_t end = path.find('/', start);
+        const std::string level = path.substr(start, end - start);
+        Fd next(::openat(at.get(), level.c_str(), O_PATH | kLevelFlags));
+        if (!next.valid())
+            problem = levelFailure(at.get(), level, path.substr(0, end + 1), errno, 0);
+        at = std::move(next);
+        start = end + 1;
+    }
+    return at;
+}
+
+} // namespace
+
+CopyOutcome recheck(const DestinationFolder& folder) {
+    CopyOutcome problem;
+    if (folder.fd == nullptr || folder.root == nullptr)
+        return folder.problem;
+    const Fd now = reachAfresh(folder.root->get(), folder.path, folder.rootLength, problem);
+    struct stat held {};
+    struct stat there {};
+    if (!now.valid())
+        return problem;
+    if (::fstat(now.get(), &there) != 0 || ::fstat(folder.fd->get(), &held) != 0)
+        return CopyOutcome{destinationFailure(errno), errno, {}, {}};
+    if (held.st_dev != there.st_dev || held.st_ino != there.st_ino)
+        return CopyOutcome{Outcome::DestinationFolder,
+                           0,
+                           {},
+                           "the destination folder was moved or replaced during the import"};
+    return fine();
+}
+
+DestinationFolders::DestinationFolders() : openBudget_(openFolderBudget()) {}
+
+CopyOutcome DestinationFolders::openRoot(const std::string& key, const std::string& root) {
+    // The root is the user's choice: a link to it is followed.
+    Fd fd(openLong(root, O_RDONLY | O_DIRECTORY));
+    struct stat st {};
+    if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
+        return CopyOutcome{destinationFailure(errno), errno, {}, {}};
+    known_[key] = Entry{{}, {}, std::make_shared<const Fd>(std::move(fd)), st.st_dev, st.st_ino};
+    return fine();
+}
+
+CopyOutcome DestinationFolders::openLevel(const std::string& key, const std::string& parentKey,
+                                          std::string_view name, std::size_t rootLength,
+                                          ImportLog& log) {
+    const int parent = known_.at(parentKey).fd->get();
+    const std::string level(name);
+    int makeError = 0;
+    bool made = false;
+    if (!faults::injected(faults::Call::Mkdir) && ::mkdirat(parent, level.c_str(), 0777) == 0) {
+        made = true;
+        log.folderMade(key);
+        changed_[parentKey] = known_.at(parentKey).fd;
+    } else if (errno != EEXIST) {
+        makeError = errno;
+    }
+    Fd fd(::openat(parent, level.c_str(), kLevelFlags));
+    struct stat st {};
+    if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
+        return levelFailure(parent, name, key, errno, makeError);
+    const auto before = known_.find(key); // opened before, and closed to save descriptors
+    made = made || (before != known_.end() && before->second.made);
+    keepWithinBudget();
+    known_[key] =
+        Entry{parentKey, level,     std::make_shared<const Fd>(std::move(fd)), st.st_dev, st.st_ino,
+              made,      rootLength};
+    return fine();
+}
+
+void DestinationFolders::keepWithinBudget() {
+    const auto open = std::count_if(known_.begin(), known_.end(),
+                                    [](const auto& entry) { return entry.second.fd != nullptr; });
+    if (static_cast<std::size_t>(open) < openBudget_)
+        return;
+    // Levels are opened again from their parents when asked for; roots stay open.
+    for (auto& [key, entry] : known_)
+        if (!entry.parent.empty())
+            entry.fd.reset();
+}
+
+DestinationFolder DestinationFolders::make(const std::string& root,
+                                           const std::vector<std::string_view>& levels,
+                                           ImportLog& log, bool asked, bool chosen) {
+    DestinationFolder folder{root + "/", root.size() + 1, {}, {}, fine()};
+    if (!chosen)
+        folder.problem = CopyOutcome{Outcome::NoDestination};
+    else if (const auto it = known_.find(folder.path); it == known_.end() || !it->second.fd)
+        folder.problem = openRoot(folder.path, root);
+    for (const std::string_view level : levels) {
+        const std::string parentKey = folder.path;
+        folder.path.append(level).push_back('/');
+        if (!asked)
+            log.folderAsked(folder.path);
+        if (!folder.problem.copied())
+            continue; // the "path:" lines are logged all the same
+        // Levels come in order, so the parent is open here.
+        const auto it = known_.find(folder.path);
+        if (it == known_.end() || it->second.fd == nullptr)
+            folder.problem = openLevel(folder.path, parentKey, level, folder.rootLength, log);
+    }
+    if (folder.problem.copied()) {
+        folder.root = known_.at(root + "/").fd;
+        folder.fd = known_.at(folder.path).fd;
+    }
+    return folder;
+}
+
+void DestinationFolders::forget(const std::string& prefix) {
+    // Closed, not erased: which of them this run made still counts when the run ends.
+    for (auto& [key, entry] : known_)
+        if (key.starts_with(prefix))
+            entry.fd.reset();
+}
+
+std::map<std::string, std::shared_ptr<const Fd>> DestinationFolders::takeChanged() {
+    return std::exchange(changed_, {});
+}
+
+void DestinationFolders::removeEmptyMade() {
+    std::vector<std::string> made;
+    for (const auto& [key, entry] : known_)
+        if (entry.made)
+            made.push_back(key);
+    // Deepest first, so a folder emptied of its empty folders goes too.
+    std::sort(made.begin(), made.end(),
+              [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+    for (const std::string& key : made) {
+        const Entry& entry = known_.at(key);
+        CopyOutcome problem;
+        const std::string rootKey = key.substr(0, entry.rootLength);
+        if (!known_.at(rootKey).fd &&
+            !openRoot(rootKey, rootKey.substr(0, rootKey.size() - 1)).copied())
+            continue;
+        const Fd parent =
+            reachAfresh(known_.at(rootKey).fd->get(), entry.parent, entry.rootLength, problem);
+        struct stat st {};
+        // Only the folder this run made: never one that stands there now in its place.
+        if (parent.valid() &&
+            ::fstatat(parent.get(), entry.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISDIR(st.st_mode) && st.st_dev == entry.device && st.st_ino == entry.inode)
+            ::unlinkat(parent.get(), entry.name.c_str(), AT_REMOVEDIR);
+    }
+}
+
+void makeOneFolder(const std::string& path, ImportLog& log) {
+    log.folderAsked(path);
+    if (!faults::injected(faults::Call::Mkdir) && ::mkdir(path.c_str(), 0777) == 0)
+        log.folderMade(path);
+}
+
+} // namespace kestrel

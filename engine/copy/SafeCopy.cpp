@@ -1,0 +1,303 @@
+#include "copy/SafeCopy.h"
+
+#include "base/FaultPoints.h"
+#include "copy/FileData.h"
+#include "copy/FileSystemInfo.h"
+#include "copy/StagingFile.h"
+#include "copy/TakenName.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <utility>
+
+namespace kestrel {
+
+namespace {
+
+using faults::Call;
+
+bool sameTime(const timespec& a, const timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+// Opens the source for reading without following a symlink, without blocking on a FIFO,
+// and without touching its access time where we are allowed to ask for that.
+int openSource(const std::string& path) {
+    if (faults::injected(Call::OpenSource))
+        return -1;
+    const int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
+    const int fd = openLong(path, flags | O_NOATIME);
+    return fd < 0 && errno == EPERM ? openLong(path, flags) : fd;
+}
+
+// Destinations that cannot store permission bits or times (FAT mounted with fixed masks,
+// FUSE file systems) refuse to change them; the data is what must arrive.
+bool refusedAttribute(int error) {
+    return error == EPERM || error == ENOSYS || error == EOPNOTSUPP;
+}
+
+// Gives the staged copy the source's permission bits and times where the destination can
+// keep them; 0 or the errno of a real failure.
+int keepAttributes(int fd, const struct stat& source) {
+    if ((faults::injected(Call::Fchmod) || ::fchmod(fd, source.st_mode & 0777) != 0) &&
+        !refusedAttribute(errno))
+        return errno;
+    const timespec times[2] = {source.st_atim, source.st_mtim};
+    if ((faults::injected(Call::Futimens) || ::futimens(fd, times) != 0) &&
+        !refusedAttribute(errno))
+        return errno;
+    return 0;
+}
+
+CopyOutcome outcomeOf(Outcome outcome, int error, const std::string& destPath) {
+    return CopyOutcome{outcome, error, destPath, {}};
+}
+
+// What the open source says of itself. The fault point's error 0 stands for a file system
+// that reports a size of 0 whatever the file holds.
+bool statSource(int fd, struct stat& st) {
+    const bool injected = faults::injected(Call::SourceStat);
+    if (injected && errno != 0)
+        return false;
+    if (::fstat(fd, &st) != 0)
+        return false;
+    if (injected)
+        st.st_size = 0;
+    return true;
+}
+
+} // namespace
+
+StagedCopy::StagedCopy(StagedCopy&& other) noexcept {
+    *this = std::move(other);
+}
+
+StagedCopy& StagedCopy::operator=(StagedCopy&& other) noexcept {
+    if (this != &other) {
+        discard();
+        folder_ = std::move(other.folder_);
+        folderPath_ = std::move(other.folderPath_);
+        fileName_ = std::move(other.fileName_);
+        number_ = other.number_;
+        destPath_ = std::move(other.destPath_);
+        tempName_ = std::exchange(other.tempName_, {});
+        fd_ = std::move(other.fd_);
+        device_ = other.device_;
+        size_ = other.size_;
+        rules_ = other.rules_;
+    }
+    return *this;
+}
+
+StagedCopy::~StagedCopy() {
+    discard();
+}
+
+void StagedCopy::discard() {
+    // The name goes first: our lock on it must keep other runs away until it is gone.
+    if (!tempName_.empty())
+        ::unlinkat(folder_.at(), folder_.path(tempName_).c_str(), 0);
+    tempName_.clear();
+    fd_.reset();
+}
+
+CopyOutcome StagedCopy::stage(const std::string& source, const std::string& destPath,
+                              const SourceIdentity* expected, const PublishRules& rules,
+                              StagedCopy& staged, const CopyHooks& hooks) {
+    const auto slash = destPath.rfind('/');
+    const std::string folderPath = slash == std::string::npos ? "" : destPath.substr(0, slash + 1);
+    FolderRef folder;
+    if (const int error = folder.open(folderPath))
+        return outcomeOf(destinationFailure(error), error, destPath);
+    return stage(source, folder, folderPath, destPath.substr(folderPath.size()), expected, rules,
+                 staged, hooks);
+}
+
+CopyOutcome StagedCopy::stage(const std::string& source, const FolderRef& folder,
+                              const std::string& folderPath, const std::string& fileName,
+                              const SourceIdentity* expected, const PublishRules& rules,
+                              StagedCopy& staged, const CopyHooks& hooks) {
+    staged.discard();
+    staged.rules_ = rules;
+    std::string target = folderPath + fileName;
+    const auto fail = [&target](Outcome outcome, int error = 0) {
+        return outcomeOf(outcome, error, target);
+    };
+    // Never open a device or FIFO the scan saw: opening some devices has side effects.
+    if (expected != nullptr && !S_ISREG(expected->type))
+        return fail(Outcome::NotARegularFile);
+
+    const Fd in(openSource(source));
+    struct stat before {};
+    if (!in.valid() || !statSource(in.get(), before))
+        return fail(Outcome::SourceUnreadable, errno);
+    if (!S_ISREG(before.st_mode))
+        return fail(Outcome::NotARegularFile);
+    if (expected != nullptr &&
+        (before.st_dev != expected->device || before.st_ino != expected->inode))
+        return fail(Outcome::SourceChanged);
+
+    // The one look at the destination before copying: a re-import stops here, and only a
+    // taken name costs a comparison.
+    int number = 0;
+    const NameState state =
+        findName(folder, fileName, rules.keepBoth, number, in.get(), before.st_size);
+    target = folderPath + numberedName(fileName, number);
+    if (state == NameState::SameFile)
+        return fail(Outcome::AlreadyThere);
+    if (state == NameState::Taken)
+        return outcomeOf(Outcome::NameTaken, 0, folderPath + fileName);
+
+    StagingFile staging;
+    if (const int error = createStagingFile(folder, staging))
+        return fail(destinationFailure(error), error);
+    staged.folder_ = folder;
+    staged.folderPath_ = folderPath;
+    staged.fileName_ = fileName;
+    staged.number_ = number;
+    staged.destPath_ = target;
+    staged.tempName_ = std::move(staging.name);
+    staged.fd_ = std::move(staging.fd);
+    const int fd = staged.fd_.get();
+
+    const DataCopy data = copyData(in.get(), fd, before.st_size);
+    if (data.failed != DataCopy::Failed::Nothing) {
+        staged.discard();
+        return data.failed == DataCopy::Failed::Reading
+                   ? fail(Outcome::SourceUnreadable, data.error)
+                   : fail(destinationFailure(data.error), data.error);
+    }
+    if (hooks.whileCopying)
+        hooks.whileCopying(source);
+    // A file that changed while we read it would give a copy that matches neither version;
+    // one that ended before its size never gives a short copy. A size that stayed put but
+    // was short of the data (a file system that under-reports it) gives the whole file.
+    struct stat after {};
+    if (!statSource(in.get(), after) || after.st_size != before.st_size ||
+        data.bytes < before.st_size || !sameTime(after.st_mtim, before.st_mtim)) {
+        staged.discard();
+        return fail(Outcome::SourceChanged);
+    }
+    struct stat written {};
+    int error = keepAttributes(fd, before);
+    if (error == 0 && ::fstat(fd, &written) != 0)
+        error = errno;
+    if (error != 0) {
+        staged.discard();
+        return fail(destinationFailure(error), error);
+    }
+    staged.device_ = written.st_dev;
+    staged.size_ = data.bytes;
+    return fail(Outcome::Copied);
+}
+
+void StagedCopy::startWriteBack() const {
+    if (fd_.valid())
+        ::sync_file_range(fd_.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
+int StagedCopy::flush() const {
+    if (!fd_.valid())
+        return EBADF;
+    return faults::injected(Call::Fdatasync) || ::fdatasync(fd_.get()) != 0 ? errno : 0;
+}
+
+bool StagedCopy::fileSystemFlushCovers() const {
+    return fd_.valid() && syncfsCovers(fd_.get());
+}
+
+int StagedCopy::flushFileSystem() const {
+    if (!fd_.valid())
+        return EBADF;
+    return faults::injected(Call::Syncfs) || ::syncfs(fd_.get()) != 0 ? errno : 0;
+}
+
+int StagedCopy::giveName(const std::string& name, bool& noSafeWay) {
+    noSafeWay = false;
+    const int at = folder_.at();
+    const std::string target = folder_.path(name);
+    if (tempName_.empty()) {
+        // Linking an unnamed file by its descriptor would need a privilege; its /proc entry
+        // does not.
+        char self[40];
+        std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd_.get());
+        if (faults::injected(Call::Linkat) ||
+            ::linkat(AT_FDCWD, self, at, target.c_str(), AT_SYMLINK_FOLLOW) != 0)
+            return errno;
+        return 0;
+    }
+    const std::string temp = folder_.path(tempName_);
+    if (!faults::injected(Call::Renameat2) &&
+        ::renameat2(at, temp.c_str(), at, target.c_str(), RENAME_NOREPLACE) == 0) {
+        tempName_.clear();
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return errno;
+    // The file system cannot rename without replacing; a hard link never replaces either
+    // (the staging name goes with discard()).
+    if (!faults::injected(Call::Link) && ::linkat(at, temp.c_str(), at, target.c_str(), 0) == 0)
+        return 0;
+    const int error = errno;
+    noSafeWay = error == EPERM || error == ENOSYS || error == EOPNOTSUPP;
+    return error;
+}
+
+CopyOutcome StagedCopy::publish(const CopyHooks& hooks) {
+    if (!fd_.valid())
+        return outcomeOf(Outcome::IoError, EBADF, destPath_);
+    if (hooks.beforePublish)
+        hooks.beforePublish(destPath_);
+    // Someone may take the name between our look and our link: look again at what they put
+    // there. A bound keeps a name that keeps coming and going from holding us for ever.
+    CopyOutcome result{Outcome::NameTaken, 0, folderPath_ + fileName_};
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        bool noSafeWay = false;
+        const int error = giveName(numberedName(fileName_, number_), noSafeWay);
+        if (error != EEXIST) {
+            const Outcome outcome = error == 0  ? Outcome::Copied
+                                    : noSafeWay ? Outcome::NoSafePublish
+                                                : destinationFailure(error);
+            result = outcomeOf(outcome, error, destPath_);
+            break;
+        }
+        const NameState state =
+            findName(folder_, fileName_, rules_.keepBoth, number_, fd_.get(), size_);
+        destPath_ = folderPath_ + numberedName(fileName_, number_);
+        if (state == NameState::SameFile)
+            result = outcomeOf(Outcome::AlreadyThere, 0, destPath_);
+        if (state != NameState::Free)
+            break;
+    }
+    discard();
+    return result;
+}
+
+CopyOutcome copyNoReplace(const std::string& source, const std::string& destPath,
+                          const SourceIdentity* expected, const PublishRules& rules,
+                          const CopyHooks& hooks) {
+    StagedCopy staged;
+    const CopyOutcome outcome = StagedCopy::stage(source, destPath, expected, rules, staged, hooks);
+    if (!outcome.copied())
+        return outcome;
+    if (const int error = staged.flush())
+        return CopyOutcome{destinationFailure(error), error, outcome.destPath};
+    return staged.publish(hooks);
+}
+
+int syncFolder(const std::string& path) {
+    const Fd folder(openLong(path, O_RDONLY | O_DIRECTORY));
+    if (!folder.valid())
+        return errno;
+    return syncFolder(folder.get());
+}
+
+int syncFolder(int folder) {
+    return faults::injected(Call::Fsync) || ::fsync(folder) != 0 ? errno : 0;
+}
+
+} // namespace kestrel

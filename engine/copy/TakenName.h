@@ -1,0 +1,32 @@
+#pragma once
+
+#include "base/LongPath.h"
+
+#include <sys/types.h>
+
+#include <string>
+
+namespace kestrel {
+
+// What a destination name holds, as far as a copy of some data is concerned.
+enum class NameState {
+    Free,     // nothing (or nothing we can see: the copy itself will then tell why)
+    SameFile, // a regular file with exactly the bytes of the data
+    Taken,    // a different file, a folder, a link, a FIFO, …
+};
+
+// The highest number a copy that keeps both files tries before giving up.
+constexpr int kMaxNumberedName = 9999;
+
+// name itself for 0; otherwise the number goes before the last "." of name ("IMG-2.JPG"),
+// or at its end when it has none ("README-2").
+std::string numberedName(const std::string& name, int number);
+
+// Looks at the name number of name in folder (name itself for 0) and, when that is taken and
+// keepBoth, at every numbered name after it that the folder holds, for one with the same
+// size bytes as data; else at the first free number after it. number then tells which.
+// Taken when no name will do. Contents are read only where the sizes agree.
+NameState findName(const FolderRef& folder, const std::string& name, bool keepBoth, int& number,
+                   int data, off_t size);
+
+} // namespace kestrel

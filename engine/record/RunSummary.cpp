@@ -1,0 +1,49 @@
+#include "record/RunSummary.h"
+
+namespace kestrel {
+
+void RunSummary::add(const std::string& file, const CopyOutcome& outcome) {
+    if (outcome.copied()) {
+        ++copied;
+        return;
+    }
+    ++(outcome.outcome == Outcome::AlreadyThere ? alreadyThere : notCopied);
+    notCopiedNow.push_back(FileResult{file, outcome});
+}
+
+void RunSummary::addUnreadable(const std::string& path, const CopyOutcome& outcome) {
+    ++unreadable;
+    notCopiedNow.push_back(FileResult{path, outcome});
+}
+
+void RunSummary::addLeftOnCard(const std::string& path, const CopyOutcome& outcome) {
+    ++leftOnCard;
+    notCopiedNow.push_back(FileResult{path, outcome});
+}
+
+std::string finishedMessage(const RunSummary& summary) {
+    const auto count = [](std::int32_t n) { return std::to_string(n); };
+    std::string message = "copying of " + count(summary.matched) + " files ";
+    if (summary.stopped) {
+        message += "stopped: " + count(summary.done()) + " done, " +
+                   count(summary.matched - summary.done()) + " left.";
+    } else {
+        message += "finished.";
+        if (summary.alreadyThere != 0)
+            message += " " + count(summary.alreadyThere) + " already there.";
+        if (summary.notCopied != 0)
+            message += " " + count(summary.notCopied) + " not copied.";
+    }
+    if (summary.unreadable != 0)
+        message += " " + count(summary.unreadable) + " could not be read.";
+    if (summary.leftOnCard == 1)
+        message += " 1 other photo or clip was not imported.";
+    else if (summary.leftOnCard != 0)
+        message += " " + count(summary.leftOnCard) + " other photos or clips were not imported.";
+    if (summary.byCaptureDate && summary.datedByFileTimes != 0)
+        message += " " + count(summary.datedByFileTimes) +
+                   " had no capture date and were dated by their file times.";
+    return message;
+}
+
+} // namespace kestrel

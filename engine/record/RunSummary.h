@@ -1,0 +1,61 @@
+#pragma once
+
+#include "record/CopyOutcome.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kestrel {
+
+// One file (or an unreadable folder) that was not copied now: already at its destination,
+// or left behind.
+struct FileResult {
+    std::string source; // full source path
+    CopyOutcome outcome;
+};
+
+// What one import run did, for the final message, the verdict and the report. The counts
+// add up: copied + alreadyThere + notCopied == matched.
+struct RunSummary {
+    std::string source;                // the source folder as the run was given it
+    std::int32_t matched = 0;          // files counted by the scan (the N of "k of N")
+    std::int32_t copied = 0;           // copied now
+    std::int32_t alreadyThere = 0;     // the same bytes were at the destination already
+    std::int32_t notCopied = 0;        // left behind, for any reason, stopped ones included
+    std::int32_t unreadable = 0;       // folders and items below the source not read
+    std::int32_t leftOnCard = 0;       // photos and clips the options do not import
+    std::int32_t datedByFileTimes = 0; // with capture dates on: files that had none
+    bool byCaptureDate = false;        // the run dated files by their metadata where it could
+    bool stopped = false;              // a stop request ended the run early
+    int stopSignal = 0;                // the signal that stopped it, or 0
+    std::string reportPath;            // the run's report file, empty when none was written
+    std::string reportProblem;         // why no report could be written
+    // Every file not copied now, in run order, unreadable folders included.
+    std::vector<FileResult> notCopiedNow;
+
+    // Counts one matched file's outcome.
+    void add(const std::string& file, const CopyOutcome& outcome);
+    // Counts a folder or item below the source that could not be read.
+    void addUnreadable(const std::string& path, const CopyOutcome& outcome);
+    // Counts a photo or clip that the run does not import (another format, a group off).
+    void addLeftOnCard(const std::string& path, const CopyOutcome& outcome);
+
+    // Files done: copied or already there.
+    std::int32_t done() const { return copied + alreadyThere; }
+    // True when every matched file is safe at its destination and nothing was passed over:
+    // the card may be formatted.
+    bool allSafe() const {
+        return notCopied == 0 && unreadable == 0 && leftOnCard == 0 && !stopped;
+    }
+    // Photos, clips and folders that are still only on the card.
+    std::int32_t stillOnCard() const { return notCopied + unreadable + leftOnCard; }
+};
+
+// "copying of N files finished.", then " A already there.", " F not copied." and " U could
+// not be read." where they are not 0; a stopped run says "copying of N files stopped: D
+// done, L left." Then " O other photos or clips were not imported." where the options left
+// some on the card, and the file-times count when capture dates were on.
+std::string finishedMessage(const RunSummary& summary);
+
+} // namespace kestrel

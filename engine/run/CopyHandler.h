@@ -1,0 +1,100 @@
+#pragma once
+
+#include "copy/DestinationFolders.h"
+#include "copy/SafeCopy.h"
+#include "record/ImportLog.h"
+#include "record/ImportReport.h"
+#include "run/ImportOptions.h"
+#include "run/StatusSink.h"
+#include "run/StopRequest.h"
+#include "scan/Classification.h"
+#include "scan/FileEntry.h"
+
+#include <QSettings>
+
+#include <array>
+#include <cstdint>
+#include <ctime>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace kestrel {
+
+// One import run: walks a source folder, picks photos and clips by the ending of their
+// paths, and copies each into DEST/<tag>/<year>/<month>/<day>/ without ever replacing a
+// file. Make a fresh CopyHandler for every run.
+class CopyHandler {
+  public:
+    // Status goes to mainViewController, the run's log to out.
+    explicit CopyHandler(StatusSink& mainViewController, std::ostream& out);
+
+    // Runs one complete import of the folder at path (absolute or relative).
+    void prepareProcessing(const std::string& path);
+
+    // Reads the run's options from the preferences: the eight flags into the do… members,
+    // and every option into one value that the rest of the run uses.
+    void initDoVars();
+
+    // Creates the folders of every entry and copies its file. Always returns true.
+    bool performCopyOperation(const FileList& files);
+
+    // Builds the entry of one picked file: sourceRoot + fEnum is its path.
+    FileEntry buildFileList(const std::string& sourceRoot, const std::string& fEnum,
+                            const std::string& fileType, const std::string& destPath);
+
+    // Splits path at its last "/": [name after it, folder up to and including it].
+    static std::array<std::string, 2> getNameElements(const std::string& path);
+
+    // Creates the one folder at path (its parent must exist) and says so on standard output.
+    void makeFolder(const std::string& path);
+
+    // Copies the file at source to destPath, never replacing anything. True when copied.
+    bool copyFile(const std::string& source, const std::string& destPath);
+
+    // [year, two-digit month, two-digit day] of time in the local calendar; three empty
+    // strings when the calendar cannot represent it.
+    static std::array<std::string, 3> getFullDateString(std::time_t time);
+
+    // The stored string under key, or "<nil>".
+    std::string getUserDefAsString(const char* key) const;
+
+    // What the last run did.
+    const RunSummary& summary() const { return summary_; }
+    // How many matched files the last run left behind, unreadable items included.
+    std::int32_t notCopied() const { return summary_.notCopied + summary_.unreadable; }
+
+    std::unique_ptr<QSettings> uDefs;
+    StatusSink* mainViewController;
+    std::optional<std::string> doJPG;
+    std::optional<std::string> doRAW;
+    std::optional<std::string> doJPGYear;
+    std::optional<std::string> doRAWYear;
+    std::optional<std::string> doJPGMonth;
+    std::optional<std::string> doRAWMonth;
+    std::optional<std::string> doJPGDay;
+    std::optional<std::string> doRAWDay;
+
+    // Test hooks into the copy of each file.
+    CopyHooks hooks;
+    // When set, the run stops after the file in hand once a stop is requested.
+    StopRequest* stop = nullptr;
+
+  private:
+    FileList scan(const std::string& sourceRoot);
+    // [year, month, day] of the capture date in the metadata of the file at path; three
+    // empty strings when it has none usable.
+    static std::array<std::string, 3> captureDateString(const std::string& path);
+    void unreadable(const std::string& path, int error);
+    // A photo or clip on the card that the options do not import; kind is where it would go.
+    void leftOnCard(const std::string& path, const std::optional<FileKind>& kind);
+
+    ImportLog log_;
+    ImportOptions options_;
+    DestinationFolders folders_;
+    ImportReport report_;
+    RunSummary summary_;
+};
+
+} // namespace kestrel

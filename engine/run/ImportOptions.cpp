@@ -1,0 +1,50 @@
+#include "run/ImportOptions.h"
+
+#include "run/Preferences.h"
+
+#include <QFile>
+#include <QSettings>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace kestrel {
+
+ImportOptions readImportOptions(const QSettings& store) {
+    const auto on = [&store](const char* key) { return isOn(getUserDefAsString(store, key)); };
+    ImportOptions options;
+    options.jpg = on(keys::JPG);
+    options.raw = on(keys::RAW);
+    options.year = on(keys::JPGYear);
+    options.month = on(keys::JPGMonth);
+    options.day = on(keys::JPGDay);
+    options.byModification = on(keys::ModDate);
+    options.byCaptureDate = on(keys::TakenDate);
+    options.keepBoth = on(keys::KeepBoth);
+    options.otherFormats = on(keys::OtherFormats);
+    options.jpgRoot = getUserDefAsString(store, keys::ImportPath);
+    options.rawRoot = getUserDefAsString(store, keys::ImportPathRAW);
+    return options;
+}
+
+std::string preferencesProblem(const QSettings& store) {
+    const QByteArray file = QFile::encodeName(store.fileName());
+    const int fd = ::open(file.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        char byte;
+        const bool readable = ::read(fd, &byte, 1) >= 0;
+        const int error = errno;
+        ::close(fd);
+        if (readable)
+            return {};
+        return file.toStdString() + ": " + std::strerror(error);
+    }
+    if (errno == ENOENT)
+        return {}; // a new store: every key is absent
+    return file.toStdString() + ": " + std::strerror(errno);
+}
+
+} // namespace kestrel

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "record/RunSummary.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kestrel {
+
+// Where an import run shows its status: the window's status line, or the command line's
+// standard error. The run calls these in the order sayNothing, setBar, then
+// setBarInc + stopBar once per file, then sayFinished.
+class StatusSink {
+  public:
+    virtual ~StatusSink() = default;
+
+    // Busy: status "...", options hidden.
+    virtual void sayNothing() = 0;
+    // The scan found count files; status "...", options hidden.
+    virtual void setBar(std::int32_t count) = 0;
+    // Shows text ("k of N (name)") while that file is copied.
+    virtual void setBarInc(const std::string& text) = 0;
+    // Ends one file's progress update.
+    virtual void stopBar() = 0;
+    // The run is over; the text to show is finishedMessage(summary).
+    virtual void sayFinished(const RunSummary& summary) = 0;
+
+    // The scan's total size of the matched files, once, after setBar.
+    virtual void setTotalBytes(std::int64_t /*bytes*/) {}
+    // Bytes of the matched files dealt with so far (copied, already there or left behind).
+    virtual void bytesDone(std::int64_t /*bytes*/) {}
+    // Something the user must hear once about the whole run, e.g. a destination whose file
+    // system cannot publish safely.
+    virtual void sayWarning(const std::string& /*text*/) {}
+};
+
+} // namespace kestrel
