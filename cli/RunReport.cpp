@@ -20,8 +20,8 @@ void printLeftBehind(std::FILE* stream, const RunSummary& summary) {
             continue;
         }
         ++listed;
-        std::fprintf(stream, "not copied: %s: %s\n", quotedName(file.source).c_str(),
-                     describe(file.outcome).c_str());
+        std::fprintf(stream, "not copied%s: %s: %s\n", file.atBackup ? " to the backup" : "",
+                     quotedName(file.source).c_str(), describe(file.outcome).c_str());
     }
     if (more != 0)
         std::fprintf(stream, "… and %zu more not copied%s\n", more,
@@ -30,6 +30,8 @@ void printLeftBehind(std::FILE* stream, const RunSummary& summary) {
         std::fprintf(stream, "report: %s\n", quotedName(summary.reportPath).c_str());
     else if (!summary.reportProblem.empty())
         std::fprintf(stream, "kestrel-import: warning: %s\n", summary.reportProblem.c_str());
+    for (const std::string& problem : summary.recordProblems)
+        std::fprintf(stream, "kestrel-import: warning: %s\n", problem.c_str());
 }
 
 int exitStatus(const RunSummary& summary) {

@@ -118,8 +118,22 @@ void ViewController::showVerdict(const RunSummary& summary) {
                       .arg(left);
     else if (summary.matched == 0)
         verdict = tr("No photo or clip was picked here, so nothing was copied.");
+    else if (summary.verified && summary.destinations > 1)
+        verdict = tr("Every photo and clip is verified at %1 destinations: the card may be "
+                     "formatted.")
+                      .arg(summary.destinations);
+    else if (summary.verified)
+        verdict = tr("Every photo and clip is verified at its destination: the card may be "
+                     "formatted.");
+    else if (summary.destinations > 1)
+        verdict = tr("Every photo and clip is copied (not read back) to %1 destinations: the "
+                     "card may be formatted.")
+                      .arg(summary.destinations);
     else
-        verdict = tr("Every photo and clip is safe at its destination: the card may be formatted.");
+        verdict = tr("Every photo and clip is copied (not read back) to its destination: the "
+                     "card may be formatted.");
+    for (const std::string& problem : summary.recordProblems)
+        verdict += u'\n' + tr("The hash record is missing: %1.").arg(QString::fromStdString(problem));
     if (!summary.reportProblem.empty())
         verdict += u'\n' + QString::fromStdString(summary.reportProblem) + u'.';
     if (lblDetail_) {

@@ -79,7 +79,7 @@ Digest128 ContentHash::digest() const {
 }
 
 std::optional<Digest128> hashFile(int fd, const ReadProgress& progress) {
-    std::vector<unsigned char> buffer(kChunk);
+    static thread_local std::vector<unsigned char> buffer(kChunk); // once per thread, not per file
     ContentHash hash;
     for (off_t offset = 0;;) {
         if (faults::injected(faults::Call::Read))

@@ -27,83 +27,126 @@ std::size_t filesPerBatch() {
 }
 } // namespace
 
-CopyBatch::CopyBatch(const CopyHooks& hooks) : hooks_(&hooks), maxFiles_(filesPerBatch()) {}
+CopyBatch::CopyBatch(const CopyHooks& hooks, const PublishRules& rules)
+    : hooks_(&hooks), rules_(rules), maxFiles_(filesPerBatch()) {}
 
 void CopyBatch::add(Item item) {
-    bytes_ += item.staged.size();
-    if (item.outcome.copied() && !large(item))
-        item.staged.startWriteBack();
+    for (const Copy& copy : item.copies) {
+        bytes_ += copy.staged.size();
+        copies_ += copy.outcome.copied() ? 1 : 0;
+        if (copy.outcome.copied() && !large(copy.staged))
+            copy.staged.startWriteBack();
+    }
     items_.push_back(std::move(item));
 }
 
 bool CopyBatch::full() const {
-    return items_.size() >= maxFiles_ || bytes_ >= kMaxBytes;
+    return copies_ >= maxFiles_ || items_.size() >= kMaxFiles || bytes_ >= kMaxBytes;
 }
 
 void CopyBatch::startWriteBack() const {
     for (const Item& item : items_)
-        if (item.outcome.copied() && large(item))
-            item.staged.startWriteBack();
+        for (const Copy& copy : item.copies)
+            if (copy.outcome.copied() && large(copy.staged))
+                copy.staged.startWriteBack();
 }
 
 // A large file's write-back waits until the batch before has been flushed file by file:
 // on ext4 each of those flushes would also wait for the data whose write-back has started.
-bool CopyBatch::large(const Item& item) {
-    return item.staged.size() >= kLargeFile;
+bool CopyBatch::large(const StagedCopy& staged) {
+    return staged.size() >= kLargeFile;
 }
 
 void CopyBatch::flushStaged() {
     // A flush of the whole file system would also wait for the data the next batch has
     // written by now. That costs little next to one flush per file, except for a few large
     // files (video clips), whose data is most of what there is to write.
-    const bool fileByFile = bytes_ >= kLargeFile * static_cast<std::int64_t>(items_.size());
+    const bool fileByFile =
+        copies_ != 0 && bytes_ >= kLargeFile * static_cast<std::int64_t>(copies_);
     std::set<dev_t> flushedDevices;
     std::set<dev_t> failedDevices;
-    for (Item& item : items_) {
-        if (!item.outcome.copied())
-            continue;
-        const dev_t device = item.staged.device();
-        if (flushedDevices.contains(device))
-            continue;
-        if (!fileByFile && !failedDevices.contains(device) && item.staged.fileSystemFlushCovers()) {
-            if (item.staged.flushFileSystem() == 0) {
-                flushedDevices.insert(device);
+    for (Item& item : items_)
+        for (Copy& copy : item.copies) {
+            if (!copy.outcome.copied())
                 continue;
+            const dev_t device = copy.staged.device();
+            if (flushedDevices.contains(device))
+                continue;
+            if (!fileByFile && !failedDevices.contains(device) &&
+                copy.staged.fileSystemFlushCovers()) {
+                if (copy.staged.flushFileSystem() == 0) {
+                    flushedDevices.insert(device);
+                    continue;
+                }
+                failedDevices.insert(device); // let each file's own flush tell which failed
             }
-            failedDevices.insert(device); // let each file's own flush tell which failed
+            if (const int error = copy.staged.flush())
+                copy.outcome = CopyOutcome{Outcome::IoError, error, copy.outcome.destPath};
         }
-        if (const int error = item.staged.flush())
-            item.outcome = CopyOutcome{Outcome::IoError, error, item.outcome.destPath, {}};
+}
+
+void CopyBatch::readBack(Item& item, Copy& copy) {
+    if (!copy.outcome.copied() || !item.read.digest)
+        return;
+    const Digest128 expected = *item.read.digest;
+    for (int attempt = 0; copy.outcome.copied(); ++attempt) {
+        const auto got = copy.staged.readBack(*hooks_);
+        if (!got)
+            copy.outcome = CopyOutcome{destinationFailure(errno), errno, copy.outcome.destPath};
+        else if (*got == expected)
+            return;
+        else if (attempt == 1)
+            copy.outcome = CopyOutcome{Outcome::VerifyFailed, 0, copy.outcome.destPath};
+        else {
+            // Once more from the card: a bad moment on the way to the disk should not leave
+            // the file behind, a bad disk or cable should not pass.
+            ++item.copiedAgain;
+            FolderRef folder;
+            folder.use(copy.folder.fd);
+            StageTarget target{folder, copy.folder.path, copy.fileName, &copy.staged, {}};
+            const SourceRead again = StagedCopy::stageAll(item.source, &item.scanned, rules_,
+                                                          std::span(&target, 1), *hooks_);
+            copy.outcome = target.outcome;
+            if (copy.outcome.copied() && again.digest != item.read.digest)
+                copy.outcome = CopyOutcome{Outcome::SourceChanged, 0, copy.outcome.destPath};
+            if (copy.outcome.copied())
+                if (const int error = copy.staged.flush())
+                    copy.outcome = CopyOutcome{Outcome::IoError, error, copy.outcome.destPath};
+        }
     }
 }
 
 void CopyBatch::publish() {
     std::map<std::string, CopyOutcome> checked;
-    for (Item& item : items_) {
-        if (!item.outcome.copied())
-            continue;
-        if (hooks_->beforePublish)
-            hooks_->beforePublish(item.staged.destPath());
-        // Once a batch, right before its names are given: a folder moved away or swapped for
-        // a link since it was opened would take the copy somewhere the log does not say.
-        auto [check, first] = checked.try_emplace(item.folder.path);
-        if (first)
-            check->second = recheck(item.folder);
-        if (check->second.copied()) {
-            item.outcome = item.staged.publish({});
-        } else {
-            item.outcome = check->second;
-            item.outcome.destPath = item.staged.destPath();
-            item.staged = StagedCopy();
+    for (Item& item : items_)
+        for (Copy& copy : item.copies) {
+            if (rules_.verify)
+                readBack(item, copy);
+            if (!copy.outcome.copied())
+                continue;
+            if (hooks_->beforePublish)
+                hooks_->beforePublish(copy.staged.destPath());
+            // Once a batch, right before its names are given: a folder moved away or swapped
+            // for a link since it was opened would take the copy where the log does not say.
+            auto [check, first] = checked.try_emplace(copy.folder.path);
+            if (first)
+                check->second = recheck(copy.folder);
+            if (check->second.copied()) {
+                copy.outcome = copy.staged.publish({});
+            } else {
+                copy.outcome = check->second;
+                copy.outcome.destPath = copy.staged.destPath();
+                copy.staged = StagedCopy();
+            }
         }
-    }
 }
 
 void CopyBatch::syncFolders(const Folders& changedFolders) {
     Folders folders = changedFolders;
     for (const Item& item : items_)
-        if (item.outcome.copied())
-            folders.emplace(item.folder.path, item.folder.fd);
+        for (const Copy& copy : item.copies)
+            if (copy.outcome.copied())
+                folders.emplace(copy.folder.path, copy.folder.fd);
     std::map<std::string, int> failed;
     for (const auto& [path, fd] : folders)
         if (const int error = syncFolder(fd->get()))
@@ -111,13 +154,14 @@ void CopyBatch::syncFolders(const Folders& changedFolders) {
     if (failed.empty())
         return;
     // A name in a folder whose entries are not on disk may vanish in a crash.
-    for (Item& item : items_) {
-        if (!item.outcome.copied())
-            continue;
-        for (const auto& [folder, error] : failed)
-            if (item.folder.path.starts_with(folder))
-                item.outcome = CopyOutcome{Outcome::IoError, error, item.outcome.destPath, {}};
-    }
+    for (Item& item : items_)
+        for (Copy& copy : item.copies) {
+            if (!copy.outcome.copied())
+                continue;
+            for (const auto& [folder, error] : failed)
+                if (copy.folder.path.starts_with(folder))
+                    copy.outcome = CopyOutcome{Outcome::IoError, error, copy.outcome.destPath};
+        }
 }
 
 std::vector<CopyBatch::Item> CopyBatch::commit(const Folders& changedFolders) {
@@ -125,6 +169,7 @@ std::vector<CopyBatch::Item> CopyBatch::commit(const Folders& changedFolders) {
     publish();
     syncFolders(changedFolders);
     bytes_ = 0;
+    copies_ = 0;
     return std::exchange(items_, {});
 }
 

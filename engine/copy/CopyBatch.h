@@ -4,30 +4,44 @@
 #include "copy/SafeCopy.h"
 
 #include <cstdint>
+#include <ctime>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace kestrel {
 
-// The copies of a run that wait to be flushed to disk together and then published in
-// order. One flush of a whole file system costs about what one file's flush costs, so
-// batching keeps the guarantee (no name ever points at data not yet on disk) at a fraction
-// of the price.
+// The copies of a run that wait to be flushed to disk together, read back where that is
+// asked for, and then published in order. One flush of a whole file system costs about what
+// one file's flush costs, so batching keeps the guarantee (no name ever points at data not
+// yet on disk) at a fraction of the price.
 class CopyBatch {
   public:
-    explicit CopyBatch(const CopyHooks& hooks);
+    CopyBatch(const CopyHooks& hooks, const PublishRules& rules);
 
-    // One file's way through the batch, and finally its outcome.
+    // One destination of a file.
+    struct Copy {
+        DestinationFolder folder;
+        std::string fileName; // the name asked for
+        StagedCopy staged;
+        CopyOutcome outcome; // Copied while staged; final after commit
+    };
+
+    // One file's way through the batch, and finally its outcomes.
     struct Item {
         std::string linesBefore; // its log lines before its result
         std::string source;
-        CopyOutcome outcome; // Copied while staged; final after commit
+        SourceIdentity scanned;
         std::int64_t size = 0;
         bool errorEntry = false; // an entry whose attributes could not be read
-        StagedCopy staged;
-        DestinationFolder folder;
+        // Its group's destination first, then the backup's.
+        std::vector<Copy> copies;
+        SourceRead read; // what its staging read of the source
+        int copiedAgain = 0;
+
+        const CopyOutcome& outcome() const { return copies.front().outcome; }
     };
 
     // Queues one file; an outcome other than Copied is final already.
@@ -38,24 +52,30 @@ class CopyBatch {
     // Starts writing the large files' data out, for a commit that comes later (the others
     // started when added).
     void startWriteBack() const;
+
     // The open folders whose entries changed, by path.
     using Folders = std::map<std::string, std::shared_ptr<const Fd>>;
 
-    // Flushes the staged data, publishes each copy in order once its folder is checked to be
-    // still in place, then syncs the folders that received a file and changedFolders
-    // (parents of new folders). A copy whose folder moved, or could not be synced, is not
-    // safe and fails. Returns every item in order.
+    // Flushes the staged data, reads every copy back from the disk when the rules ask for it
+    // (a copy that differs from the source is made once more, and fails if it differs
+    // again), publishes each copy in order once its folder is checked to be still in place,
+    // then syncs the folders that received a file and changedFolders (parents of new
+    // folders). A copy whose folder moved, or could not be synced, is not safe and fails.
+    // Returns every item in order.
     std::vector<Item> commit(const Folders& changedFolders);
 
   private:
-    static bool large(const Item& item);
+    static bool large(const StagedCopy& staged);
     void flushStaged();
+    void readBack(Item& item, Copy& copy);
     void publish();
     void syncFolders(const Folders& changedFolders);
 
     const CopyHooks* hooks_;
+    PublishRules rules_;
     std::vector<Item> items_;
     std::int64_t bytes_ = 0;
+    std::size_t copies_ = 0;
     std::size_t maxFiles_;
 };
 

@@ -105,14 +105,15 @@ CopyOutcome DestinationFolders::openRoot(const std::string& key, const std::stri
 
 CopyOutcome DestinationFolders::openLevel(const std::string& key, const std::string& parentKey,
                                           std::string_view name, std::size_t rootLength,
-                                          ImportLog& log) {
+                                          ImportLog* log) {
     const int parent = known_.at(parentKey).fd->get();
     const std::string level(name);
     int makeError = 0;
     bool made = false;
     if (!faults::injected(faults::Call::Mkdir) && ::mkdirat(parent, level.c_str(), 0777) == 0) {
         made = true;
-        log.folderMade(key);
+        if (log != nullptr)
+            log->folderMade(key);
         changed_[parentKey] = known_.at(parentKey).fd;
     } else if (errno != EEXIST) {
         makeError = errno;
@@ -143,7 +144,7 @@ void DestinationFolders::keepWithinBudget() {
 
 DestinationFolder DestinationFolders::make(const std::string& root,
                                            const std::vector<std::string_view>& levels,
-                                           ImportLog& log, bool asked, bool chosen) {
+                                           ImportLog* log, bool asked, bool chosen) {
     DestinationFolder folder{root + "/", root.size() + 1, {}, {}, fine()};
     if (!chosen)
         folder.problem = CopyOutcome{Outcome::NoDestination};
@@ -152,8 +153,8 @@ DestinationFolder DestinationFolders::make(const std::string& root,
     for (const std::string_view level : levels) {
         const std::string parentKey = folder.path;
         folder.path.append(level).push_back('/');
-        if (!asked)
-            log.folderAsked(folder.path);
+        if (!asked && log != nullptr)
+            log->folderAsked(folder.path);
         if (!folder.problem.copied())
             continue; // the "path:" lines are logged all the same
         // Levels come in order, so the parent is open here.

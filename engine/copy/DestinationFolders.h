@@ -39,10 +39,10 @@ class DestinationFolders {
 
     // The folder root/levels[0]/levels[1]/…/, each level made when missing (its parent must
     // exist). Logs the "path:" line of every level (unless asked: logged already, for a
-    // folder asked for again) and "makeFolder:" for each one made. When no root was chosen,
-    // only the lines are logged.
+    // folder asked for again) and "makeFolder:" for each one made, to log unless it is null.
+    // When no root was chosen, only the lines are logged.
     DestinationFolder make(const std::string& root, const std::vector<std::string_view>& levels,
-                           ImportLog& log, bool asked = false, bool chosen = true);
+                           ImportLog* log, bool asked = false, bool chosen = true);
 
     // Forgets every folder that starts with prefix, so the next make() asks again.
     void forget(const std::string& prefix);
@@ -69,7 +69,7 @@ class DestinationFolders {
     };
     CopyOutcome openRoot(const std::string& key, const std::string& root);
     CopyOutcome openLevel(const std::string& key, const std::string& parentKey,
-                          std::string_view name, std::size_t rootLength, ImportLog& log);
+                          std::string_view name, std::size_t rootLength, ImportLog* log);
     void keepWithinBudget();
 
     std::unordered_map<std::string, Entry> known_;

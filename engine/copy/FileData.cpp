@@ -121,7 +121,43 @@ DataCopy& kernelCopyElseReadWrite(int in, int out, off_t size, DataCopy& result)
     return readWriteCopy(in, out, result);
 }
 
+// What a target is given to write: the chunk itself, or where a test asks for it, a copy
+// with one byte changed after the chunk was hashed (a bad cable, a flaky bridge).
+const char* maybeCorrupted(const char* chunk, std::size_t size) {
+    if (size == 0 || !faults::injected(Call::Corrupt))
+        return chunk;
+    char* changed = chunkBuffer(1);
+    std::memcpy(changed, chunk, size);
+    changed[size / 2] = static_cast<char>(changed[size / 2] ^ 0x20);
+    return changed;
+}
+
 } // namespace
+
+void pumpData(int in, std::span<PumpTarget> targets, ContentHash& hash) {
+    char* buffer = chunkBuffer(0);
+    for (;;) {
+        ssize_t got = 0;
+        if (faults::injected(Call::Read))
+            got = errno == 0 ? 0 : -1;
+        else
+            got = ::read(in, buffer, kChunk);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            for (PumpTarget& target : targets)
+                if (got < 0 && target.result.failed == DataCopy::Failed::Nothing)
+                    target.result = DataCopy{DataCopy::Failed::Reading, errno, target.result.bytes};
+            return;
+        }
+        const auto size = static_cast<std::size_t>(got);
+        hash.update(buffer, size);
+        for (PumpTarget& target : targets)
+            if (target.result.failed == DataCopy::Failed::Nothing &&
+                writeAll(target.fd, maybeCorrupted(buffer, size), size, target.result))
+                target.result.bytes += got;
+    }
+}
 
 DataCopy copyData(int in, int out, off_t size) {
     DataCopy result;

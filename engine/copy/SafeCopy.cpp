@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <vector>
 #include <utility>
 
 namespace kestrel {
@@ -121,78 +122,133 @@ CopyOutcome StagedCopy::stage(const std::string& source, const FolderRef& folder
                               const std::string& folderPath, const std::string& fileName,
                               const SourceIdentity* expected, const PublishRules& rules,
                               StagedCopy& staged, const CopyHooks& hooks) {
-    staged.discard();
-    staged.rules_ = rules;
-    std::string target = folderPath + fileName;
-    const auto fail = [&target](Outcome outcome, int error = 0) {
-        return outcomeOf(outcome, error, target);
-    };
-    // Never open a device or FIFO the scan saw: opening some devices has side effects.
-    if (expected != nullptr && !S_ISREG(expected->type))
-        return fail(Outcome::NotARegularFile);
+    StageTarget target{folder, folderPath, fileName, &staged, {}};
+    stageAll(source, expected, rules, std::span(&target, 1), hooks);
+    return target.outcome;
+}
 
-    const Fd in(openSource(source));
-    struct stat before {};
-    if (!in.valid() || !statSource(in.get(), before))
-        return fail(Outcome::SourceUnreadable, errno);
-    if (!S_ISREG(before.st_mode))
-        return fail(Outcome::NotARegularFile);
-    if (expected != nullptr &&
-        (before.st_dev != expected->device || before.st_ino != expected->inode))
-        return fail(Outcome::SourceChanged);
-
+int StagedCopy::begin(StageTarget& target, int source, off_t size, const PublishRules& rules) {
+    discard();
+    rules_ = rules;
     // The one look at the destination before copying: a re-import stops here, and only a
     // taken name costs a comparison.
     int number = 0;
     const NameState state =
-        findName(folder, fileName, rules.keepBoth, number, in.get(), before.st_size);
-    target = folderPath + numberedName(fileName, number);
-    if (state == NameState::SameFile)
-        return fail(Outcome::AlreadyThere);
-    if (state == NameState::Taken)
-        return outcomeOf(Outcome::NameTaken, 0, folderPath + fileName);
-
+        findName(target.folder, target.fileName, rules, number, source, size);
+    destPath_ = target.folderPath + numberedName(target.fileName, number);
+    if (state != NameState::Free) {
+        const bool same = state == NameState::SameFile;
+        target.outcome = same ? outcomeOf(Outcome::AlreadyThere, 0, destPath_)
+                              : outcomeOf(Outcome::NameTaken, 0, target.folderPath + target.fileName);
+        return -1;
+    }
     StagingFile staging;
-    if (const int error = createStagingFile(folder, staging))
-        return fail(destinationFailure(error), error);
-    staged.folder_ = folder;
-    staged.folderPath_ = folderPath;
-    staged.fileName_ = fileName;
-    staged.number_ = number;
-    staged.destPath_ = target;
-    staged.tempName_ = std::move(staging.name);
-    staged.fd_ = std::move(staging.fd);
-    const int fd = staged.fd_.get();
+    if (const int error = createStagingFile(target.folder, staging)) {
+        target.outcome = outcomeOf(destinationFailure(error), error, destPath_);
+        return -1;
+    }
+    folder_ = target.folder;
+    folderPath_ = target.folderPath;
+    fileName_ = target.fileName;
+    number_ = number;
+    tempName_ = std::move(staging.name);
+    fd_ = std::move(staging.fd);
+    target.outcome = outcomeOf(Outcome::Copied, 0, destPath_);
+    return fd_.get();
+}
 
-    const DataCopy data = copyData(in.get(), fd, before.st_size);
-    if (data.failed != DataCopy::Failed::Nothing) {
-        staged.discard();
+void StagedCopy::finish(StageTarget& target, const DataCopy& data, const struct stat& source) {
+    const auto fail = [&](Outcome outcome, int error) {
+        discard();
+        target.outcome = outcomeOf(outcome, error, destPath_);
+    };
+    if (data.failed != DataCopy::Failed::Nothing)
         return data.failed == DataCopy::Failed::Reading
                    ? fail(Outcome::SourceUnreadable, data.error)
                    : fail(destinationFailure(data.error), data.error);
+    struct stat written {};
+    int error = keepAttributes(fd_.get(), source);
+    if (error == 0 && ::fstat(fd_.get(), &written) != 0)
+        error = errno;
+    if (error != 0)
+        return fail(destinationFailure(error), error);
+    device_ = written.st_dev;
+    size_ = data.bytes;
+}
+
+SourceRead StagedCopy::stageAll(const std::string& source, const SourceIdentity* expected,
+                                const PublishRules& rules, std::span<StageTarget> targets,
+                                const CopyHooks& hooks) {
+    const auto failAll = [&](Outcome outcome, int error) {
+        for (StageTarget& target : targets) {
+            target.staged->discard();
+            target.outcome = outcomeOf(outcome, error, target.folderPath + target.fileName);
+        }
+        return SourceRead{};
+    };
+    // Never open a device or FIFO the scan saw: opening some devices has side effects.
+    if (expected != nullptr && !S_ISREG(expected->type))
+        return failAll(Outcome::NotARegularFile, 0);
+    const Fd in(openSource(source));
+    struct stat before {};
+    if (!in.valid() || !statSource(in.get(), before))
+        return failAll(Outcome::SourceUnreadable, errno);
+    if (!S_ISREG(before.st_mode))
+        return failAll(Outcome::NotARegularFile, 0);
+    if (expected != nullptr &&
+        (before.st_dev != expected->device || before.st_ino != expected->inode))
+        return failAll(Outcome::SourceChanged, 0);
+
+    std::vector<PumpTarget> pumped;
+    std::vector<StageTarget*> copying;
+    for (StageTarget& target : targets)
+        if (const int fd = target.staged->begin(target, in.get(), before.st_size, rules); fd >= 0) {
+            pumped.push_back({fd, {}});
+            copying.push_back(&target);
+        }
+    // The source is read once, and hashed while it is read, unless a single unchecked copy
+    // can leave the data to the kernel.
+    SourceRead read{{}, before.st_size, before.st_mtim.tv_sec};
+    ContentHash hash;
+    if (copying.size() == 1 && !rules.verify) {
+        pumped[0].result = copyData(in.get(), pumped[0].fd, before.st_size);
+    } else if (!copying.empty()) {
+        pumpData(in.get(), pumped, hash);
+        read.digest = hash.digest();
+    } else if (rules.verify) {
+        read.digest = hashFile(in.get()); // already there everywhere: the record needs it
     }
+    if (copying.empty())
+        return read;
     if (hooks.whileCopying)
         hooks.whileCopying(source);
     // A file that changed while we read it would give a copy that matches neither version;
     // one that ended before its size never gives a short copy. A size that stayed put but
     // was short of the data (a file system that under-reports it) gives the whole file.
     struct stat after {};
-    if (!statSource(in.get(), after) || after.st_size != before.st_size ||
-        data.bytes < before.st_size || !sameTime(after.st_mtim, before.st_mtim)) {
-        staged.discard();
-        return fail(Outcome::SourceChanged);
+    const bool changed = !statSource(in.get(), after) || after.st_size != before.st_size ||
+                         !sameTime(after.st_mtim, before.st_mtim);
+    for (std::size_t i = 0; i < copying.size(); ++i) {
+        const DataCopy& data = pumped[i].result;
+        if (data.failed == DataCopy::Failed::Nothing && (changed || data.bytes < before.st_size)) {
+            copying[i]->staged->discard();
+            copying[i]->outcome = outcomeOf(Outcome::SourceChanged, 0, copying[i]->outcome.destPath);
+            read.digest.reset();
+        } else {
+            copying[i]->staged->finish(*copying[i], data, before);
+            read.size = data.bytes;
+        }
     }
-    struct stat written {};
-    int error = keepAttributes(fd, before);
-    if (error == 0 && ::fstat(fd, &written) != 0)
-        error = errno;
-    if (error != 0) {
-        staged.discard();
-        return fail(destinationFailure(error), error);
-    }
-    staged.device_ = written.st_dev;
-    staged.size_ = data.bytes;
-    return fail(Outcome::Copied);
+    return read;
+}
+
+std::optional<Digest128> StagedCopy::readBack(const CopyHooks& hooks) const {
+    if (!fd_.valid())
+        return std::nullopt;
+    ::posix_fadvise(fd_.get(), 0, 0, POSIX_FADV_DONTNEED);
+    if (hooks.beforeReadBack)
+        hooks.beforeReadBack(fd_.get());
+    return hashFile(fd_.get());
 }
 
 void StagedCopy::startWriteBack() const {
@@ -265,8 +321,7 @@ CopyOutcome StagedCopy::publish(const CopyHooks& hooks) {
             result = outcomeOf(outcome, error, destPath_);
             break;
         }
-        const NameState state =
-            findName(folder_, fileName_, rules_.keepBoth, number_, fd_.get(), size_);
+        const NameState state = findName(folder_, fileName_, rules_, number_, fd_.get(), size_);
         destPath_ = folderPath_ + numberedName(fileName_, number_);
         if (state == NameState::SameFile)
             result = outcomeOf(Outcome::AlreadyThere, 0, destPath_);

@@ -2,14 +2,20 @@
 
 #include "base/Fd.h"
 #include "base/LongPath.h"
+#include "copy/FileData.h"
+#include "copy/TakenName.h"
 #include "copy/SourceIdentity.h"
 #include "record/CopyOutcome.h"
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <functional>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,6 +23,9 @@ namespace kestrel {
 
 // Points where tests can step into a copy.
 struct CopyHooks {
+    // Called with the staged copy's descriptor once its cached pages were dropped, just
+    // before it is read back.
+    std::function<void(int fd)> beforeReadBack;
     // Called with the destination path once the data sits complete and flushed in the
     // staged file, just before it is published under that path.
     std::function<void(const std::string& destPath)> beforePublish;
@@ -25,10 +34,22 @@ struct CopyHooks {
     std::function<void(const std::string& source)> whileCopying;
 };
 
-// How a copy treats a destination name that is taken by a different file.
-struct PublishRules {
-    // Copy under the first free NAME-1.EXT, NAME-2.EXT, … instead of failing.
-    bool keepBoth = false;
+class StagedCopy;
+
+// What staging learned of the source it read.
+struct SourceRead {
+    std::optional<Digest128> digest; // of its bytes, when they were hashed
+    std::int64_t size = 0;
+    std::time_t modified = 0;
+};
+
+// One destination of a file that is staged: where, and what became of it.
+struct StageTarget {
+    FolderRef folder;
+    std::string folderPath; // ending in "/"
+    std::string fileName;
+    StagedCopy* staged;
+    CopyOutcome outcome; // Copied when its data is staged
 };
 
 // A copy whose data sits in a staged file in its destination folder, not yet visible
@@ -61,6 +82,17 @@ class StagedCopy {
                              const SourceIdentity* expected, const PublishRules& rules,
                              StagedCopy& staged, const CopyHooks& hooks = {});
 
+    // Stages the file at source for every target at once: it is read once, and with
+    // rules.verify hashed while it is read. Each target's outcome says what became of it, as
+    // stage() does.
+    static SourceRead stageAll(const std::string& source, const SourceIdentity* expected,
+                               const PublishRules& rules, std::span<StageTarget> targets,
+                               const CopyHooks& hooks = {});
+
+    // The digest of this copy as the disk holds it: its flushed pages are dropped first so
+    // that they are read from the storage (tmpfs has no other); nothing when a read fails.
+    std::optional<Digest128> readBack(const CopyHooks& hooks) const;
+
     // Flushes this copy's data to disk; 0 or the errno of the failure.
     int flush() const;
     // Asks the kernel to start writing this copy's data out, so that flushing it waits less.
@@ -82,6 +114,11 @@ class StagedCopy {
     CopyOutcome publish(const CopyHooks& hooks);
 
   private:
+    // Looks at target's name and opens its staging file: the descriptor to write the data
+    // to, or -1 with target's outcome final.
+    int begin(StageTarget& target, int source, off_t size, const PublishRules& rules);
+    // Ends staging once the data is written: target's outcome is final unless Copied.
+    void finish(StageTarget& target, const DataCopy& data, const struct stat& source);
     void discard();
     // Links the staged data under name: 0 or the errno; noSafeWay when this file system has
     // no way to do it without risking replacing a file.

@@ -16,7 +16,8 @@ namespace kestrel {
 
 namespace {
 
-NameState examine(const FolderRef& folder, const std::string& name, int data, off_t size) {
+NameState examine(const FolderRef& folder, const std::string& name, int data, off_t size,
+                  bool fromDisk) {
     const std::string path = folder.path(name);
     struct stat st {};
     if (::fstatat(folder.at(), path.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
@@ -25,6 +26,8 @@ NameState examine(const FolderRef& folder, const std::string& name, int data, of
         return NameState::Taken;
     const Fd other(::openat(folder.at(), path.c_str(),
                             O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (other.valid() && fromDisk)
+        ::posix_fadvise(other.get(), 0, 0, POSIX_FADV_DONTNEED);
     return other.valid() && sameContent(data, other.get(), size) ? NameState::SameFile
                                                                  : NameState::Taken;
 }
@@ -73,10 +76,10 @@ std::string numberedName(const std::string& name, int number) {
     return name.substr(0, dot) + suffix + name.substr(dot);
 }
 
-NameState findName(const FolderRef& folder, const std::string& name, bool keepBoth, int& number,
-                   int data, off_t size) {
-    const NameState first = examine(folder, numberedName(name, number), data, size);
-    if (first != NameState::Taken || !keepBoth)
+NameState findName(const FolderRef& folder, const std::string& name, const PublishRules& rules,
+                   int& number, int data, off_t size) {
+    const NameState first = examine(folder, numberedName(name, number), data, size, rules.verify);
+    if (first != NameState::Taken || !rules.keepBoth)
         return first;
     // Every numbered name that is there is looked at for the same bytes before a free one
     // is taken: a gap left by a removed NAME-1 must not make a second copy of NAME-2.
@@ -85,7 +88,7 @@ NameState findName(const FolderRef& folder, const std::string& name, bool keepBo
     for (const int n : numbersInFolder(folder, name)) {
         if (n <= number)
             continue;
-        const NameState state = examine(folder, numberedName(name, n), data, size);
+        const NameState state = examine(folder, numberedName(name, n), data, size, rules.verify);
         if (state == NameState::SameFile) {
             number = n;
             return state;

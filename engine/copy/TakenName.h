@@ -8,6 +8,19 @@
 
 namespace kestrel {
 
+// How a copy treats a destination name, and what it checks.
+struct PublishRules {
+    PublishRules() = default;
+    explicit PublishRules(bool keepBoth, bool verify = false) : keepBoth(keepBoth), verify(verify) {}
+
+    // Copy under the first free NAME-1.EXT, NAME-2.EXT, … when a different file has the name,
+    // instead of failing.
+    bool keepBoth = false;
+    // Read every copy, and every file found already there, back from the disk and compare it
+    // with the source before counting it safe.
+    bool verify = false;
+};
+
 // What a destination name holds, as far as a copy of some data is concerned.
 enum class NameState {
     Free,     // nothing (or nothing we can see: the copy itself will then tell why)
@@ -23,10 +36,11 @@ constexpr int kMaxNumberedName = 9999;
 std::string numberedName(const std::string& name, int number);
 
 // Looks at the name number of name in folder (name itself for 0) and, when that is taken and
-// keepBoth, at every numbered name after it that the folder holds, for one with the same
+// rules.keepBoth, at every numbered name after it that the folder holds, for one with the same
 // size bytes as data; else at the first free number after it. number then tells which.
-// Taken when no name will do. Contents are read only where the sizes agree.
-NameState findName(const FolderRef& folder, const std::string& name, bool keepBoth, int& number,
-                   int data, off_t size);
+// Taken when no name will do. Contents are read only where the sizes agree, and with
+// rules.verify from the disk, not from cached pages.
+NameState findName(const FolderRef& folder, const std::string& name, const PublishRules& rules,
+                   int& number, int data, off_t size);
 
 } // namespace kestrel

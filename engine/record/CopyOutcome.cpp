@@ -40,6 +40,8 @@ const char* reasonText(Outcome outcome) {
         return "the name is too long for the destination's file system";
     case Outcome::NoDestination:
         return "no destination folder is chosen";
+    case Outcome::VerifyFailed:
+        return "the copy read back from the destination differs from the card";
     }
     return "unknown";
 }
@@ -78,6 +80,8 @@ const char* outcomeKeyword(Outcome outcome) {
         return "name-too-long";
     case Outcome::NoDestination:
         return "no-destination";
+    case Outcome::VerifyFailed:
+        return "verify-failed";
     }
     return "unknown";
 }

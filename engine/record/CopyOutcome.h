@@ -23,6 +23,7 @@ enum class Outcome {
     DestinationLink,   // a folder below the destination root is a symbolic link
     NameTooLong,       // the destination's file system cannot hold a name that long
     NoDestination,     // no destination folder is chosen for the file's group
+    VerifyFailed,      // the copy read back from the disk differed from the source, twice
 };
 
 // One file's outcome, with the error number where a system call gave one, the

@@ -8,17 +8,24 @@ void RunSummary::add(const std::string& file, const CopyOutcome& outcome) {
         return;
     }
     ++(outcome.outcome == Outcome::AlreadyThere ? alreadyThere : notCopied);
-    notCopiedNow.push_back(FileResult{file, outcome});
+    notCopiedNow.push_back(FileResult{file, outcome, false});
 }
 
 void RunSummary::addUnreadable(const std::string& path, const CopyOutcome& outcome) {
     ++unreadable;
-    notCopiedNow.push_back(FileResult{path, outcome});
+    notCopiedNow.push_back(FileResult{path, outcome, false});
 }
 
 void RunSummary::addLeftOnCard(const std::string& path, const CopyOutcome& outcome) {
     ++leftOnCard;
-    notCopiedNow.push_back(FileResult{path, outcome});
+    notCopiedNow.push_back(FileResult{path, outcome, false});
+}
+
+void RunSummary::addAtBackup(const std::string& file, const CopyOutcome& outcome) {
+    if (outcome.safe())
+        return;
+    ++notSafeAtBackup;
+    notCopiedNow.push_back(FileResult{file, outcome, true});
 }
 
 std::string finishedMessage(const RunSummary& summary) {
@@ -40,6 +47,13 @@ std::string finishedMessage(const RunSummary& summary) {
         message += " 1 other photo or clip was not imported.";
     else if (summary.leftOnCard != 0)
         message += " " + count(summary.leftOnCard) + " other photos or clips were not imported.";
+    if (summary.notSafeAtBackup != 0)
+        message += " " + count(summary.notSafeAtBackup) + " not safe at the backup.";
+    if (summary.copiedAgain == 1)
+        message += " 1 copy read back differently and was copied again.";
+    else if (summary.copiedAgain != 0)
+        message += " " + count(summary.copiedAgain) +
+                   " copies read back differently and were copied again.";
     if (summary.byCaptureDate && summary.datedByFileTimes != 0)
         message += " " + count(summary.datedByFileTimes) +
                    " had no capture date and were dated by their file times.";

@@ -13,6 +13,7 @@ namespace kestrel {
 struct FileResult {
     std::string source; // full source path
     CopyOutcome outcome;
+    bool atBackup = false; // the outcome of its copy at the backup destination
 };
 
 // What one import run did, for the final message, the verdict and the report. The counts
@@ -25,6 +26,11 @@ struct RunSummary {
     std::int32_t notCopied = 0;        // left behind, for any reason, stopped ones included
     std::int32_t unreadable = 0;       // folders and items below the source not read
     std::int32_t leftOnCard = 0;       // photos and clips the options do not import
+    std::int32_t notSafeAtBackup = 0;  // files not copied or already there at the backup
+    std::int32_t copiedAgain = 0;      // copies read back wrong once, then copied again
+    int destinations = 1;              // where every file goes: its group's, and a backup
+    bool verified = false;             // every copy was read back from the disk
+    std::vector<std::string> recordProblems; // hash records that could not be written
     std::int32_t datedByFileTimes = 0; // with capture dates on: files that had none
     bool byCaptureDate = false;        // the run dated files by their metadata where it could
     bool stopped = false;              // a stop request ended the run early
@@ -40,16 +46,21 @@ struct RunSummary {
     void addUnreadable(const std::string& path, const CopyOutcome& outcome);
     // Counts a photo or clip that the run does not import (another format, a group off).
     void addLeftOnCard(const std::string& path, const CopyOutcome& outcome);
+    // Counts what became of one matched file's copy at the backup destination.
+    void addAtBackup(const std::string& file, const CopyOutcome& outcome);
 
     // Files done: copied or already there.
     std::int32_t done() const { return copied + alreadyThere; }
     // True when every matched file is safe at its destination and nothing was passed over:
     // the card may be formatted.
     bool allSafe() const {
-        return notCopied == 0 && unreadable == 0 && leftOnCard == 0 && !stopped;
+        return notCopied == 0 && unreadable == 0 && leftOnCard == 0 && notSafeAtBackup == 0 &&
+               !stopped;
     }
     // Photos, clips and folders that are still only on the card.
-    std::int32_t stillOnCard() const { return notCopied + unreadable + leftOnCard; }
+    std::int32_t stillOnCard() const {
+        return notCopied + unreadable + leftOnCard + notSafeAtBackup;
+    }
 };
 
 // "copying of N files finished.", then " A already there.", " F not copied." and " U could

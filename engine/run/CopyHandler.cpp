@@ -54,6 +54,8 @@ void CopyHandler::prepareProcessing(const std::string& path) {
     summary_ = RunSummary{};
     summary_.source = path;
     summary_.byCaptureDate = options_.byCaptureDate;
+    summary_.verified = options_.verify;
+    summary_.destinations = isChosenFolder(options_.backupRoot) ? 2 : 1;
     report_.open(path);
     mainViewController->sayNothing();
 

@@ -2,51 +2,77 @@
 
 #include "run/Preferences.h"
 
+#include <ctime>
+
 #include <cerrno>
 #include <csignal>
 #include <utility>
 
 namespace kestrel {
 
-CopyPass::CopyPass(Parts parts) : parts_(parts), filling_(parts.hooks), writing_(parts.hooks) {}
+namespace {
+PublishRules rules(const ImportOptions& options) {
+    return PublishRules(options.keepBoth, options.verify);
+}
+} // namespace
 
-DestinationFolder CopyPass::makeFolders(const FileFields& f, bool again) {
+CopyPass::CopyPass(Parts parts)
+    : parts_(parts), filling_(parts.hooks, rules(parts.options)),
+      writing_(parts.hooks, rules(parts.options)) {}
+
+DestinationFolder CopyPass::makeFolders(const FileFields& f, const std::string& root,
+                                        ImportLog* log, bool again) {
     const ImportOptions& o = parts_.options;
     std::vector<std::string_view> levels{f.fileType};
     for (const auto& [on, level] :
          {std::pair{o.year, &f.year}, {o.month, &f.month}, {o.day, &f.day}})
         if (on)
             levels.push_back(*level);
-    return parts_.folders.make(f.destRoot, levels, parts_.log, again, isChosenFolder(f.destRoot));
+    return parts_.folders.make(root, levels, log, again, isChosenFolder(root));
 }
 
-CopyOutcome CopyPass::stage(const FileFields& f, DestinationFolder& folder, StagedCopy& staged) {
-    if (!folder.fd) {
-        CopyOutcome outcome = folder.problem;
-        outcome.destPath = folder.path + f.fileName;
-        if (outcome.outcome == Outcome::NoDestination)
-            outcome.detail = std::string("no destination folder is chosen for the ") +
-                             (f.fileType == "JPG" ? "JPG" : "RAW") + " group";
-        return outcome;
+std::vector<CopyBatch::Copy> CopyPass::makeCopies(const FileFields& f) {
+    std::vector<CopyBatch::Copy> copies;
+    copies.push_back({makeFolders(f, f.destRoot, &parts_.log), f.fileName, {}, {}});
+    if (isChosenFolder(parts_.options.backupRoot))
+        copies.push_back({makeFolders(f, parts_.options.backupRoot, nullptr), f.fileName, {}, {}});
+    return copies;
+}
+
+SourceRead CopyPass::stage(const FileFields& f, std::vector<CopyBatch::Copy>& copies, bool again) {
+    std::vector<StageTarget> targets;
+    std::vector<CopyBatch::Copy*> staging;
+    for (CopyBatch::Copy& copy : copies) {
+        if (!copy.folder.fd) {
+            copy.outcome = copy.folder.problem;
+            copy.outcome.destPath = copy.folder.path + f.fileName;
+            if (copy.outcome.outcome == Outcome::NoDestination)
+                copy.outcome.detail = std::string("no destination folder is chosen for the ") +
+                                      (f.fileType == "JPG" ? "JPG" : "RAW") + " group";
+            continue;
+        }
+        FolderRef ref;
+        ref.use(copy.folder.fd);
+        if (parts_.folders.firstUse(copy.folder.path))
+            removeStaleTemporaries(ref);
+        targets.push_back({ref, copy.folder.path, f.fileName, &copy.staged, {}});
+        staging.push_back(&copy);
     }
-    const PublishRules rules{parts_.options.keepBoth};
-    FolderRef ref;
-    ref.use(folder.fd);
-    if (parts_.folders.firstUse(folder.path))
-        removeStaleTemporaries(ref);
-    CopyOutcome outcome = StagedCopy::stage(f.fullPath, ref, folder.path, f.fileName, &f.scanned,
-                                            rules, staged, parts_.hooks);
-    if (outcome.outcome == Outcome::DestinationFolder && outcome.error == ENOENT) {
-        // A folder this run made or found is gone: make the levels again, once.
-        parts_.folders.forget(f.destRoot + "/");
-        folder = makeFolders(f, true);
-        if (!folder.fd)
-            return stage(f, folder, staged);
-        ref.use(folder.fd);
-        outcome = StagedCopy::stage(f.fullPath, ref, folder.path, f.fileName, &f.scanned, rules,
-                                    staged, parts_.hooks);
-    }
-    return outcome;
+    const SourceRead read =
+        StagedCopy::stageAll(f.fullPath, &f.scanned, rules(parts_.options), targets, parts_.hooks);
+    for (std::size_t i = 0; i < staging.size(); ++i)
+        staging[i]->outcome = targets[i].outcome;
+    CopyBatch::Copy& first = copies.front();
+    if (again || !first.folder.fd || first.outcome.outcome != Outcome::DestinationFolder ||
+        first.outcome.error != ENOENT)
+        return read;
+    // A folder this run made or found is gone: make the levels again, once.
+    parts_.folders.forget(f.destRoot + "/");
+    std::vector<CopyBatch::Copy> remade;
+    remade.push_back({makeFolders(f, f.destRoot, &parts_.log, true), f.fileName, {}, {}});
+    const SourceRead reread = stage(f, remade, true);
+    first = std::move(remade.front());
+    return read.digest ? read : reread;
 }
 
 void CopyPass::run(const FileList& files) {
@@ -56,18 +82,19 @@ void CopyPass::run(const FileList& files) {
     for (; next < files.size() && !stopRequested(); ++next) {
         const FileEntry& entry = files[next];
         if (entry.isError()) {
-            filling_.add({{}, entry.problemPath(), entry.problem(), 0, true, {}, {}});
+            std::vector<CopyBatch::Copy> problem(1);
+            problem.front().outcome = entry.problem();
+            filling_.add({{}, entry.problemPath(), {}, 0, true, std::move(problem), {}, 0});
             continue;
         }
         const FileFields& f = entry.fields();
-        DestinationFolder folder = makeFolders(f);
+        std::vector<CopyBatch::Copy> copies = makeCopies(f);
         parts_.sink.setBarInc(std::to_string(next + 1) + ofTotal + f.fileName + ")");
         parts_.sink.stopBar();
 
-        StagedCopy staged;
-        CopyOutcome outcome = stage(f, folder, staged);
-        filling_.add({parts_.log.takeFileLines(), f.fullPath, std::move(outcome), f.size, false,
-                      std::move(staged), std::move(folder)});
+        const SourceRead read = stage(f, copies);
+        filling_.add({parts_.log.takeFileLines(), f.fullPath, f.scanned, f.size, false,
+                      std::move(copies), read, 0});
         if (filling_.full()) {
             commit(writing_);
             filling_.startWriteBack();
@@ -77,6 +104,7 @@ void CopyPass::run(const FileList& files) {
     commit(writing_);
     commit(filling_);
     parts_.folders.removeEmptyMade();
+    writeRecords();
 
     if (next == files.size())
         return;
@@ -93,30 +121,68 @@ void CopyPass::run(const FileList& files) {
 
 void CopyPass::commit(CopyBatch& batch) {
     for (CopyBatch::Item& item : batch.commit(parts_.folders.takeChanged())) {
+        const CopyOutcome& outcome = item.outcome();
         if (item.errorEntry)
             parts_.log.errorEntry(item.linesBefore);
         else
-            parts_.log.fileResult(item.linesBefore, item.source, item.outcome);
-        parts_.summary.add(item.source, item.outcome);
-        parts_.report.add(item.source, item.outcome);
-        bytesDone_ += item.size;
-        // Later files must not be staged in a folder that moved: they open theirs afresh.
-        const Outcome outcome = item.outcome.outcome;
-        if (outcome == Outcome::DestinationLink || outcome == Outcome::DestinationFolder)
-            parts_.folders.forget(item.folder.path.substr(0, item.folder.rootLength));
-        if (item.outcome.outcome == Outcome::NoSafePublish && !warnedNoSafePublish_) {
-            warnedNoSafePublish_ = true;
-            parts_.sink.sayWarning(item.folder.path + " is on a " +
-                                   fileSystemName(item.folder.path) +
-                                   " file system, which cannot give a file its name without "
-                                   "risking replacing another: nothing is copied there.");
+            parts_.log.fileResult(item.linesBefore, item.source, outcome);
+        parts_.summary.add(item.source, outcome);
+        parts_.summary.copiedAgain += item.copiedAgain;
+        for (std::size_t i = 0; i < item.copies.size(); ++i) {
+            const CopyBatch::Copy& copy = item.copies[i];
+            parts_.report.add(item.source, copy.outcome);
+            if (i > 0)
+                parts_.summary.addAtBackup(item.source, copy.outcome);
+            record(item, copy);
+            // Later files must not be staged in a folder that moved: they open theirs afresh.
+            const Outcome why = copy.outcome.outcome;
+            if (why == Outcome::DestinationLink || why == Outcome::DestinationFolder)
+                parts_.folders.forget(copy.folder.path.substr(0, copy.folder.rootLength));
+            if (why == Outcome::NoSafePublish && !warnedNoSafePublish_) {
+                warnedNoSafePublish_ = true;
+                parts_.sink.sayWarning(copy.folder.path + " is on a " +
+                                       fileSystemName(copy.folder.path) +
+                                       " file system, which cannot give a file its name without "
+                                       "risking replacing another: nothing is copied there.");
+            }
         }
+        bytesDone_ += item.size;
     }
     parts_.report.flush();
     parts_.sink.bytesDone(bytesDone_);
     // Output that cannot be written any more (a closed pipe) stops the run.
     if (!parts_.log.flush() && parts_.stop != nullptr && !parts_.stop->requested())
         parts_.stop->request(SIGPIPE);
+}
+
+void CopyPass::record(const CopyBatch::Item& item, const CopyBatch::Copy& copy) {
+    const CopyOutcome& outcome = copy.outcome;
+    if (!item.read.digest || !outcome.safe() || copy.folder.rootLength == 0)
+        return;
+    const std::size_t root = copy.folder.rootLength;
+    RecordedFile file;
+    file.path = outcome.destPath.substr(root);
+    file.size = item.read.size;
+    file.lastModified = item.read.modified;
+    file.hash = *item.read.digest;
+    file.action = outcome.copied() ? RecordedFile::Action::Original
+                                   : RecordedFile::Action::Verified;
+    file.hashDate = std::time(nullptr);
+    records_[copy.folder.path.substr(0, root - 1)].push_back(std::move(file));
+}
+
+void CopyPass::writeRecords() {
+    const CreatorInfo creator = creatorNow(KESTREL_VERSION);
+    for (const auto& [root, files] : records_) {
+        const RecordResult result = addGeneration(root, files, creator);
+        if (!result.ok())
+            parts_.summary.recordProblems.push_back(result.error);
+        else if (!result.leftOut.empty())
+            parts_.summary.recordProblems.push_back(
+                "the hash record at " + root + " lists " + std::to_string(result.leftOut.size()) +
+                " files less: their names cannot be written in it");
+    }
+    records_.clear();
 }
 
 } // namespace kestrel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "copy/CopyBatch.h"
+#include "record/HashRecord.h"
 #include "copy/DestinationFolders.h"
 #include "record/ImportLog.h"
 #include "record/ImportReport.h"
@@ -8,6 +9,10 @@
 #include "run/StatusSink.h"
 #include "run/StopRequest.h"
 #include "scan/FileEntry.h"
+
+#include <map>
+#include <string>
+#include <vector>
 
 namespace kestrel {
 
@@ -31,11 +36,20 @@ class CopyPass {
     void run(const FileList& files);
 
   private:
-    // The destination folder of f, each level asked for in order (again: once more, after
-    // a copy found a folder gone).
-    DestinationFolder makeFolders(const FileFields& f, bool again = false);
-    CopyOutcome stage(const FileFields& f, DestinationFolder& folder, StagedCopy& staged);
+    // The destination folder of f below root, each level asked for in order (again: once
+    // more, after a copy found a folder gone), logged when log is not null.
+    DestinationFolder makeFolders(const FileFields& f, const std::string& root, ImportLog* log,
+                                  bool again = false);
+    // The copies of f: below its group's root, logged, and below the backup root.
+    std::vector<CopyBatch::Copy> makeCopies(const FileFields& f);
+    // Stages every copy of f from one read of the source (again: after its group's folders
+    // were made once more).
+    SourceRead stage(const FileFields& f, std::vector<CopyBatch::Copy>& copies, bool again = false);
     void commit(CopyBatch& batch);
+    // Keeps what the hash record of copy's destination root says of item.
+    void record(const CopyBatch::Item& item, const CopyBatch::Copy& copy);
+    // Adds this run's generation to the hash record of every destination root.
+    void writeRecords();
     bool stopRequested() const { return parts_.stop != nullptr && parts_.stop->requested(); }
 
     Parts parts_;
@@ -45,6 +59,7 @@ class CopyPass {
     CopyBatch writing_;
     std::int64_t bytesDone_ = 0;
     bool warnedNoSafePublish_ = false;
+    std::map<std::string, std::vector<RecordedFile>> records_; // by destination root
 };
 
 } // namespace kestrel

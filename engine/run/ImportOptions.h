@@ -18,8 +18,10 @@ struct ImportOptions {
     bool byCaptureDate = false;  // date by the photo's own metadata where it has a date
     bool keepBoth = false;       // copy a different file that has the name under NAME-1.EXT
     bool otherFormats = false;   // also import the photo and clip formats not in the table
+    bool verify = true;          // read every copy back from the disk before it counts
     std::string jpgRoot;         // "<nil>" when never chosen
     std::string rawRoot;
+    std::string backupRoot; // every file is also copied below it; "<nil>" or empty: no backup
 };
 
 // Reads the options from store; absent keys read as off and as the root "<nil>".

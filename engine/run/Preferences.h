@@ -27,6 +27,8 @@ inline constexpr char ImportPathRAW[] = "kestrelImportPathRAW";
 inline constexpr char KeepBoth[] = "kestrelKeepBoth";
 inline constexpr char TakenDate[] = "kestrelTakenDate";
 inline constexpr char OtherFormats[] = "kestrelOtherFormats";
+inline constexpr char Verify[] = "kestrelVerify";
+inline constexpr char BackupPath[] = "kestrelBackupPath";
 } // namespace keys
 
 // One of the nine option flags with the value written at start-up when it is absent.

@@ -109,6 +109,10 @@ std::vector<std::string> listTree(const std::string& root) {
     for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::end(it);
          it.increment(ec)) {
         std::string item = fs::relative(it->path(), root).string();
+        if (item == "ascmhl") { // the hash record: tests that look for it read it themselves
+            it.disable_recursion_pending();
+            continue;
+        }
         item += it->is_symlink() ? "@" : it->is_directory() ? "/" : "";
         items.push_back(item);
     }

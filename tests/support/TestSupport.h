@@ -70,7 +70,8 @@ void setModified(const std::string& path, const std::string& localTime);
 std::string readFile(const std::string& path);
 std::time_t localTime(const std::string& text);
 
-// Every item below root, relative, sorted; folders end in "/", symlinks in "@".
+// Every item below root, relative, sorted; folders end in "/", symlinks in "@". A hash
+// record (root/ascmhl) is left out.
 std::vector<std::string> listTree(const std::string& root);
 // The files of listTree(root), without the folders.
 std::vector<std::string> filesBelow(const std::string& root);

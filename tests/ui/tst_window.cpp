@@ -281,7 +281,7 @@ class WindowTest : public QObject {
         vc.chkTakenDate->click();
         QCOMPARE(preferencesOnDisk().value(u"kestrelTakenDate"_s), u"1"_s);
         QVERIFY(vc.runImport(card_.toStdString()));
-        QVERIFY(verdict->text().startsWith(u"Every photo and clip is safe"_s));
+        QVERIFY(verdict->text().startsWith(u"Every photo and clip is verified at its destination: the card may be formatted."_s));
         QVERIFY(QFile::exists(dest_ + u"/JPG/2016/07/21/B-1.JPG"_s));
     }
 
