@@ -23,21 +23,12 @@ using enum faults::Call;
 using test::filesBelow;
 using test::readFile;
 using test::runProcess;
+using test::xmllint;
+using test::xxhsum;
 
-const std::string kSchemas = KESTREL_ASCMHL_SCHEMAS;
 const std::time_t kFirst = 1796739302; // 2026-12-08 14:15:02 UTC
 const std::vector<std::string> kPaths{"DCIM/IMG_0001.JPG", "Clips/A&B <1> \"x\".MOV", "big.raw",
                                       "empty.txt"};
-
-std::string xxhsum(const std::string& path) {
-    return runProcess({"/usr/bin/xxhsum", "-H2", path}).out.substr(0, 32);
-}
-
-int xmllint(const std::string& schema, const std::string& file) {
-    return runProcess({"/usr/bin/xmllint", "--noout", "--nonet", "--schema",
-                       kSchemas + "/" + schema, file})
-        .exitCode;
-}
 
 class HashRecordTest : public ::testing::Test {
   protected:

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -524,6 +525,78 @@ TEST_F(ImportTest, EveryCopyIsFlushedBeforeItGetsItsName) {
     EXPECT_EQ(run().summary.copied, 1);
     EXPECT_EQ(flushSpy::named(), 6 + 2) << "and each run's generation of the hash record";
     EXPECT_EQ(flushSpy::namedUnflushed(), 0);
+}
+
+// Pages of the file open as fd that sit in memory now.
+std::size_t pagesInMemory(int fd) {
+    struct stat st {};
+    ::fstat(fd, &st);
+    void* map = ::mmap(nullptr, st.st_size, PROT_READ, MAP_SHARED, fd, 0);
+    const std::size_t pages = (st.st_size + ::getpagesize() - 1) / ::getpagesize();
+    std::vector<unsigned char> resident(pages);
+    ::mincore(map, st.st_size, resident.data());
+    ::munmap(map, st.st_size);
+    return std::count_if(resident.begin(), resident.end(), [](unsigned char p) { return p & 1; });
+}
+
+// Every copy is read back from the disk: one spoilt on its way once is made again, one spoilt
+// every time fails; the hash record lists what was copied and what was checked.
+TEST_F(ImportTest, CopiesAreReadBackFromTheDiskAndRecorded) {
+    photo("A.JPG", std::string(3 << 20, 'a'));
+    photo("B.NEF", "b");
+    std::vector<std::size_t> inMemory;
+    CopyHooks hooks;
+    hooks.beforeReadBack = [&](int fd) { inMemory.push_back(pagesInMemory(fd)); };
+    faults::failNext(faults::Call::Corrupt, 0);
+    RunResult result = run(hooks);
+    EXPECT_EQ(finishedMessage(result.summary),
+              "copying of 2 files finished. 1 copy read back differently and was copied again.");
+    EXPECT_EQ(readFile(copyOf("A.JPG")), std::string(3 << 20, 'a'));
+    EXPECT_EQ(inMemory.size(), 3u);
+    EXPECT_THAT(inMemory, testing::Each(0u)) << "read from the disk, not from memory";
+
+    const auto record = [&](const char* name) { return dest / ("ascmhl/" + std::string(name)); };
+    run();
+    photo("C.JPG", "c");
+    faults::failNext(faults::Call::Corrupt, 0, -1);
+    result = run();
+    faults::clear();
+    EXPECT_EQ(result.of(card / "C.JPG").outcome, VerifyFailed);
+    EXPECT_FALSE(std::filesystem::exists(copyOf("C.JPG")));
+    const std::string chain = readFile(record("ascmhl_chain.xml"));
+    EXPECT_THAT(chain, testing::HasSubstr("<hashlist sequencenr=\"2\">"));
+    EXPECT_EQ(xmllint("ASCMHLDirectory.xsd", record("ascmhl_chain.xml")), 0);
+    for (const auto& generation : std::filesystem::directory_iterator(dest / "ascmhl")) {
+        if (generation.path().extension() != ".mhl")
+            continue;
+        EXPECT_EQ(xmllint("ASCMHL.xsd", generation.path()), 0);
+        const std::string text = readFile(generation.path());
+        const bool first = generation.path().filename().string().starts_with("0001_");
+        for (const std::string& copy : {copyOf("A.JPG"), dest / "RAW/2016/03/07/B.NEF"})
+            EXPECT_THAT(text, testing::HasSubstr(xxhsum(copy)));
+        EXPECT_THAT(text, testing::HasSubstr(std::string("<xxh128 action=\"") +
+                                             (first ? "original" : "verified")));
+        EXPECT_THAT(text, testing::HasSubstr(">JPG/2016/03/07/A.JPG</path>"));
+    }
+}
+
+// A backup destination gets every file from the same read of the card; one that is not there
+// fails every file at the backup, and the card is not safe to format.
+TEST_F(ImportTest, ABackupDestination) {
+    TempDir backup;
+    photo("A.JPG", "a");
+    photo("B.NEF", "b");
+    reset({{keys::BackupPath, backup.path()}});
+    RunResult result = run();
+    EXPECT_EQ(filesBelow(backup.path()), filesBelow(dest.path()));
+    EXPECT_EQ(readFile(backup / "RAW/2016/03/07/B.NEF"), "b");
+    EXPECT_TRUE(result.summary.allSafe());
+    reset({{keys::BackupPath, backup / "unplugged"}});
+    result = run();
+    EXPECT_EQ(finishedMessage(result.summary),
+              "copying of 2 files finished. 2 not safe at the backup.");
+    EXPECT_EQ(filesBelow(dest.path()).size(), 2u);
+    EXPECT_FALSE(result.summary.allSafe());
 }
 
 } // namespace

@@ -167,6 +167,16 @@ RunResult importFolder(const std::string& source, RecordingSink& sink, const Cop
     return {lines(out.str()), handler.summary()};
 }
 
+std::string xxhsum(const std::string& path) {
+    return runProcess({"/usr/bin/xxhsum", "-H2", path}).out.substr(0, 32);
+}
+
+int xmllint(const std::string& schema, const std::string& file) {
+    return runProcess({"/usr/bin/xmllint", "--noout", "--nonet", "--schema",
+                       std::string(KESTREL_ASCMHL_SCHEMAS) + "/" + schema, file})
+        .exitCode;
+}
+
 ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOptions& options) {
     TempDir capture;
     const std::string outPath = capture / "out", errPath = capture / "err";

@@ -121,6 +121,11 @@ struct ProcessOptions {
 
 // Runs argv to its end, capturing standard output and standard error.
 ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOptions& options = {});
+// The digest `xxhsum -H2` prints for the file at path.
+std::string xxhsum(const std::string& path);
+// xmllint's exit status for file checked against the ASC MHL schema of that name.
+int xmllint(const std::string& schema, const std::string& file);
+
 // kestrel-import with args.
 ProcessResult kestrelImport(const std::vector<std::string>& args,
                             const ProcessOptions& options = {});
