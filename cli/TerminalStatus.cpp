@@ -67,6 +67,14 @@ void TerminalStatus::showProgress() {
 
 void TerminalStatus::stopBar() {}
 
+WhenShort TerminalStatus::spaceShort(const std::vector<std::string>& shortfalls) {
+    if (live_)
+        std::fputs("\r\033[K", stream_);
+    for (const std::string& shortfall : shortfalls)
+        std::fprintf(stream_, "kestrel-import: %s: nothing is copied.\n", shortfall.c_str());
+    return WhenShort::CopyNothing;
+}
+
 void TerminalStatus::sayFinished(const RunSummary& summary) {
     if (live_)
         std::fputs("\r\033[K", stream_);

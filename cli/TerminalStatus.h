@@ -23,6 +23,8 @@ class TerminalStatus : public StatusSink {
     void sayFinished(const RunSummary& summary) override;
     void setTotalBytes(std::int64_t bytes) override;
     void bytesDone(std::int64_t bytes) override;
+    // A terminal cannot ask: nothing is copied, and it says why.
+    WhenShort spaceShort(const std::vector<std::string>& shortfalls) override;
 
   private:
     void showLive(const std::string& text);

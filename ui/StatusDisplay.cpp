@@ -1,10 +1,12 @@
 // The status line of an import run, as the engine drives it.
 #include "ViewController.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTreeView>
@@ -100,6 +102,24 @@ void ViewController::sayWarning(const std::string& text) {
     warnings_.append(QString::fromStdString(text));
 }
 
+WhenShort ViewController::spaceShort(const std::vector<std::string>& shortfalls) {
+    QStringList lines;
+    for (const std::string& shortfall : shortfalls)
+        lines.append(tr("The import %1.").arg(QString::fromStdString(shortfall)));
+    warnings_.append(lines);
+    QMessageBox ask(QMessageBox::Warning, tr("Not enough space"), lines.join(u'\n'),
+                    QMessageBox::NoButton, this);
+    ask.setInformativeText(tr("Import the files that fit, in order, and leave the rest on the "
+                              "card, or import nothing?"));
+    QPushButton* some = ask.addButton(tr("Import What Fits"), QMessageBox::AcceptRole);
+    ask.addButton(tr("Import Nothing"), QMessageBox::RejectRole);
+    // The run holds back clicks and keys meant for the window, not those for this question.
+    qApp->removeEventFilter(this);
+    ask.exec();
+    qApp->installEventFilter(this);
+    return ask.clickedButton() == some ? WhenShort::CopyWhatFits : WhenShort::CopyNothing;
+}
+
 // The one line a photographer needs after an import, and the files behind it.
 void ViewController::showVerdict(const RunSummary& summary) {
     const int left = summary.stillOnCard();
@@ -133,7 +153,8 @@ void ViewController::showVerdict(const RunSummary& summary) {
         verdict = tr("Every photo and clip is copied (not read back) to its destination: the "
                      "card may be formatted.");
     for (const std::string& problem : summary.recordProblems)
-        verdict += u'\n' + tr("The hash record is missing: %1.").arg(QString::fromStdString(problem));
+        verdict +=
+            u'\n' + tr("The hash record is missing: %1.").arg(QString::fromStdString(problem));
     if (!summary.reportProblem.empty())
         verdict += u'\n' + QString::fromStdString(summary.reportProblem) + u'.';
     if (lblDetail_) {

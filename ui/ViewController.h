@@ -72,6 +72,7 @@ class ViewController : public QWidget, public StatusSink {
     void setTotalBytes(std::int64_t bytes) override;
     void bytesDone(std::int64_t bytes) override;
     void sayWarning(const std::string& text) override;
+    WhenShort spaceShort(const std::vector<std::string>& shortfalls) override;
 
     // Asks for a folder (title says what for); an empty string when cancelled. A folder
     // dialog unless a test puts something else here.

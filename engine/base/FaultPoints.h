@@ -28,6 +28,7 @@ enum class Call {
     Renameat2,
     Link,
     ReportWrite,
+    Statvfs, // error 0: the disk has no space left
     Corrupt, // not a call: one byte of the data changes between its hash and the disk
     Count
 };

@@ -4,6 +4,7 @@
 #include "base/LongPath.h"
 #include "run/CopyPass.h"
 #include "run/Preferences.h"
+#include "run/SpaceCheck.h"
 #include "scan/CaptureDate.h"
 #include "scan/Classification.h"
 #include "scan/FileDates.h"
@@ -73,6 +74,7 @@ void CopyHandler::prepareProcessing(const std::string& path) {
         bytes += entry.isError() ? 0 : entry.fields().size;
     mainViewController->setTotalBytes(bytes);
 
+    checkSpace(files);
     performCopyOperation(files);
     report_.finish(summary_);
     summary_.reportPath = report_.path();
@@ -178,11 +180,24 @@ std::array<std::string, 3> CopyHandler::captureDateString(const std::string& pat
     return dateStrings(taken->year, taken->month, taken->day);
 }
 
+void CopyHandler::checkSpace(const FileList& files) {
+    fits_.clear();
+    const SpacePlan space = planSpace(files, options_);
+    if (space.shortfalls.empty())
+        return;
+    std::vector<std::string> shortfalls;
+    for (const SpaceShortfall& shortfall : space.shortfalls)
+        shortfalls.push_back(describe(shortfall));
+    noSpace_ = "there is not enough space: " + shortfalls.front();
+    const bool some = mainViewController->spaceShort(shortfalls) == WhenShort::CopyWhatFits;
+    fits_ = some ? space.fits : std::vector<bool>(files.size(), false);
+}
+
 bool CopyHandler::performCopyOperation(const FileList& files) {
     if (files.empty())
         return true;
     CopyPass pass({options_, folders_, log_, *mainViewController, summary_, report_, hooks, stop});
-    pass.run(files);
+    pass.run(files, fits_, noSpace_);
     log_.flush();
     return true;
 }

@@ -87,6 +87,9 @@ class CopyHandler {
     // empty strings when it has none usable.
     static std::array<std::string, 3> captureDateString(const std::string& path);
     void unreadable(const std::string& path, int error);
+    // Before the first copy: asks what to do when the destinations' disks cannot take every
+    // file, and marks the files that will not be copied.
+    void checkSpace(const FileList& files);
     // A photo or clip on the card that the options do not import; kind is where it would go.
     void leftOnCard(const std::string& path, const std::optional<FileKind>& kind);
 
@@ -95,6 +98,8 @@ class CopyHandler {
     DestinationFolders folders_;
     ImportReport report_;
     RunSummary summary_;
+    std::vector<bool> fits_; // of each entry, when not everything fits
+    std::string noSpace_;
 };
 
 } // namespace kestrel

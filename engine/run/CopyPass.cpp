@@ -22,13 +22,8 @@ CopyPass::CopyPass(Parts parts)
 
 DestinationFolder CopyPass::makeFolders(const FileFields& f, const std::string& root,
                                         ImportLog* log, bool again) {
-    const ImportOptions& o = parts_.options;
-    std::vector<std::string_view> levels{f.fileType};
-    for (const auto& [on, level] :
-         {std::pair{o.year, &f.year}, {o.month, &f.month}, {o.day, &f.day}})
-        if (on)
-            levels.push_back(*level);
-    return parts_.folders.make(root, levels, log, again, isChosenFolder(root));
+    return parts_.folders.make(root, folderLevels(f, parts_.options), log, again,
+                               isChosenFolder(root));
 }
 
 std::vector<CopyBatch::Copy> CopyPass::makeCopies(const FileFields& f) {
@@ -75,7 +70,8 @@ SourceRead CopyPass::stage(const FileFields& f, std::vector<CopyBatch::Copy>& co
     return read.digest ? read : reread;
 }
 
-void CopyPass::run(const FileList& files) {
+void CopyPass::run(const FileList& files, const std::vector<bool>& fits,
+                   const std::string& noSpace) {
     const auto total = static_cast<std::int32_t>(files.size());
     const std::string ofTotal = " of " + std::to_string(total) + " (";
     std::size_t next = 0;
@@ -88,11 +84,21 @@ void CopyPass::run(const FileList& files) {
             continue;
         }
         const FileFields& f = entry.fields();
-        std::vector<CopyBatch::Copy> copies = makeCopies(f);
+        const bool room = next >= fits.size() || fits[next];
+        std::vector<CopyBatch::Copy> copies;
+        if (room) {
+            copies = makeCopies(f);
+        } else {
+            std::string folder = f.destRoot + "/";
+            for (const std::string_view level : folderLevels(f, parts_.options))
+                folder.append(level).push_back('/');
+            copies.push_back(
+                {{}, f.fileName, {}, {Outcome::DiskFull, 0, folder + f.fileName, noSpace}});
+        }
         parts_.sink.setBarInc(std::to_string(next + 1) + ofTotal + f.fileName + ")");
         parts_.sink.stopBar();
 
-        const SourceRead read = stage(f, copies);
+        const SourceRead read = room ? stage(f, copies) : SourceRead{};
         filling_.add({parts_.log.takeFileLines(), f.fullPath, f.scanned, f.size, false,
                       std::move(copies), read, 0});
         if (filling_.full()) {
@@ -165,8 +171,8 @@ void CopyPass::record(const CopyBatch::Item& item, const CopyBatch::Copy& copy) 
     file.size = item.read.size;
     file.lastModified = item.read.modified;
     file.hash = *item.read.digest;
-    file.action = outcome.copied() ? RecordedFile::Action::Original
-                                   : RecordedFile::Action::Verified;
+    file.action =
+        outcome.copied() ? RecordedFile::Action::Original : RecordedFile::Action::Verified;
     file.hashDate = std::time(nullptr);
     records_[copy.folder.path.substr(0, root - 1)].push_back(std::move(file));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "copy/CopyBatch.h"
-#include "record/HashRecord.h"
 #include "copy/DestinationFolders.h"
+#include "record/HashRecord.h"
 #include "record/ImportLog.h"
 #include "record/ImportReport.h"
 #include "run/ImportOptions.h"
@@ -32,8 +32,10 @@ class CopyPass {
     };
     explicit CopyPass(Parts parts);
 
-    // Copies every entry of files, or those before a stop request.
-    void run(const FileList& files);
+    // Copies every entry of files, or those before a stop request. An entry whose fits is
+    // false is not copied, for want of space (noSpace says where and how much).
+    void run(const FileList& files, const std::vector<bool>& fits = {},
+             const std::string& noSpace = {});
 
   private:
     // The destination folder of f below root, each level asked for in order (again: once

@@ -33,6 +33,15 @@ ImportOptions readImportOptions(const QSettings& store) {
     return options;
 }
 
+std::vector<std::string_view> folderLevels(const FileFields& f, const ImportOptions& options) {
+    std::vector<std::string_view> levels{f.fileType};
+    for (const auto& [on, level] :
+         {std::pair{options.year, &f.year}, {options.month, &f.month}, {options.day, &f.day}})
+        if (on)
+            levels.push_back(*level);
+    return levels;
+}
+
 std::string preferencesProblem(const QSettings& store) {
     const QByteArray file = QFile::encodeName(store.fileName());
     const int fd = ::open(file.constData(), O_RDONLY | O_CLOEXEC);

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "scan/FileEntry.h"
+
 #include <string>
+#include <string_view>
+#include <vector>
 
 class QSettings;
 
@@ -23,6 +27,9 @@ struct ImportOptions {
     std::string rawRoot;
     std::string backupRoot; // every file is also copied below it; "<nil>" or empty: no backup
 };
+
+// The folders below a destination root that f goes to: its tag, then the date levels on.
+std::vector<std::string_view> folderLevels(const FileFields& f, const ImportOptions& options);
 
 // Reads the options from store; absent keys read as off and as the root "<nil>".
 ImportOptions readImportOptions(const QSettings& store);

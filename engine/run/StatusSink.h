@@ -4,8 +4,12 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kestrel {
+
+// What a run does when the destinations' disks cannot take every file.
+enum class WhenShort { CopyNothing, CopyWhatFits };
 
 // Where an import run shows its status: the window's status line, or the command line's
 // standard error. The run calls these in the order sayNothing, setBar, then
@@ -32,6 +36,12 @@ class StatusSink {
     // Something the user must hear once about the whole run, e.g. a destination whose file
     // system cannot publish safely.
     virtual void sayWarning(const std::string& /*text*/) {}
+    // Asked once, before the first copy, when a destination's disk cannot take what the run
+    // would copy there; each text says where and how much ("needs 3.2 GB at /media/BACKUP,
+    // 1.4 GB free").
+    virtual WhenShort spaceShort(const std::vector<std::string>& /*shortfalls*/) {
+        return WhenShort::CopyNothing;
+    }
 };
 
 } // namespace kestrel

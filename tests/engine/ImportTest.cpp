@@ -599,5 +599,18 @@ TEST_F(ImportTest, ABackupDestination) {
     EXPECT_FALSE(result.summary.allSafe());
 }
 
+// A disk that cannot take the run stops it before the first copy.
+TEST_F(ImportTest, NothingIsCopiedWhereItCannotFit) {
+    photo("A.JPG", "a");
+    photo("B.NEF", "b");
+    faults::failNext(faults::Call::Statvfs, 0, -1); // no space left
+    const RunResult result = run();
+    faults::clear();
+    EXPECT_EQ(finishedMessage(result.summary), "copying of 2 files finished. 2 not copied.");
+    EXPECT_EQ(describe(result.of(card / "A.JPG")),
+              "there is not enough space: needs 8.2 kB at " + dest.path() + ", 0 B free");
+    EXPECT_EQ(listTree(dest.path()), Tree{});
+}
+
 } // namespace
 } // namespace kestrel::test
