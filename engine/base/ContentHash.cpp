@@ -7,6 +7,7 @@
 #include <unistd.h>
 #include <xxhash.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <vector>
@@ -78,13 +79,17 @@ Digest128 ContentHash::digest() const {
     return Digest128{hash.high64, hash.low64};
 }
 
-std::optional<Digest128> hashFile(int fd, const ReadProgress& progress) {
+std::optional<Digest128> hashFile(int fd, const ReadProgress& progress, std::int64_t size) {
     static thread_local std::vector<unsigned char> buffer(kChunk); // once per thread, not per file
     ContentHash hash;
     for (off_t offset = 0;;) {
         if (faults::injected(faults::Call::Read))
             return std::nullopt;
-        const ssize_t got = ::pread(fd, buffer.data(), buffer.size(), offset);
+        if (size >= 0 && offset >= size)
+            return hash.digest();
+        const std::size_t want =
+            size < 0 ? buffer.size() : std::min<std::size_t>(buffer.size(), size - offset);
+        const ssize_t got = ::pread(fd, buffer.data(), want, offset);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)

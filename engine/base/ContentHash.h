@@ -46,9 +46,11 @@ class ContentHash {
 // Told the size of each piece read, so that a caller can show progress.
 using ReadProgress = std::function<void(std::int64_t bytes)>;
 
-// The digest of the whole file open at fd, read from its start; nothing when a read fails
-// (errno says why). The file offset of fd is left alone.
-std::optional<Digest128> hashFile(int fd, const ReadProgress& progress = {});
+// The digest of the whole file open at fd, read from its start, or of its first size bytes
+// when size is not negative (a file we wrote ourselves, whose end need not be looked for);
+// nothing when a read fails (errno says why). The file offset of fd is left alone.
+std::optional<Digest128> hashFile(int fd, const ReadProgress& progress = {},
+                                  std::int64_t size = -1);
 
 // The digest of the regular file name in the folder open at dirFd, without following a
 // symbolic link; nothing when it cannot be opened or read (errno says why).

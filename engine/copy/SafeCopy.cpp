@@ -248,7 +248,7 @@ std::optional<Digest128> StagedCopy::readBack(const CopyHooks& hooks) const {
     ::posix_fadvise(fd_.get(), 0, 0, POSIX_FADV_DONTNEED);
     if (hooks.beforeReadBack)
         hooks.beforeReadBack(fd_.get());
-    return hashFile(fd_.get());
+    return hashFile(fd_.get(), {}, size_);
 }
 
 void StagedCopy::startWriteBack() const {

@@ -136,7 +136,10 @@ bool ImportReport::open(const std::string& source) {
     std::filesystem::create_directories(folder, error);
     const std::string stem = folder + "/" + startTimeName();
     for (int n = 1; fd_ < 0 && n < 100; ++n) {
-        path_ = stem + (n == 1 ? "" : "-" + std::to_string(n)) + ".tsv";
+        path_ = stem;
+        if (n > 1)
+            path_.append("-").append(std::to_string(n));
+        path_ += ".tsv";
         fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd_ < 0 && errno != EEXIST)
             break;

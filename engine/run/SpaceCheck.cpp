@@ -52,9 +52,10 @@ std::string destinationOf(const FileFields& f, const std::string& root,
     return path + f.fileName;
 }
 
-} // namespace
-
-SpacePlan planSpace(const FileList& files, const ImportOptions& options) {
+// One pass over the files: what each disk needs, and which files fit in order. Files already
+// there by name and size are looked for only when lookThere: a look per file is paid only
+// when the whole card does not fit anyway.
+SpacePlan addUp(const FileList& files, const ImportOptions& options, bool lookThere) {
     SpacePlan plan;
     std::map<std::string, dev_t> roots;
     std::map<dev_t, Disk> disks;
@@ -66,7 +67,8 @@ SpacePlan planSpace(const FileList& files, const ImportOptions& options) {
                 Disk* disk = diskOf(*root, roots, disks);
                 struct stat there {};
                 if (disk == nullptr ||
-                    (::lstat(destinationOf(f, *root, options).c_str(), &there) == 0 &&
+                    (lookThere &&
+                     ::lstat(destinationOf(f, *root, options).c_str(), &there) == 0 &&
                      S_ISREG(there.st_mode) && there.st_size == f.size))
                     continue;
                 disk->needed += (f.size + disk->block - 1) / disk->block * disk->block;
@@ -79,6 +81,13 @@ SpacePlan planSpace(const FileList& files, const ImportOptions& options) {
         if (disk.needed > disk.available)
             plan.shortfalls.push_back({disk.root, disk.needed, disk.available});
     return plan;
+}
+
+} // namespace
+
+SpacePlan planSpace(const FileList& files, const ImportOptions& options) {
+    SpacePlan plan = addUp(files, options, false);
+    return plan.shortfalls.empty() ? plan : addUp(files, options, true);
 }
 
 std::string describe(const SpaceShortfall& shortfall) {
