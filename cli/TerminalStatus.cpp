@@ -67,9 +67,13 @@ void TerminalStatus::showProgress() {
 
 void TerminalStatus::stopBar() {}
 
-void TerminalStatus::sayFinished(const RunSummary& summary) {
+void TerminalStatus::clearLive() {
     if (live_)
         std::fputs("\r\033[K", stream_);
+}
+
+void TerminalStatus::sayFinished(const RunSummary& summary) {
+    clearLive();
     std::fprintf(stream_, "%s\n", finishedMessage(summary).c_str());
     std::fflush(stream_);
 }

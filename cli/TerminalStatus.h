@@ -23,6 +23,8 @@ class TerminalStatus : public StatusSink {
     void sayFinished(const RunSummary& summary) override;
     void setTotalBytes(std::int64_t bytes) override;
     void bytesDone(std::int64_t bytes) override;
+    // Takes the live line away, so that a message written next starts on a clean line.
+    void clearLive();
 
   private:
     void showLive(const std::string& text);
