@@ -37,9 +37,10 @@ class imgViewDragger;
 struct VerifyResult;
 
 // The controller of kestrel's one window: the option checkboxes, the two destination
-// folders, the sources (the drop well, the cards mounted now, a folder chooser, the start
-// button), and the status line, progress and report of an import run. Every choice is
-// stored in the preferences the moment it is made, and choices made elsewhere are shown.
+// folders and the backup one, the sources (the drop well, the cards mounted now, a folder
+// chooser, the start button), and the status line, progress and report of an import run or
+// of a check of a destination. Every choice is stored in the preferences the moment it is
+// made, and choices made elsewhere are shown.
 class ViewController : public QWidget, public StatusSink {
     Q_OBJECT
   public:
