@@ -24,6 +24,9 @@ enum Option {
     OptTaken,
     OptKeepBoth,
     OptOtherFormats,
+    OptVerifyCopies,
+    OptBackupDest,
+    OptVerify,
     OptShow,
     OptVersion,
 };
@@ -91,6 +94,9 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
         {"taken", required_argument, nullptr, OptTaken},
         {"keep-both", required_argument, nullptr, OptKeepBoth},
         {"other-formats", required_argument, nullptr, OptOtherFormats},
+        {"verify-copies", required_argument, nullptr, OptVerifyCopies},
+        {"backup-dest", required_argument, nullptr, OptBackupDest},
+        {"verify", required_argument, nullptr, OptVerify},
         {"show", no_argument, nullptr, OptShow},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, OptVersion},
@@ -142,6 +148,20 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
         case OptOtherFormats:
             ok = parseSwitch(value, keys::OtherFormats, cmd);
             break;
+        case OptVerifyCopies:
+            ok = parseSwitch(value, keys::Verify, cmd);
+            break;
+        case OptBackupDest:
+            // "none" stores the empty string, which reads as no backup, as the window's
+            // switched-off backup does.
+            if (value == "none")
+                cmd.settings.emplace_back(keys::BackupPath, "");
+            else if (!parseFolder(value, keys::BackupPath, cmd, error))
+                return std::nullopt;
+            break;
+        case OptVerify:
+            cmd.verify = value;
+            break;
         case OptShow:
             cmd.show = true;
             break;
@@ -174,6 +194,12 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
         cmd.source = argv[optind];
     if (cmd.help || cmd.version)
         return cmd;
+    if (cmd.verify && (cmd.source || cmd.show || !cmd.settings.empty())) {
+        error = "--verify only checks DEST; leave out SOURCE, settings and --show";
+        return std::nullopt;
+    }
+    if (cmd.verify)
+        return cmd;
     if (cmd.show && cmd.source) {
         error = "--show does not import; leave out SOURCE";
         return std::nullopt;
@@ -189,6 +215,7 @@ std::string helpText() {
     return R"(Usage: kestrel-import [SETTINGS] SOURCE
   or:  kestrel-import SETTINGS
   or:  kestrel-import [SETTINGS] --show
+  or:  kestrel-import --verify DEST
 
 Copies the photos and clips below the folder SOURCE into dated folders,
 DEST/<tag>/<year>/<month>/<day>/, exactly as a drop of SOURCE on kestrel's
@@ -223,8 +250,18 @@ apply to this and every later import:
   --other-formats on|off    also import the other photo and clip formats:
                             raw stills under RAW (TIFF under DNG), other
                             stills and every clip under JPG
+  --verify-copies on|off    read every copy back and compare it with the
+                            source before giving it its name (on unless
+                            set off)
+  --backup-dest FOLDER|none
+                            also copy every file to FOLDER, a second
+                            destination; none for no second copy
 
 Other options:
+  --verify DEST             check the files at the destination DEST against
+                            its hash record (the ascmhl folder): print each
+                            file changed, missing or not recorded, and a
+                            count; imports nothing
   --show                    print the stored settings, one key=value a line
   -h, --help                print this help
   --version                 print the version
@@ -238,6 +275,10 @@ Exit status: 0 when every photo and clip below SOURCE is at its destination
 formatted; 1 when any is not; 2 for usage errors, preferences that cannot be
 read, or no destination chosen for a group that is on; 128 + the signal when
 a signal stopped the import (141 when standard output was closed).
+With --verify: 0 when every recorded file at DEST matches its record (files
+never recorded are listed but do not count against it); 1 when any is
+changed, missing, unreadable or recorded without an XXH3-128 hash, or the
+record is damaged; 2 when DEST is not a folder or has no hash record.
 )";
 }
 

@@ -15,6 +15,8 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     std::optional<std::string> source;
+    // --verify DEST: the destination to check against its hash record, instead of an import.
+    std::optional<std::string> verify;
 };
 
 // Parses argv without decoding it, so paths with any bytes pass through unchanged.

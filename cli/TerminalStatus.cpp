@@ -68,16 +68,19 @@ void TerminalStatus::showProgress() {
 void TerminalStatus::stopBar() {}
 
 WhenShort TerminalStatus::spaceShort(const std::vector<std::string>& shortfalls) {
-    if (live_)
-        std::fputs("\r\033[K", stream_);
+    clearLive();
     for (const std::string& shortfall : shortfalls)
         std::fprintf(stream_, "kestrel-import: %s: nothing is copied.\n", shortfall.c_str());
     return WhenShort::CopyNothing;
 }
 
-void TerminalStatus::sayFinished(const RunSummary& summary) {
+void TerminalStatus::clearLive() {
     if (live_)
         std::fputs("\r\033[K", stream_);
+}
+
+void TerminalStatus::sayFinished(const RunSummary& summary) {
+    clearLive();
     std::fprintf(stream_, "%s\n", finishedMessage(summary).c_str());
     std::fflush(stream_);
 }

@@ -25,6 +25,8 @@ class TerminalStatus : public StatusSink {
     void bytesDone(std::int64_t bytes) override;
     // A terminal cannot ask: nothing is copied, and it says why.
     WhenShort spaceShort(const std::vector<std::string>& shortfalls) override;
+    // Takes the live line away, so that a message written next starts on a clean line.
+    void clearLive();
 
   private:
     void showLive(const std::string& text);

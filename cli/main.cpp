@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "RunReport.h"
 #include "TerminalStatus.h"
+#include "VerifyCommand.h"
 #include "run/CopyHandler.h"
 #include "run/ImportOptions.h"
 #include "run/Preferences.h"
@@ -41,7 +42,8 @@ void showSettings(const QSettings& store) {
         std::cout << option.key << '=' << kestrel::getUserDefAsString(store, option.key) << '\n';
     for (const char* key :
          {kestrel::keys::ImportPath, kestrel::keys::ImportPathRAW, kestrel::keys::KeepBoth,
-          kestrel::keys::TakenDate, kestrel::keys::OtherFormats})
+          kestrel::keys::TakenDate, kestrel::keys::OtherFormats, kestrel::keys::Verify,
+          kestrel::keys::BackupPath})
         std::cout << key << '=' << kestrel::getUserDefAsString(store, key) << '\n';
 }
 
@@ -77,6 +79,11 @@ int main(int argc, char** argv) {
     if (cmd->version) {
         std::cout << "kestrel-import " KESTREL_VERSION "\n";
         return 0;
+    }
+    if (cmd->verify) {
+        // Only reads the destination: the preferences are neither needed nor touched.
+        kestrel::cli::TerminalStatus status(stderr);
+        return kestrel::cli::verifyDestination(*cmd->verify, std::cout, status, stopRequest);
     }
 
     std::string source;

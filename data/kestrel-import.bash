@@ -12,15 +12,19 @@ _kestrel_import() {
 
     local values=
     case $prev in
-    --jpg | --raw | --taken | --keep-both | --other-formats)
+    --jpg | --raw | --taken | --keep-both | --other-formats | --verify-copies)
         values="on off" ;;
     --folders | --raw-folders)
         values="ymd ym yd md y m d none" ;;
     --date)
         values="created modified" ;;
-    --jpg-dest | --raw-dest)
+    --jpg-dest | --raw-dest | --verify)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -d -- "$cur")
+        return ;;
+    --backup-dest)
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -W none -- "$cur"; compgen -d -- "$cur")
         return ;;
     esac
     if [ -n "$values" ]; then
@@ -30,8 +34,8 @@ _kestrel_import() {
 
     if [ "${cur:0:1}" = "-" ]; then
         mapfile -t COMPREPLY < <(compgen -W "--jpg --raw --folders --raw-folders --date
-            --jpg-dest --raw-dest --taken --keep-both --other-formats --show --help
-            --version" -- "$cur")
+            --jpg-dest --raw-dest --taken --keep-both --other-formats --verify-copies
+            --backup-dest --verify --show --help --version" -- "$cur")
         return
     fi
     # SOURCE: a folder.

@@ -31,7 +31,8 @@ void ViewController::restoreCHKState() {
 }
 
 // Shows the stored options; with writeDefaults, stores the start-up default of every
-// absent option first. The options added later are only read: absent means off.
+// absent option first. The options added later are only read: absent means off, but for
+// Verify, where absent means on.
 void ViewController::refreshOptions(bool writeDefaults) {
     QCheckBox* const boxes[] = {chkJPG,     chkRAW,      chkJPGYear, chkJPGMonth, chkJPGDay,
                                 chkRAWYear, chkRAWMonth, chkRAWDay,  chkModDate};
@@ -49,6 +50,9 @@ void ViewController::refreshOptions(bool writeDefaults) {
                                    std::pair{chkOtherFormats.data(), keys::OtherFormats}})
         if (box)
             box->setCheckState(isOn(getUserDefAsString(key)) ? Qt::Checked : Qt::Unchecked);
+    if (chkVerify)
+        chkVerify->setCheckState(verifyOn(getUserDefAsString(keys::Verify)) ? Qt::Checked
+                                                                            : Qt::Unchecked);
     setChkJPGEnabled(notOff(chkJPG));
     setChkRAWEnabled(notOff(chkRAW));
 }
@@ -111,6 +115,9 @@ void ViewController::chkKeepBothPressed() {
 }
 void ViewController::chkOtherFormatsPressed() {
     storeState(chkOtherFormats, keys::OtherFormats);
+}
+void ViewController::chkVerifyPressed() {
+    storeState(chkVerify, keys::Verify);
 }
 
 } // namespace kestrel

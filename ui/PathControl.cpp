@@ -36,7 +36,7 @@ QString componentName(const QString& folder) {
 
 PathControl::PathControl(QWidget* parent)
     : QFrame(parent), crumbs_(new QHBoxLayout), more_(new QToolButton(this)),
-      choose_(new QToolButton(this)) {
+      choose_(new QToolButton(this)), none_(new QLabel(this)) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
@@ -52,6 +52,10 @@ PathControl::PathControl(QWidget* parent)
     more_->setToolTip(tr("Folders above"));
     more_->hide();
 
+    none_->setObjectName(QStringLiteral("pathNone"));
+    none_->setForegroundRole(QPalette::PlaceholderText);
+    none_->hide();
+
     choose_->setObjectName(QStringLiteral("pathChoose"));
     choose_->setText(tr("Choose…"));
     choose_->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -63,6 +67,7 @@ PathControl::PathControl(QWidget* parent)
     row->setSpacing(2);
     row->addWidget(more_);
     row->addLayout(crumbs_);
+    row->addWidget(none_);
     row->addStretch(1);
     row->addWidget(choose_);
     // A long path must not make the window wider than a small screen: the path may be
@@ -81,6 +86,12 @@ void PathControl::focusInEvent(QFocusEvent* event) {
 void PathControl::setPath(const QString& path) {
     // Like a file URL made from a path: a relative path lives below the current folder.
     path_ = withoutTrailingSlash(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
+    rebuild();
+}
+
+void PathControl::showNone(const QString& text) {
+    path_.clear();
+    none_->setText(text);
     rebuild();
 }
 
@@ -112,7 +123,7 @@ void PathControl::selectFolder(const QString& folder) {
 }
 
 void PathControl::chooseFolder() {
-    const QString start = QDir(path_).exists() ? path_ : QDir::homePath();
+    const QString start = !path_.isEmpty() && QDir(path_).exists() ? path_ : QDir::homePath();
     const QString folder =
         QFileDialog::getExistingDirectory(this, tr("Choose a destination folder"), start);
     if (!folder.isEmpty())
@@ -179,6 +190,7 @@ void PathControl::rebuild() {
         // Buttons made after start-up would otherwise come last in the window's Tab order.
         setTabOrder(slot == 0 ? more_ : buttons_[slot - 1], button);
     }
+    none_->setVisible(path_.isEmpty());
     setToolTip(path_);
 }
 

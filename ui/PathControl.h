@@ -23,6 +23,8 @@ class PathControl : public QFrame {
 
     // Shows path, taken relative to the current folder when it is not absolute.
     void setPath(const QString& path);
+    // Shows no folder, only text (greyed) and Choose…; path() is then empty.
+    void showNone(const QString& text);
     // The absolute folder shown.
     QString path() const { return path_; }
 
@@ -55,6 +57,7 @@ class PathControl : public QFrame {
     QHBoxLayout* crumbs_;
     QToolButton* more_;
     QToolButton* choose_;
+    QLabel* none_;
     // Reused, never deleted while shown: a click may rebuild the row from inside that
     // button's own signal.
     std::vector<QToolButton*> buttons_;

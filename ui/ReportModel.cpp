@@ -36,4 +36,27 @@ void ReportModel::setSummary(const RunSummary& summary) {
     }
 }
 
+void ReportModel::setVerifyResult(const VerifyResult& result, const QString& root) {
+    removeRows(0, rowCount());
+    const std::pair<QString, const std::vector<std::string>*> kinds[] = {
+        {tr("changed since it was recorded"), &result.changed},
+        {tr("missing"), &result.missing},
+        {tr("could not be read"), &result.unreadable},
+        {tr("recorded without an XXH3-128 hash, not checked"), &result.unchecked},
+        {tr("not recorded"), &result.unrecorded},
+    };
+    for (const auto& [kind, paths] : kinds) {
+        if (paths->empty())
+            continue;
+        auto* group = new QStandardItem(tr("%1 (%2)").arg(kind).arg(paths->size()));
+        group->setEditable(false);
+        for (const std::string& path : *paths) {
+            auto* file = new QStandardItem(pathText(path));
+            file->setToolTip(file->text());
+            group->appendRow({file, new QStandardItem(root), new QStandardItem(kind)});
+        }
+        appendRow(group);
+    }
+}
+
 } // namespace kestrel

@@ -112,6 +112,7 @@ void ViewController::preferencesChanged() {
     uDefs->sync();
     showStoredFolder(destinationPath, keys::ImportPath);
     showStoredFolder(destinationPathRAW, keys::ImportPathRAW);
+    showStoredBackup();
     refreshOptions(false);
 }
 

@@ -38,6 +38,7 @@ ViewController::ViewController(std::ostream& out, QWidget* parent)
     imgView = ui_->imgView;
     destinationPath = ui_->destinationPath;
     destinationPathRAW = ui_->destinationPathRAW;
+    destinationPathBackup = ui_->destinationPathBackup;
     optionsBox = ui_->optionsBox;
     lblInfo = ui_->lblInfo;
     pgSpin = ui_->pgSpin;
@@ -53,6 +54,8 @@ ViewController::ViewController(std::ostream& out, QWidget* parent)
     chkTakenDate = ui_->chkTakenDate;
     chkKeepBoth = ui_->chkKeepBoth;
     chkOtherFormats = ui_->chkOtherFormats;
+    chkVerify = ui_->chkVerify;
+    chkBackup = ui_->chkBackup;
     btnCancel = ui_->btnCancel;
     btnChooseFolder = ui_->btnChooseFolder;
     lblProgress = ui_->lblProgress;
@@ -99,12 +102,16 @@ void ViewController::connectActions() {
         {chkTakenDate, &ViewController::chkTakenDatePressed},
         {chkKeepBoth, &ViewController::chkKeepBothPressed},
         {chkOtherFormats, &ViewController::chkOtherFormatsPressed},
+        {chkVerify, &ViewController::chkVerifyPressed},
+        {chkBackup, &ViewController::chkBackupPressed},
     };
     // clicked, not toggled: setting a state from the preferences must not store it again.
     for (const auto& [box, action] : boxes)
         connect(box, &QCheckBox::clicked, this, action);
     connect(destinationPath, &PathControl::action, this, &ViewController::destPathSelected);
     connect(destinationPathRAW, &PathControl::action, this, &ViewController::destPathRAWSelected);
+    connect(destinationPathBackup, &PathControl::action, this,
+            &ViewController::destPathBackupSelected);
     connect(btnClick, &QPushButton::clicked, this, &ViewController::btnClickPressed);
     connect(imgView, &imgViewDragger::folderDropped, this, &ViewController::importFolder);
     connect(btnChooseFolder, &QPushButton::clicked, this, &ViewController::importChosenFolder);
@@ -115,6 +122,7 @@ void ViewController::connectActions() {
     QMenu* file = menus->addMenu(tr("&File"));
     file->addAction(tr("&Import Folder…"), QKeySequence::Open, this,
                     &ViewController::importChosenFolder);
+    file->addAction(tr("&Verify Folder…"), this, &ViewController::verifyChosenFolder);
     file->addSeparator();
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
     layout()->setMenuBar(menus);
@@ -131,6 +139,7 @@ std::string ViewController::getUserDefAsString(const char* key) const {
 void ViewController::viewDidLoad() {
     showStoredFolder(destinationPath, keys::ImportPath);
     showStoredFolder(destinationPathRAW, keys::ImportPathRAW);
+    showStoredBackup();
     restoreCHKState();
     for (QWidget* idle :
          std::initializer_list<QWidget*>{pgSpin, btnCancel, reportView, lblProgress})
@@ -184,25 +193,33 @@ bool ViewController::runImport(const std::string& source) {
         showProblems(importProblems(QFile::decodeName(source.c_str()), *uDefs));
         return true;
     }
-    importing_ = true;
+    beginRun();
     warnings_.clear();
-    stop_.reset();
-    if (imgView)
-        imgView->setAcceptDrops(false);
-    qApp->installEventFilter(this);
     const QStringList problems = importProblems(QFile::decodeName(source.c_str()), *uDefs);
     CopyHandler handler(*this, out_);
     handler.stop = &stop_;
     handler.prepareProcessing(source);
-    qApp->removeEventFilter(this);
-    if (imgView)
-        imgView->setAcceptDrops(true);
-    importing_ = false;
+    endRun();
     showProblems(problems + warnings_);
     showVerdict(handler.summary());
     if (closeWhenDone_)
         close();
     return true;
+}
+
+void ViewController::beginRun() {
+    importing_ = true;
+    stop_.reset();
+    if (imgView)
+        imgView->setAcceptDrops(false);
+    qApp->installEventFilter(this);
+}
+
+void ViewController::endRun() {
+    qApp->removeEventFilter(this);
+    if (imgView)
+        imgView->setAcceptDrops(true);
+    importing_ = false;
 }
 
 void ViewController::showProblems(const QStringList& problems) {

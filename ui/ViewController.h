@@ -34,11 +34,13 @@ class CardWatcher;
 class PathControl;
 class ReportModel;
 class imgViewDragger;
+struct VerifyResult;
 
 // The controller of kestrel's one window: the option checkboxes, the two destination
-// folders, the sources (the drop well, the cards mounted now, a folder chooser, the start
-// button), and the status line, progress and report of an import run. Every choice is
-// stored in the preferences the moment it is made, and choices made elsewhere are shown.
+// folders and the backup one, the sources (the drop well, the cards mounted now, a folder
+// chooser, the start button), and the status line, progress and report of an import run or
+// of a check of a destination. Every choice is stored in the preferences the moment it is
+// made, and choices made elsewhere are shown.
 class ViewController : public QWidget, public StatusSink {
     Q_OBJECT
   public:
@@ -57,8 +59,13 @@ class ViewController : public QWidget, public StatusSink {
     // first asks for a destination that is needed and not chosen. False, doing nothing,
     // while another import is running.
     bool runImport(const std::string& source);
-    // True while runImport is under way.
+    // True while runImport (or runVerify) is under way.
     bool isImporting() const { return importing_; }
+
+    // Checks the folder root against its hash record, on this thread, showing the progress
+    // in the status line and what it found in the verdict and the report. False, doing
+    // nothing, while an import or another check is running.
+    bool runVerify(const std::string& root);
 
     // Where diagnostic lines go.
     std::ostream& out() { return out_; }
@@ -89,6 +96,7 @@ class ViewController : public QWidget, public StatusSink {
     QPointer<imgViewDragger> imgView;
     QPointer<PathControl> destinationPath;
     QPointer<PathControl> destinationPathRAW;
+    QPointer<PathControl> destinationPathBackup;
     QPointer<QGroupBox> optionsBox;
     QPointer<QLabel> lblInfo;
     QPointer<QProgressBar> pgSpin;
@@ -104,6 +112,8 @@ class ViewController : public QWidget, public StatusSink {
     QPointer<QCheckBox> chkTakenDate;
     QPointer<QCheckBox> chkKeepBoth;
     QPointer<QCheckBox> chkOtherFormats;
+    QPointer<QCheckBox> chkVerify;
+    QPointer<QCheckBox> chkBackup;
     QPointer<QPushButton> btnCancel;
     QPointer<QPushButton> btnChooseFolder;
     QPointer<QLabel> lblProgress;
@@ -131,10 +141,14 @@ class ViewController : public QWidget, public StatusSink {
     void chkTakenDatePressed();
     void chkKeepBothPressed();
     void chkOtherFormatsPressed();
+    void chkVerifyPressed();
+    // Switches the backup off, or on by asking for its folder.
+    void chkBackupPressed();
 
     // Store the folder picked in sender and print it on one line.
     void destPathSelected(kestrel::PathControl* sender);
     void destPathRAWSelected(kestrel::PathControl* sender);
+    void destPathBackupSelected(kestrel::PathControl* sender);
 
     // Imports the fixed folder "Users/harl/SD" below the current folder.
     void btnClickPressed();
@@ -142,6 +156,8 @@ class ViewController : public QWidget, public StatusSink {
     void importFolder(const QString& path);
     // Asks for a folder and imports it.
     void importChosenFolder();
+    // Asks for a folder and checks it against its hash record.
+    void verifyChosenFolder();
     // Shows folder in the card list and the status line, ready to import; imports nothing.
     void offerFolder(const QString& folder);
     // Stops the running import after the file in hand.
@@ -157,6 +173,7 @@ class ViewController : public QWidget, public StatusSink {
     void viewDidLoad();
     void connectActions();
     void showStoredFolder(PathControl* control, const char* key);
+    void showStoredBackup();
     void storeFolder(PathControl* sender, const char* key);
     void storeState(const QCheckBox* box, const char* key);
     void groupChecked(const QCheckBox* group, void (ViewController::*setEnabled)(bool),
@@ -169,6 +186,10 @@ class ViewController : public QWidget, public StatusSink {
     void refreshOptions(bool writeDefaults);
     void watchPreferences();
     void showVerdict(const RunSummary& summary);
+    void showVerifyVerdict(const VerifyResult& result, const QString& root);
+    // What every run does first and last: hold back input but Cancel's, and refuse drops.
+    void beginRun();
+    void endRun();
 
     std::unique_ptr<Ui::ViewController> ui_;
     std::ostream& out_;

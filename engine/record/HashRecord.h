@@ -83,16 +83,19 @@ struct VerifyResult {
     std::vector<std::string> unchecked;  // recorded without an xxh128 hash
     std::vector<std::string> unreadable; // "path: reason", files or folders
     std::int64_t matched = 0;
+    bool stopped = false; // the check ended early, as asked: missing was not worked out
     bool ok() const {
         return error.empty() && missing.empty() && changed.empty() && unrecorded.empty() &&
-               unreadable.empty();
+               unreadable.empty() && !stopped;
     }
 };
 
 // Hashes every regular file below ROOT, never following symbolic links and skipping the
 // ascmhl folder and what the record says to ignore, and compares each with its newest
-// record. progress is told the bytes read, piece by piece.
+// record. progress is told the bytes read, piece by piece. stop is asked before each file;
+// once it answers true the check ends there, with stopped set.
 VerifyResult verifyRoot(const std::string& rootPath,
-                        const std::function<void(std::int64_t bytesDone)>& progress = {});
+                        const std::function<void(std::int64_t bytesDone)>& progress = {},
+                        const std::function<bool()>& stop = {});
 
 } // namespace kestrel

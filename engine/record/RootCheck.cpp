@@ -20,8 +20,8 @@ namespace {
 class RootCheck {
   public:
     RootCheck(const History& history, const std::function<void(std::int64_t)>& progress,
-              VerifyResult& result)
-        : history_(history), progress_(progress), result_(result) {}
+              const std::function<bool()>& stop, VerifyResult& result)
+        : history_(history), progress_(progress), stop_(stop), result_(result) {}
 
     void walk(int dirFd, const std::string& prefix);
     void finish();
@@ -35,6 +35,7 @@ class RootCheck {
 
     const History& history_;
     const std::function<void(std::int64_t)>& progress_;
+    const std::function<bool()>& stop_;
     VerifyResult& result_;
     std::int64_t bytesDone_ = 0;
     std::set<std::string> seen_;                 // regular files, and anything else recorded
@@ -68,6 +69,10 @@ void RootCheck::walk(int dirFd, const std::string& prefix) {
     }
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
+        if (result_.stopped || (stop_ && stop_())) {
+            result_.stopped = true;
+            return;
+        }
         const std::string path = prefix + name;
         struct stat st {};
         if (prefix.empty() && name == kRecordFolder)
@@ -133,7 +138,8 @@ void RootCheck::check(int dirFd, const std::string& name, const std::string& pat
 void RootCheck::finish() {
     for (const auto& [path, entry] : history_.files) {
         const auto under = [&](const std::string& folder) { return path.starts_with(folder); };
-        if (seen_.count(path) == 0 &&
+        // A stopped walk has not seen every file, so none can be called missing.
+        if (!result_.stopped && seen_.count(path) == 0 &&
             std::none_of(unreadableFolders_.begin(), unreadableFolders_.end(), under))
             result_.missing.push_back(path);
     }
@@ -145,7 +151,8 @@ void RootCheck::finish() {
 } // namespace
 
 VerifyResult verifyRoot(const std::string& rootPath,
-                        const std::function<void(std::int64_t bytesDone)>& progress) {
+                        const std::function<void(std::int64_t bytesDone)>& progress,
+                        const std::function<bool()>& stop) {
     VerifyResult result;
     const auto history = readHistory(rootPath, result.error);
     if (!history)
@@ -155,7 +162,7 @@ VerifyResult verifyRoot(const std::string& rootPath,
         result.error = rootPath + " cannot be read: " + std::strerror(errno);
         return result;
     }
-    RootCheck check(*history, progress, result);
+    RootCheck check(*history, progress, stop, result);
     check.walk(root.get(), "");
     check.finish();
     return result;

@@ -25,8 +25,7 @@ ImportOptions readImportOptions(const QSettings& store) {
     options.byCaptureDate = on(keys::TakenDate);
     options.keepBoth = on(keys::KeepBoth);
     options.otherFormats = on(keys::OtherFormats);
-    // A safety: on unless it was switched off.
-    options.verify = getUserDefAsString(store, keys::Verify) != "0";
+    options.verify = verifyOn(getUserDefAsString(store, keys::Verify));
     options.backupRoot = getUserDefAsString(store, keys::BackupPath);
     options.jpgRoot = getUserDefAsString(store, keys::ImportPath);
     options.rawRoot = getUserDefAsString(store, keys::ImportPathRAW);

@@ -27,7 +27,9 @@ inline constexpr char ImportPathRAW[] = "kestrelImportPathRAW";
 inline constexpr char KeepBoth[] = "kestrelKeepBoth";
 inline constexpr char TakenDate[] = "kestrelTakenDate";
 inline constexpr char OtherFormats[] = "kestrelOtherFormats";
+// Whether every copy is read back and compared before it gets its name; on unless "0".
 inline constexpr char Verify[] = "kestrelVerify";
+// The second destination every file is also copied to; absent, empty or "<nil>" for none.
 inline constexpr char BackupPath[] = "kestrelBackupPath";
 } // namespace keys
 
@@ -74,6 +76,12 @@ inline bool isChosenFolder(std::string_view value) {
 // True when a stored flag value means on: exactly "1".
 inline bool isOn(std::string_view value) {
     return value == "1";
+}
+
+// True when the stored Verify value means on: anything but "0", so that a store made before
+// the key existed, or holding nothing, keeps the safer behaviour.
+inline bool verifyOn(std::string_view stored) {
+    return stored != "0";
 }
 
 // Reads one option flag; when it is absent (or holds "<nil>"), writes its start-up default

@@ -45,6 +45,9 @@ TEST_F(CliTest, SettingsAreStoredAsTheWindowStoresThem) {
         {{"--keep-both", "on"}, "kestrelKeepBoth", "1"},
         {{"--taken", "off"}, "kestrelTakenDate", "0"},
         {{"--jpg-dest", card / "odd name"}, "kestrelImportPath", card / "odd name"},
+        {{"--verify-copies", "off"}, "kestrelVerify", "0"},
+        {{"--backup-dest", card / "odd name"}, "kestrelBackupPath", card / "odd name"},
+        {{"--backup-dest", "none"}, "kestrelBackupPath", ""},
     };
     std::filesystem::create_directory(card / "odd name");
     for (const auto& [args, key, value] : cases) {
@@ -55,8 +58,14 @@ TEST_F(CliTest, SettingsAreStoredAsTheWindowStoresThem) {
         EXPECT_THAT(kestrelImport({"--show"}).out,
                     HasSubstr(std::string(key) + "=" + value + "\n"));
     }
-    const std::vector<std::string> bad[] = {{"--bogus"}, {"--jpg", "maybe"}, {"--folders", "yx"},
-                                            {},          {"a", "b"},         {"--jpg"}};
+    const std::vector<std::string> bad[] = {{"--bogus"},
+                                            {"--jpg", "maybe"},
+                                            {"--folders", "yx"},
+                                            {},
+                                            {"a", "b"},
+                                            {"--jpg"},
+                                            {"--verify", dest.path(), "a"},
+                                            {"--verify-copies", "x"}};
     const std::string stored = readFile(sandbox.preferencesFile());
     for (const auto& args : bad) {
         const ProcessResult result = kestrelImport(args);
@@ -65,6 +74,36 @@ TEST_F(CliTest, SettingsAreStoredAsTheWindowStoresThem) {
         EXPECT_EQ(result.out, "");
     }
     EXPECT_EQ(readFile(sandbox.preferencesFile()), stored) << "bad usage changes nothing";
+}
+
+// --verify lists what changed, went or was never recorded at a destination, and fails only
+// for what its record vouches for.
+TEST_F(CliTest, VerifyChecksADestinationAgainstItsRecord) {
+    EXPECT_THAT(kestrelImport({"--show"}).out, HasSubstr("kestrelVerify=<nil>\n"));
+    for (const char* name : {"JPG/A.JPG", "JPG/B.JPG", "C.MOV"})
+        writeFile(dest / name, name);
+    recordFiles(dest.path(), {"JPG/A.JPG", "JPG/B.JPG", "C.MOV"});
+    const std::string at = " files at " + dest.path() + ": ";
+    ProcessResult result = kestrelImport({"--verify", dest.path()});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "checked 3" + at + "3 match, 0 changed, 0 missing, 0 not recorded.\n");
+
+    writeFile(dest / "JPG/new\nline.JPG", "unrecorded");
+    EXPECT_EQ(kestrelImport({"--verify", dest.path()}).exitCode, 0);
+    writeFile(dest / "JPG/A.JPG", "JPG/A.JPX"); // same size, one byte changed
+    std::filesystem::remove(dest / "C.MOV");
+    result = kestrelImport({"--verify", dest.path()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out,
+              "changed: JPG/A.JPG\nmissing: C.MOV\nnot recorded: $'JPG/new\\nline.JPG'\n");
+    EXPECT_EQ(result.err, "checked 4" + at + "1 match, 1 changed, 1 missing, 1 not recorded.\n");
+
+    result = kestrelImport({"--verify", card.path()});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err,
+              "kestrel-import: " + card.path() + " has no hash record (ascmhl folder)\n");
+    EXPECT_EQ(kestrelImport({"--verify", dest / "JPG/B.JPG"}).exitCode, 2);
 }
 
 // The exit status tells whether every photo is safe; standard error names what is not.

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "record/HashRecord.h"
 #include "run/Preferences.h"
 
 #include <QSettings>
@@ -228,6 +229,21 @@ ProcessResult kestrelImport(const std::vector<std::string>& args, const ProcessO
             .string()};
     argv.insert(argv.end(), args.begin(), args.end());
     return runProcess(argv, options);
+}
+
+void recordFiles(const std::string& root, const std::vector<std::string>& paths) {
+    std::vector<RecordedFile> files;
+    for (const std::string& path : paths) {
+        const Fd fd(::open((root + "/" + path).c_str(), O_RDONLY | O_CLOEXEC));
+        const auto digest = hashFile(fd.get());
+        if (!digest)
+            throw std::runtime_error("cannot hash " + path);
+        files.push_back({.path = path,
+                         .size = static_cast<std::int64_t>(fs::file_size(root + "/" + path)),
+                         .hash = *digest});
+    }
+    if (const RecordResult result = addGeneration(root, files, creatorNow("test")); !result.ok())
+        throw std::runtime_error(result.error);
 }
 
 } // namespace kestrel::test

@@ -77,6 +77,9 @@ std::vector<std::string> listTree(const std::string& root);
 std::vector<std::string> filesBelow(const std::string& root);
 std::vector<std::string> lines(const std::string& text);
 
+// Adds a generation to root's hash record listing each of paths (relative) as it is now.
+void recordFiles(const std::string& root, const std::vector<std::string>& paths);
+
 // Records every status call as one line ("setBar 3", "setBarInc 1 of 3 (A.JPG)",
 // "sayFinished copying of 3 files finished."); onBar runs at setBar and onFile at each
 // setBarInc, so a test can change the card under a run.

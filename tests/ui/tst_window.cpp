@@ -269,6 +269,9 @@ class WindowTest : public QObject {
         ViewController vc(out);
         QVERIFY(!preferencesOnDisk().contains(u"kestrelKeepBoth"_s));
         QVERIFY(!preferencesOnDisk().contains(u"kestrelTakenDate"_s));
+        QVERIFY(!preferencesOnDisk().contains(u"kestrelVerify"_s));
+        QVERIFY(!preferencesOnDisk().contains(u"kestrelBackupPath"_s));
+        QVERIFY(vc.chkVerify->isChecked() && !vc.chkBackup->isChecked());
         QVERIFY(vc.runImport(card_.toStdString()));
         const auto* verdict = child<QLabel>(vc, "lblDetail");
         QVERIFY(verdict->text().startsWith(u"1 file is not at its destination"_s));
@@ -280,9 +283,45 @@ class WindowTest : public QObject {
         QCOMPARE(preferencesOnDisk().value(u"kestrelKeepBoth"_s), u"1"_s);
         vc.chkTakenDate->click();
         QCOMPARE(preferencesOnDisk().value(u"kestrelTakenDate"_s), u"1"_s);
+        vc.chkVerify->click();
+        QCOMPARE(preferencesOnDisk().value(u"kestrelVerify"_s), u"0"_s);
         QVERIFY(vc.runImport(card_.toStdString()));
-        QVERIFY(verdict->text().startsWith(u"Every photo and clip is verified at its destination: the card may be formatted."_s));
+        QVERIFY(verdict->text().startsWith(
+            u"Every photo and clip is copied (not read back) to its destination: the card may "
+            u"be formatted."_s));
         QVERIFY(QFile::exists(dest_ + u"/JPG/2016/07/21/B-1.JPG"_s));
+    }
+
+    // The backup is chosen, shown and switched off; Verify Folder shows what changed at a
+    // recorded folder.
+    void backupAndVerifyFolder() {
+        std::ostringstream out;
+        ViewController vc(out);
+        QVERIFY(vc.destinationPathBackup->path().isEmpty());
+        vc.destinationPathBackup->selectFolder(dest_);
+        QCOMPARE(preferencesOnDisk().value(u"kestrelBackupPath"_s), dest_);
+        QVERIFY(vc.chkBackup->isChecked());
+        vc.chkBackup->click();
+        QCOMPARE(preferencesOnDisk().value(u"kestrelBackupPath"_s, u"absent"_s), QString());
+        QVERIFY(vc.destinationPathBackup->path().isEmpty() && !vc.chkBackup->isChecked());
+        vc.chooseFolder = [this](const QString&) { return dest_; };
+        vc.chkBackup->click();
+        QCOMPARE(vc.destinationPathBackup->path(), dest_);
+
+        writePhoto(dest_ + u"/A.JPG"_s, "A.JPG");
+        writePhoto(dest_ + u"/B.JPG"_s, "B.JPG");
+        recordFiles(dest_.toStdString(), {"A.JPG", "B.JPG"});
+        writePhoto(dest_ + u"/A.JPG"_s, "A.JPX");
+        for (QAction* action : vc.findChildren<QAction*>())
+            if (action->text() == u"&Verify Folder…"_s)
+                action->trigger();
+        const QModelIndex group = vc.report->index(0, 0);
+        QCOMPARE(group.data().toString(), u"changed since it was recorded (1)"_s);
+        QCOMPARE(vc.report->index(0, 0, group).data().toString(), u"A.JPG"_s);
+        QCOMPARE(
+            child<QLabel>(vc, "lblDetail")->text(),
+            u"1 file at %1 changed since it was recorded. The list below names them."_s.arg(dest_));
+        QVERIFY(vc.optionsBox->isVisibleTo(&vc) && !vc.isImporting());
     }
 
     // Esc stops an import after the file in hand; a missing destination is asked for first;
@@ -333,7 +372,9 @@ class WindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&vc));
         const QStringList order =
             u"Import btnChooseFolder chkJPG chkJPGYear chkJPGMonth chkJPGDay %1 chkRAW chkRAWYear "
-            u"chkRAWMonth chkRAWDay %1 chkModDate chkTakenDate chkKeepBoth chkOtherFormats btnClick"_s
+            u"chkRAWMonth chkRAWDay %1 chkModDate chkTakenDate chkKeepBoth chkOtherFormats "
+            u"chkVerify "
+            u"chkBackup pathChoose btnClick"_s
                 .arg(u"pathMore pathComponent pathComponent pathComponent pathChoose"_s)
                 .split(u' ');
         QStringList visited;

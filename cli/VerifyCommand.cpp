@@ -1,0 +1,122 @@
+#include "VerifyCommand.h"
+
+#include "CommandLine.h"
+#include "TerminalStatus.h"
+#include "record/HashRecord.h"
+#include "record/ImportLog.h"
+#include "run/StopRequest.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <ostream>
+#include <vector>
+
+namespace kestrel::cli {
+
+namespace {
+
+constexpr int kFound = 1;
+constexpr int kNothingToCheck = 2;
+
+// readHistory's word for a root without an ascmhl folder or generations.
+constexpr char kNoRecord[] = "no hash record";
+
+// "path: reason" with the path quoted as the log quotes names; the reason is strerror's.
+std::string quotedUnreadable(const std::string& line) {
+    const std::size_t colon = line.rfind(": ");
+    if (colon == std::string::npos)
+        return quotedName(line);
+    return quotedName(line.substr(0, colon)) + line.substr(colon);
+}
+
+// The bytes the check will read: every recorded file with a size and an XXH3-128 hash.
+std::int64_t bytesToRead(const History& history) {
+    std::int64_t total = 0;
+    for (const auto& [path, entry] : history.files)
+        if (entry.size > 0 && !entry.xxh128.empty())
+            total += entry.size;
+    return total;
+}
+
+} // namespace
+
+std::string groupedNumber(std::int64_t n) {
+    std::string digits = std::to_string(n);
+    const std::size_t first = digits.front() == '-' ? 1 : 0;
+    for (std::size_t at = digits.size(); at > first + 3; at -= 3)
+        digits.insert(at - 3, ",");
+    return digits;
+}
+
+std::string verifyMessage(const VerifyResult& result, const std::string& root) {
+    const auto count = [](std::size_t n) { return groupedNumber(static_cast<std::int64_t>(n)); };
+    const std::int64_t checked =
+        result.matched +
+        static_cast<std::int64_t>(result.changed.size() + result.missing.size() +
+                                  result.unreadable.size() + result.unchecked.size() +
+                                  result.unrecorded.size());
+    std::string text = result.stopped ? "stopped after checking " : "checked ";
+    text += groupedNumber(checked) + (checked == 1 ? " file at " : " files at ") +
+            quotedName(root) + ": " + groupedNumber(result.matched) + " match, " +
+            count(result.changed.size()) + " changed, " + count(result.missing.size()) +
+            " missing, ";
+    if (!result.unreadable.empty())
+        text += count(result.unreadable.size()) + " unreadable, ";
+    if (!result.unchecked.empty())
+        text += count(result.unchecked.size()) + " without an XXH3-128 hash, ";
+    return text + count(result.unrecorded.size()) + " not recorded.";
+}
+
+int verifyDestination(const std::string& dest, std::ostream& out, TerminalStatus& status,
+                      const StopRequest& stop) {
+    struct stat st {};
+    if (::stat(dest.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        std::fprintf(stderr, "kestrel-import: not a folder: %s\n", quotedName(dest).c_str());
+        return kNothingToCheck;
+    }
+    const std::string root = absoluteFolderPath(dest);
+    std::string error;
+    const auto history = readHistory(root, error);
+    // A damaged or unreadable record is a failed check; no record means nothing to check.
+    if (!history && error == kNoRecord) {
+        std::fprintf(stderr, "kestrel-import: %s has no hash record (ascmhl folder)\n",
+                     quotedName(root).c_str());
+        return kNothingToCheck;
+    }
+    if (!history) {
+        std::fprintf(stderr, "kestrel-import: %s\n", error.c_str());
+        return kFound;
+    }
+
+    status.setTotalBytes(bytesToRead(*history));
+    const VerifyResult result = verifyRoot(
+        root, [&status](std::int64_t done) { status.bytesDone(done); },
+        [&stop] { return stop.requested(); });
+    status.clearLive();
+    if (!result.error.empty()) {
+        std::fprintf(stderr, "kestrel-import: %s\n", result.error.c_str());
+        return kFound;
+    }
+    const auto list = [&out](const char* label, const std::vector<std::string>& paths) {
+        for (const std::string& path : paths)
+            out << label << quotedName(path) << '\n';
+    };
+    list("changed: ", result.changed);
+    list("missing: ", result.missing);
+    for (const std::string& line : result.unreadable)
+        out << "unreadable: " << quotedUnreadable(line) << '\n';
+    list("not checked: ", result.unchecked);
+    list("not recorded: ", result.unrecorded);
+    out.flush();
+    std::fprintf(stderr, "%s\n", verifyMessage(result, root).c_str());
+    if (result.stopped)
+        return stop.signal() != 0 ? 128 + stop.signal() : kFound;
+    // Files never recorded are listed but do not fail the check: the record vouches only
+    // for what it lists, and a destination may well hold other files.
+    const bool allMatch = result.changed.empty() && result.missing.empty() &&
+                          result.unreadable.empty() && result.unchecked.empty();
+    return allMatch ? 0 : kFound;
+}
+
+} // namespace kestrel::cli
