@@ -103,7 +103,8 @@ void CopyBatch::readBack(Item& item, Copy& copy) {
             ++item.copiedAgain;
             FolderRef folder;
             folder.use(copy.folder.fd);
-            StageTarget target{folder, copy.folder.path, copy.fileName, &copy.staged, {}};
+            StageTarget target{folder, copy.folder.path,    copy.fileName, &copy.staged,
+                               {},     copy.folder.inMemory};
             const SourceRead again = StagedCopy::stageAll(item.source, &item.scanned, rules_,
                                                           std::span(&target, 1), *hooks_);
             copy.outcome = target.outcome;

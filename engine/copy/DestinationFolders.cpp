@@ -6,6 +6,9 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
+
+#include <linux/magic.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,6 +20,11 @@ namespace kestrel {
 namespace {
 
 constexpr int kLevelFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+bool onTmpfs(int fd) {
+    struct statfs fs {};
+    return ::fstatfs(fd, &fs) == 0 && static_cast<unsigned long>(fs.f_type) == TMPFS_MAGIC;
+}
 
 CopyOutcome fine() {
     return CopyOutcome{Outcome::Copied, 0, {}, {}};
@@ -99,7 +107,8 @@ CopyOutcome DestinationFolders::openRoot(const std::string& key, const std::stri
     struct stat st {};
     if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
         return CopyOutcome{destinationFailure(errno), errno, {}, {}};
-    known_[key] = Entry{{}, {}, std::make_shared<const Fd>(std::move(fd)), st.st_dev, st.st_ino};
+    known_[key] = Entry{{}, {}, nullptr, st.st_dev, st.st_ino, false, 0, onTmpfs(fd.get())};
+    known_[key].fd = std::make_shared<const Fd>(std::move(fd));
     return fine();
 }
 
@@ -126,8 +135,8 @@ CopyOutcome DestinationFolders::openLevel(const std::string& key, const std::str
     made = made || (before != known_.end() && before->second.made);
     keepWithinBudget();
     known_[key] =
-        Entry{parentKey, level,     std::make_shared<const Fd>(std::move(fd)), st.st_dev, st.st_ino,
-              made,      rootLength};
+        Entry{parentKey, level, nullptr, st.st_dev, st.st_ino, made, rootLength, onTmpfs(fd.get())};
+    known_[key].fd = std::make_shared<const Fd>(std::move(fd));
     return fine();
 }
 
@@ -163,8 +172,10 @@ DestinationFolder DestinationFolders::make(const std::string& root,
             folder.problem = openLevel(folder.path, parentKey, level, folder.rootLength, log);
     }
     if (folder.problem.copied()) {
+        const Entry& entry = known_.at(folder.path);
         folder.root = known_.at(root + "/").fd;
-        folder.fd = known_.at(folder.path).fd;
+        folder.fd = entry.fd;
+        folder.inMemory = entry.inMemory;
     }
     return folder;
 }

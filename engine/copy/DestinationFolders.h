@@ -23,6 +23,7 @@ struct DestinationFolder {
     std::shared_ptr<const Fd> root;
     std::shared_ptr<const Fd> fd; // open for reading; null when it cannot be had
     CopyOutcome problem;          // why not, when fd is null
+    bool inMemory = false;        // on a tmpfs: its files have no other storage than memory
 };
 
 // Checks that folder is still where its path says, below its root and reached without a
@@ -66,6 +67,7 @@ class DestinationFolders {
         ino_t inode = 0;
         bool made = false;
         std::size_t rootLength = 0;
+        bool inMemory = false;
     };
     CopyOutcome openRoot(const std::string& key, const std::string& root);
     CopyOutcome openLevel(const std::string& key, const std::string& parentKey,

@@ -12,8 +12,8 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <vector>
 #include <utility>
+#include <vector>
 
 namespace kestrel {
 
@@ -90,6 +90,7 @@ StagedCopy& StagedCopy::operator=(StagedCopy&& other) noexcept {
         device_ = other.device_;
         size_ = other.size_;
         rules_ = other.rules_;
+        inMemory_ = other.inMemory_;
     }
     return *this;
 }
@@ -122,7 +123,7 @@ CopyOutcome StagedCopy::stage(const std::string& source, const FolderRef& folder
                               const std::string& folderPath, const std::string& fileName,
                               const SourceIdentity* expected, const PublishRules& rules,
                               StagedCopy& staged, const CopyHooks& hooks) {
-    StageTarget target{folder, folderPath, fileName, &staged, {}};
+    StageTarget target{folder, folderPath, fileName, &staged, {}, false};
     stageAll(source, expected, rules, std::span(&target, 1), hooks);
     return target.outcome;
 }
@@ -133,13 +134,13 @@ int StagedCopy::begin(StageTarget& target, int source, off_t size, const Publish
     // The one look at the destination before copying: a re-import stops here, and only a
     // taken name costs a comparison.
     int number = 0;
-    const NameState state =
-        findName(target.folder, target.fileName, rules, number, source, size);
+    const NameState state = findName(target.folder, target.fileName, rules, number, source, size);
     destPath_ = target.folderPath + numberedName(target.fileName, number);
     if (state != NameState::Free) {
         const bool same = state == NameState::SameFile;
-        target.outcome = same ? outcomeOf(Outcome::AlreadyThere, 0, destPath_)
-                              : outcomeOf(Outcome::NameTaken, 0, target.folderPath + target.fileName);
+        target.outcome =
+            same ? outcomeOf(Outcome::AlreadyThere, 0, destPath_)
+                 : outcomeOf(Outcome::NameTaken, 0, target.folderPath + target.fileName);
         return -1;
     }
     StagingFile staging;
@@ -148,6 +149,7 @@ int StagedCopy::begin(StageTarget& target, int source, off_t size, const Publish
         return -1;
     }
     folder_ = target.folder;
+    inMemory_ = target.inMemory;
     folderPath_ = target.folderPath;
     fileName_ = target.fileName;
     number_ = number;
@@ -232,7 +234,8 @@ SourceRead StagedCopy::stageAll(const std::string& source, const SourceIdentity*
         const DataCopy& data = pumped[i].result;
         if (data.failed == DataCopy::Failed::Nothing && (changed || data.bytes < before.st_size)) {
             copying[i]->staged->discard();
-            copying[i]->outcome = outcomeOf(Outcome::SourceChanged, 0, copying[i]->outcome.destPath);
+            copying[i]->outcome =
+                outcomeOf(Outcome::SourceChanged, 0, copying[i]->outcome.destPath);
             read.digest.reset();
         } else {
             copying[i]->staged->finish(*copying[i], data, before);
@@ -245,14 +248,15 @@ SourceRead StagedCopy::stageAll(const std::string& source, const SourceIdentity*
 std::optional<Digest128> StagedCopy::readBack(const CopyHooks& hooks) const {
     if (!fd_.valid())
         return std::nullopt;
-    ::posix_fadvise(fd_.get(), 0, 0, POSIX_FADV_DONTNEED);
+    if (!inMemory_)
+        ::posix_fadvise(fd_.get(), 0, 0, POSIX_FADV_DONTNEED);
     if (hooks.beforeReadBack)
         hooks.beforeReadBack(fd_.get());
     return hashFile(fd_.get(), {}, size_);
 }
 
 void StagedCopy::startWriteBack() const {
-    if (fd_.valid())
+    if (fd_.valid() && !inMemory_)
         ::sync_file_range(fd_.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 

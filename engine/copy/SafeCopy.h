@@ -3,8 +3,8 @@
 #include "base/Fd.h"
 #include "base/LongPath.h"
 #include "copy/FileData.h"
-#include "copy/TakenName.h"
 #include "copy/SourceIdentity.h"
+#include "copy/TakenName.h"
 #include "record/CopyOutcome.h"
 
 #include <sys/stat.h>
@@ -49,7 +49,8 @@ struct StageTarget {
     std::string folderPath; // ending in "/"
     std::string fileName;
     StagedCopy* staged;
-    CopyOutcome outcome; // Copied when its data is staged
+    CopyOutcome outcome;   // Copied when its data is staged
+    bool inMemory = false; // the folder is on a tmpfs
 };
 
 // A copy whose data sits in a staged file in its destination folder, not yet visible
@@ -134,6 +135,7 @@ class StagedCopy {
     dev_t device_ = 0;
     std::int64_t size_ = 0;
     PublishRules rules_;
+    bool inMemory_ = false; // nothing to write out or drop: memory is all the storage there is
 };
 
 // Copies the regular file at source to destPath: stages it, flushes it and publishes it.

@@ -50,7 +50,8 @@ SourceRead CopyPass::stage(const FileFields& f, std::vector<CopyBatch::Copy>& co
         ref.use(copy.folder.fd);
         if (parts_.folders.firstUse(copy.folder.path))
             removeStaleTemporaries(ref);
-        targets.push_back({ref, copy.folder.path, f.fileName, &copy.staged, {}});
+        targets.push_back(
+            {ref, copy.folder.path, f.fileName, &copy.staged, {}, copy.folder.inMemory});
         staging.push_back(&copy);
     }
     const SourceRead read =
