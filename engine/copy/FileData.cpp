@@ -46,14 +46,17 @@ bool writeAll(int out, const char* data, std::size_t size, DataCopy& result) {
     return true;
 }
 
+// One read of up to a chunk, through its fault point.
+ssize_t readChunk(int in, char* buffer) {
+    if (faults::injected(Call::Read))
+        return errno == 0 ? 0 : -1;
+    return ::read(in, buffer, kChunk);
+}
+
 DataCopy& readWriteCopy(int in, int out, DataCopy& result) {
     char* buffer = chunkBuffer(0);
     for (;;) {
-        ssize_t got = 0;
-        if (faults::injected(Call::Read))
-            got = errno == 0 ? 0 : -1;
-        else
-            got = ::read(in, buffer, kChunk);
+        const ssize_t got = readChunk(in, buffer);
         if (got == 0)
             return result;
         if (got < 0) {
@@ -137,11 +140,7 @@ const char* maybeCorrupted(const char* chunk, std::size_t size) {
 void pumpData(int in, std::span<PumpTarget> targets, ContentHash& hash) {
     char* buffer = chunkBuffer(0);
     for (;;) {
-        ssize_t got = 0;
-        if (faults::injected(Call::Read))
-            got = errno == 0 ? 0 : -1;
-        else
-            got = ::read(in, buffer, kChunk);
+        const ssize_t got = readChunk(in, buffer);
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0) {
