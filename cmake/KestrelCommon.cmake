@@ -4,6 +4,11 @@ add_library(kestrel_common_cfg INTERFACE)
 
 target_compile_features(kestrel_common_cfg INTERFACE cxx_std_20)
 target_compile_options(kestrel_common_cfg INTERFACE -Wall -Wextra -Wpedantic)
+# GCC 12 at -O3 warns of overlapping copies inside libstdc++'s own string concatenation
+# ("a" + std::to_string(n)), which cannot happen (GCC bug 105329).
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(kestrel_common_cfg INTERFACE -Wno-restrict)
+endif()
 target_compile_definitions(kestrel_common_cfg INTERFACE
     QT_NO_CAST_FROM_ASCII
     QT_NO_CAST_TO_ASCII

@@ -85,44 +85,48 @@ void CopyBatch::flushStaged() {
         }
 }
 
-void CopyBatch::readBack(Item& item, Copy& copy) {
-    if (!copy.outcome.copied() || !item.read.digest)
-        return;
-    const Digest128 expected = *item.read.digest;
-    for (int attempt = 0; copy.outcome.copied(); ++attempt) {
-        const auto got = copy.staged.readBack(*hooks_);
-        if (!got)
-            copy.outcome = CopyOutcome{destinationFailure(errno), errno, copy.outcome.destPath};
-        else if (*got == expected)
-            return;
-        else if (attempt == 1)
-            copy.outcome = CopyOutcome{Outcome::VerifyFailed, 0, copy.outcome.destPath};
-        else {
-            // Once more from the card: a bad moment on the way to the disk should not leave
-            // the file behind, a bad disk or cable should not pass.
-            ++item.copiedAgain;
-            FolderRef folder;
-            folder.use(copy.folder.fd);
-            StageTarget target{folder, copy.folder.path,    copy.fileName, &copy.staged,
-                               {},     copy.folder.inMemory};
-            const SourceRead again = StagedCopy::stageAll(item.source, &item.scanned, rules_,
-                                                          std::span(&target, 1), *hooks_);
-            copy.outcome = target.outcome;
-            if (copy.outcome.copied() && again.digest != item.read.digest)
-                copy.outcome = CopyOutcome{Outcome::SourceChanged, 0, copy.outcome.destPath};
-            if (copy.outcome.copied())
-                if (const int error = copy.staged.flush())
-                    copy.outcome = CopyOutcome{Outcome::IoError, error, copy.outcome.destPath};
-        }
-    }
+bool CopyBatch::matches(const Item& item, Copy& copy) const {
+    const auto got = copy.staged.readBack(*hooks_);
+    if (!got)
+        copy.outcome = CopyOutcome{destinationFailure(errno), errno, copy.outcome.destPath};
+    return got && got == item.read.digest;
+}
+
+void CopyBatch::prepare() {
+    flushStaged();
+    if (rules_.verify)
+        for (Item& item : items_)
+            for (Copy& copy : item.copies)
+                copy.differs = copy.outcome.copied() && item.read.digest && !matches(item, copy);
+    prepared_ = true;
+}
+
+// Once more from the card: a bad moment on the way to the disk should not leave the file
+// behind, a bad disk or cable should not pass.
+void CopyBatch::copyAgain(Item& item, Copy& copy) {
+    ++item.copiedAgain;
+    FolderRef folder;
+    folder.use(copy.folder.fd);
+    StageTarget target{folder,       copy.folder.path, copy.fileName,
+                       &copy.staged, {},               copy.folder.inMemory};
+    const SourceRead again = StagedCopy::stageAll(item.source, &item.scanned, rules_,
+                                                  std::span(&target, 1), *hooks_);
+    copy.outcome = target.outcome;
+    if (copy.outcome.copied() && again.digest != item.read.digest)
+        copy.outcome = CopyOutcome{Outcome::SourceChanged, 0, copy.outcome.destPath};
+    if (copy.outcome.copied())
+        if (const int error = copy.staged.flush())
+            copy.outcome = CopyOutcome{Outcome::IoError, error, copy.outcome.destPath};
+    if (copy.outcome.copied() && !matches(item, copy))
+        copy.outcome = CopyOutcome{Outcome::VerifyFailed, 0, copy.outcome.destPath};
 }
 
 void CopyBatch::publish() {
     std::map<std::string, CopyOutcome> checked;
     for (Item& item : items_)
         for (Copy& copy : item.copies) {
-            if (rules_.verify)
-                readBack(item, copy);
+            if (std::exchange(copy.differs, false) && copy.outcome.copied())
+                copyAgain(item, copy);
             if (!copy.outcome.copied())
                 continue;
             if (hooks_->beforePublish)
@@ -166,7 +170,9 @@ void CopyBatch::syncFolders(const Folders& changedFolders) {
 }
 
 std::vector<CopyBatch::Item> CopyBatch::commit(const Folders& changedFolders) {
-    flushStaged();
+    if (!std::exchange(prepared_, false))
+        prepare();
+    prepared_ = false;
     publish();
     syncFolders(changedFolders);
     bytes_ = 0;

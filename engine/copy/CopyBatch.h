@@ -26,7 +26,8 @@ class CopyBatch {
         DestinationFolder folder;
         std::string fileName; // the name asked for
         StagedCopy staged;
-        CopyOutcome outcome; // Copied while staged; final after commit
+        CopyOutcome outcome;  // Copied while staged; final after commit
+        bool differs = false; // read back, it was not what the source held
     };
 
     // One file's way through the batch, and finally its outcomes.
@@ -56,18 +57,24 @@ class CopyBatch {
     // The open folders whose entries changed, by path.
     using Folders = std::map<std::string, std::shared_ptr<const Fd>>;
 
-    // Flushes the staged data, reads every copy back from the disk when the rules ask for it
-    // (a copy that differs from the source is made once more, and fails if it differs
-    // again), publishes each copy in order once its folder is checked to be still in place,
-    // then syncs the folders that received a file and changedFolders (parents of new
-    // folders). A copy whose folder moved, or could not be synced, is not safe and fails.
-    // Returns every item in order.
+    // Flushes the staged data and, when the rules ask for it, reads every copy back from the
+    // disk and compares it with the source. Touches nothing but this batch, so it may run on
+    // another thread while the next batch is copied.
+    void prepare();
+
+    // Prepares the batch unless that was done, makes each copy that read back differently
+    // once more (it fails if it differs again), publishes each copy in order once its folder
+    // is checked to be still in place, then syncs the folders that received a file and
+    // changedFolders (parents of new folders). A copy whose folder moved, or could not be
+    // synced, is not safe and fails. Returns every item in order.
     std::vector<Item> commit(const Folders& changedFolders);
 
   private:
     static bool large(const StagedCopy& staged);
     void flushStaged();
-    void readBack(Item& item, Copy& copy);
+    // True when copy, read back, holds what the source held.
+    bool matches(const Item& item, Copy& copy) const;
+    void copyAgain(Item& item, Copy& copy);
     void publish();
     void syncFolders(const Folders& changedFolders);
 
@@ -77,6 +84,7 @@ class CopyBatch {
     std::int64_t bytes_ = 0;
     std::size_t copies_ = 0;
     std::size_t maxFiles_;
+    bool prepared_ = false;
 };
 
 } // namespace kestrel

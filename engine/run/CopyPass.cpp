@@ -103,12 +103,14 @@ void CopyPass::run(const FileList& files, const std::vector<bool>& fits,
         filling_.add({parts_.log.takeFileLines(), f.fullPath, f.scanned, f.size, false,
                       std::move(copies), read, 0});
         if (filling_.full()) {
-            commit(writing_);
+            commitWriting();
             filling_.startWriteBack();
             std::swap(filling_, writing_);
+            // Flushed and read back on another thread while the next batch is copied.
+            preparing_ = std::async(std::launch::async, [this] { writing_.prepare(); });
         }
     }
-    commit(writing_);
+    commitWriting();
     commit(filling_);
     parts_.folders.removeEmptyMade();
     writeRecords();
@@ -124,6 +126,12 @@ void CopyPass::run(const FileList& files, const std::vector<bool>& fits,
         parts_.summary.add(source, stopped);
         parts_.report.add(source, stopped);
     }
+}
+
+void CopyPass::commitWriting() {
+    if (preparing_.valid())
+        preparing_.get();
+    commit(writing_);
 }
 
 void CopyPass::commit(CopyBatch& batch) {

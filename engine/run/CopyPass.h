@@ -10,6 +10,7 @@
 #include "run/StopRequest.h"
 #include "scan/FileEntry.h"
 
+#include <future>
 #include <map>
 #include <string>
 #include <vector>
@@ -48,6 +49,8 @@ class CopyPass {
     // were made once more).
     SourceRead stage(const FileFields& f, std::vector<CopyBatch::Copy>& copies, bool again = false);
     void commit(CopyBatch& batch);
+    // Commits the full batch before the one being filled, once it is prepared.
+    void commitWriting();
     // Keeps what the hash record of copy's destination root says of item.
     void record(const CopyBatch::Item& item, const CopyBatch::Copy& copy);
     // Adds this run's generation to the hash record of every destination root.
@@ -59,6 +62,7 @@ class CopyPass {
     // this one is full too, so the disk writes one batch out while the next is copied.
     CopyBatch filling_;
     CopyBatch writing_;
+    std::future<void> preparing_; // of writing_
     std::int64_t bytesDone_ = 0;
     bool warnedNoSafePublish_ = false;
     std::map<std::string, std::vector<RecordedFile>> records_; // by destination root
