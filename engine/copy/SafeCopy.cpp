@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <utility>
@@ -217,8 +218,10 @@ SourceRead StagedCopy::stageAll(const std::string& source, const SourceIdentity*
     } else if (!copying.empty()) {
         pumpData(in.get(), pumped, hash);
         read.digest = hash.digest();
-    } else if (rules.verify) {
-        read.digest = hashFile(in.get()); // already there everywhere: the record needs it
+    } else if (rules.verify && std::any_of(targets.begin(), targets.end(), [](const auto& t) {
+                   return t.outcome.outcome == Outcome::AlreadyThere;
+               })) {
+        read.digest = hashFile(in.get()); // already there: its record needs the hash
     }
     if (copying.empty())
         return read;
