@@ -159,13 +159,16 @@ std::string generationXml(const std::vector<RecordedFile>& files, const CreatorI
         xml += "      <pattern>" + xmlText(pattern) + "</pattern>\n";
     xml += "    </ignore>\n  </processinfo>\n";
     if (!files.empty()) {
+        xml.reserve(xml.size() + files.size() * 320); // grown once, not by doubling
         xml += "  <hashes>\n";
         for (const RecordedFile& file : files)
-            xml += "    <hash>\n      <path size=\"" + std::to_string(file.size) +
-                   "\" lastmodificationdate=\"" + isoDate(file.lastModified) + "\">" +
-                   xmlText(file.path) + "</path>\n      <xxh128 action=\"" +
-                   kActions[static_cast<int>(file.action)] + "\" hashdate=\"" +
-                   isoDate(file.hashDate) + "\">" + file.hash.hex() + "</xxh128>\n    </hash>\n";
+            if (recordablePath(file.path))
+                xml += "    <hash>\n      <path size=\"" + std::to_string(file.size) +
+                       "\" lastmodificationdate=\"" + isoDate(file.lastModified) + "\">" +
+                       xmlText(file.path) + "</path>\n      <xxh128 action=\"" +
+                       kActions[static_cast<int>(file.action)] + "\" hashdate=\"" +
+                       isoDate(file.hashDate) + "\">" + file.hash.hex() +
+                       "</xxh128>\n    </hash>\n";
         xml += "  </hashes>\n";
     }
     return xml + "</hashlist>\n";

@@ -27,7 +27,7 @@ std::string generationName(int number, std::string_view rootName, std::time_t ti
 // The number of a generation file name, or 0 when name is not one.
 int generationNumber(std::string_view name);
 
-// The XML of a generation listing files (all recordable), a transfer by info's tool.
+// The XML of a generation listing the recordable ones of files, a transfer by info's tool.
 std::string generationXml(const std::vector<RecordedFile>& files, const CreatorInfo& info);
 
 // The ignore patterns every generation we write carries.

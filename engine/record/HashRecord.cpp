@@ -82,14 +82,10 @@ RecordResult addGeneration(const std::string& rootPath, const std::vector<Record
                                        : std::strerror(error));
         return result;
     };
-    std::vector<RecordedFile> kept;
-    for (const RecordedFile& file : files) {
-        if (recordablePath(file.path))
-            kept.push_back(file);
-        else
+    for (const RecordedFile& file : files)
+        if (!recordablePath(file.path))
             result.leftOut.push_back(file.path);
-    }
-    const std::string xml = generationXml(kept, info);
+    const std::string xml = generationXml(files, info);
 
     if (faults::injected(faults::Call::OpenFolder))
         return fail(errno);
