@@ -85,7 +85,7 @@ RecordResult addGeneration(const std::string& rootPath, const std::vector<Record
     for (const RecordedFile& file : files)
         if (!recordablePath(file.path))
             result.leftOut.push_back(file.path);
-    const std::string xml = generationXml(files, info);
+    std::string xml = generationXml(files, info);
 
     if (faults::injected(faults::Call::OpenFolder))
         return fail(errno);
@@ -111,6 +111,7 @@ RecordResult addGeneration(const std::string& rootPath, const std::vector<Record
     };
     if (const int error = publishNew(folder.get(), xml, nameFor, result.generation))
         return fail(error);
+    std::string().swap(xml); // the chain reads it back from the disk: not twice in memory
     if (const int error = syncFd(root.get()))
         return fail(error);
 
