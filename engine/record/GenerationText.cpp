@@ -171,7 +171,8 @@ std::string generationXml(const std::vector<RecordedFile>& files, const CreatorI
                        "</xxh128>\n    </hash>\n";
         xml += "  </hashes>\n";
     }
-    return xml + "</hashlist>\n";
+    xml += "</hashlist>\n";
+    return xml;
 }
 
 } // namespace kestrel::record

@@ -34,8 +34,10 @@ std::string rootName(const std::string& rootPath) {
 }
 
 // The chain of the folder open at folder with an entry for every generation file in it;
-// the entries it had stay as they were. The highest number lands in highest.
-int gatherChain(int folder, std::vector<ChainEntry>& chain, int& highest) {
+// the entries it had stay as they were. The highest number lands in highest. A generation
+// whose entry is known already (one this run wrote) is not read again.
+int gatherChain(int folder, std::vector<ChainEntry>& chain, int& highest,
+                const ChainEntry* known = nullptr) {
     std::string text;
     std::string parseError;
     chain.clear();
@@ -52,7 +54,9 @@ int gatherChain(int folder, std::vector<ChainEntry>& chain, int& highest) {
         const int number = generationNumber(name);
         if (number == 0 || listed.count(name) != 0)
             continue;
-        if (readFileAt(folder, name, text) == 0)
+        if (known != nullptr && known->path == name)
+            chain.push_back(*known);
+        else if (readFileAt(folder, name, text) == 0)
             chain.push_back({number, name, c4Id(text)});
     }
     highest = 0;
@@ -111,12 +115,13 @@ RecordResult addGeneration(const std::string& rootPath, const std::vector<Record
     };
     if (const int error = publishNew(folder.get(), xml, nameFor, result.generation))
         return fail(error);
-    std::string().swap(xml); // the chain reads it back from the disk: not twice in memory
+    const ChainEntry written{generationNumber(result.generation), result.generation, c4Id(xml)};
+    std::string().swap(xml); // a large record is not held while the chain is gathered
     if (const int error = syncFd(root.get()))
         return fail(error);
 
     // Gathered again: a run that took a number meanwhile (without a lock) stays listed too.
-    if (const int error = gatherChain(folder.get(), chain, highest))
+    if (const int error = gatherChain(folder.get(), chain, highest, &written))
         return fail(error);
     std::stable_sort(chain.begin(), chain.end(),
                      [](const ChainEntry& a, const ChainEntry& b) { return a.number < b.number; });
