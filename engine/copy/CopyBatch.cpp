@@ -117,7 +117,8 @@ void CopyBatch::copyAgain(Item& item, Copy& copy) {
     if (copy.outcome.copied())
         if (const int error = copy.staged.flush())
             copy.outcome = CopyOutcome{Outcome::IoError, error, copy.outcome.destPath};
-    if (copy.outcome.copied() && !matches(item, copy))
+    // A copy that cannot be read back keeps that reason; one read back wrong twice fails.
+    if (copy.outcome.copied() && !matches(item, copy) && copy.outcome.copied())
         copy.outcome = CopyOutcome{Outcome::VerifyFailed, 0, copy.outcome.destPath};
 }
 
