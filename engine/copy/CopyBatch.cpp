@@ -107,10 +107,10 @@ void CopyBatch::copyAgain(Item& item, Copy& copy) {
     ++item.copiedAgain;
     FolderRef folder;
     folder.use(copy.folder.fd);
-    StageTarget target{folder,       copy.folder.path, copy.fileName,
-                       &copy.staged, {},               copy.folder.inMemory};
-    const SourceRead again = StagedCopy::stageAll(item.source, &item.scanned, rules_,
-                                                  std::span(&target, 1), *hooks_);
+    StageTarget target{folder, copy.folder.path,    copy.fileName, &copy.staged,
+                       {},     copy.folder.inMemory};
+    const SourceRead again =
+        StagedCopy::stageAll(item.source, &item.scanned, rules_, std::span(&target, 1), *hooks_);
     copy.outcome = target.outcome;
     if (copy.outcome.copied() && again.digest != item.read.digest)
         copy.outcome = CopyOutcome{Outcome::SourceChanged, 0, copy.outcome.destPath};
@@ -171,7 +171,7 @@ void CopyBatch::syncFolders(const Folders& changedFolders) {
 }
 
 std::vector<CopyBatch::Item> CopyBatch::commit(const Folders& changedFolders) {
-    if (!std::exchange(prepared_, false))
+    if (!prepared_)
         prepare();
     prepared_ = false;
     publish();

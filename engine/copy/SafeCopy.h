@@ -77,11 +77,6 @@ class StagedCopy {
     static CopyOutcome stage(const std::string& source, const std::string& destPath,
                              const SourceIdentity* expected, const PublishRules& rules,
                              StagedCopy& staged, const CopyHooks& hooks = {});
-    // The same, into folder, whose path (ending in "/") is folderPath.
-    static CopyOutcome stage(const std::string& source, const FolderRef& folder,
-                             const std::string& folderPath, const std::string& fileName,
-                             const SourceIdentity* expected, const PublishRules& rules,
-                             StagedCopy& staged, const CopyHooks& hooks = {});
 
     // Stages the file at source for every target at once: it is read once, and with
     // rules.verify hashed while it is read. Each target's outcome says what became of it, as

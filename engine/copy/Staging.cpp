@@ -75,18 +75,9 @@ CopyOutcome StagedCopy::stage(const std::string& source, const std::string& dest
                               StagedCopy& staged, const CopyHooks& hooks) {
     const auto slash = destPath.rfind('/');
     const std::string folderPath = slash == std::string::npos ? "" : destPath.substr(0, slash + 1);
-    FolderRef folder;
-    if (const int error = folder.open(folderPath))
+    StageTarget target{{}, folderPath, destPath.substr(folderPath.size()), &staged, {}, false};
+    if (const int error = target.folder.open(folderPath))
         return CopyOutcome(destinationFailure(error), error, destPath);
-    return stage(source, folder, folderPath, destPath.substr(folderPath.size()), expected, rules,
-                 staged, hooks);
-}
-
-CopyOutcome StagedCopy::stage(const std::string& source, const FolderRef& folder,
-                              const std::string& folderPath, const std::string& fileName,
-                              const SourceIdentity* expected, const PublishRules& rules,
-                              StagedCopy& staged, const CopyHooks& hooks) {
-    StageTarget target{folder, folderPath, fileName, &staged, {}, false};
     stageAll(source, expected, rules, std::span(&target, 1), hooks);
     return target.outcome;
 }

@@ -90,9 +90,7 @@ void CopyPass::run(const FileList& files, const std::vector<bool>& fits,
         if (room) {
             copies = makeCopies(f);
         } else {
-            std::string folder = f.destRoot + "/";
-            for (const std::string_view level : folderLevels(f, parts_.options))
-                folder.append(level).push_back('/');
+            const std::string folder = destinationFolder(f, f.destRoot, parts_.options);
             copies.push_back(
                 {{}, f.fileName, {}, {Outcome::DiskFull, 0, folder + f.fileName, noSpace}});
         }

@@ -41,6 +41,14 @@ std::vector<std::string_view> folderLevels(const FileFields& f, const ImportOpti
     return levels;
 }
 
+std::string destinationFolder(const FileFields& f, const std::string& root,
+                              const ImportOptions& options) {
+    std::string folder = root + "/";
+    for (const std::string_view level : folderLevels(f, options))
+        folder.append(level).push_back('/');
+    return folder;
+}
+
 std::string preferencesProblem(const QSettings& store) {
     const QByteArray file = QFile::encodeName(store.fileName());
     const int fd = ::open(file.constData(), O_RDONLY | O_CLOEXEC);

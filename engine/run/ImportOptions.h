@@ -31,6 +31,10 @@ struct ImportOptions {
 // The folders below a destination root that f goes to: its tag, then the date levels on.
 std::vector<std::string_view> folderLevels(const FileFields& f, const ImportOptions& options);
 
+// The path of the folder below root that f goes to, ending in "/": root/JPG/2016/07/21/.
+std::string destinationFolder(const FileFields& f, const std::string& root,
+                              const ImportOptions& options);
+
 // Reads the options from store; absent keys read as off and as the root "<nil>".
 ImportOptions readImportOptions(const QSettings& store);
 

@@ -44,14 +44,6 @@ Disk* diskOf(const std::string& root, std::map<std::string, dev_t>& roots,
     return &disks.at(known->second);
 }
 
-std::string destinationOf(const FileFields& f, const std::string& root,
-                          const ImportOptions& options) {
-    std::string path = root + "/";
-    for (const std::string_view level : folderLevels(f, options))
-        path.append(level).push_back('/');
-    return path + f.fileName;
-}
-
 // One pass over the files: what each disk needs, and which files fit in order. Files already
 // there by name and size are looked for only when lookThere: a look per file is paid only
 // when the whole card does not fit anyway.
@@ -68,7 +60,8 @@ SpacePlan addUp(const FileList& files, const ImportOptions& options, bool lookTh
                 struct stat there {};
                 if (disk == nullptr ||
                     (lookThere &&
-                     ::lstat(destinationOf(f, *root, options).c_str(), &there) == 0 &&
+                     ::lstat((destinationFolder(f, *root, options) + f.fileName).c_str(), &there) ==
+                         0 &&
                      S_ISREG(there.st_mode) && there.st_size == f.size))
                     continue;
                 disk->needed += (f.size + disk->block - 1) / disk->block * disk->block;
