@@ -43,11 +43,13 @@ StagedCopy::~StagedCopy() {
 }
 
 void StagedCopy::discard() {
-    // The name goes first: our lock on it must keep other runs away until it is gone.
+    // Closed before it is unlinked: FUSE keeps an open file's removed name as a hidden
+    // ".fuse_hidden" file until the release that follows close. Another run that sweeps the
+    // name away once our lock is gone does what we were about to do.
+    fd_.reset();
     if (!tempName_.empty())
         ::unlinkat(folder_.at(), folder_.path(tempName_).c_str(), 0);
     tempName_.clear();
-    fd_.reset();
 }
 
 std::optional<Digest128> StagedCopy::readBack(const CopyHooks& hooks) const {

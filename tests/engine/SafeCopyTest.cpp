@@ -209,14 +209,15 @@ TEST_F(SafeCopyTest, MissingFoldersAndFlushesReportTheirErrors) {
     EXPECT_EQ(syncFolder(out + "/missing"), ENOENT);
 }
 
-// fusefat returns once its file system is mounted.
+// fusefat returns once its file system is mounted. One thread serves it, so requests are handled
+// in the order they are sent: a file's release, sent as it is closed, before a later unlink.
 TEST_F(SafeCopyTest, FatUnderFuseRefusesAndKeepsNothing) {
     const std::string image = dir / "fat.img";
     if (::access("/dev/fuse", R_OK | W_OK) != 0 || sh("command -v fusefat mkfs.vfat >/dev/null"))
         GTEST_SKIP() << "needs /dev/fuse, fusefat and mkfs.vfat";
     ASSERT_EQ(sh("truncate -s 8M " + image + " && mkfs.vfat " + image + " >/dev/null"), 0);
     ::mkdir((dir / "fat").c_str(), 0755);
-    if (sh("fusefat -o rw+ " + image + " " + dir / "fat" + " >/dev/null 2>&1") != 0)
+    if (sh("fusefat -s -o rw+ " + image + " " + dir / "fat" + " >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "fusefat cannot mount here";
     ASSERT_EQ(sh("mountpoint -q " + dir / "fat"), 0); // it reads /proc/self/mountinfo
     fuseMount = dir / "fat";
