@@ -42,6 +42,8 @@ const char* reasonText(Outcome outcome) {
         return "no destination folder is chosen";
     case Outcome::VerifyFailed:
         return "the copy read back from the destination differs from the card";
+    case Outcome::NotSelected:
+        return "not selected";
     }
     return "unknown";
 }
@@ -82,6 +84,8 @@ const char* outcomeKeyword(Outcome outcome) {
         return "no-destination";
     case Outcome::VerifyFailed:
         return "verify-failed";
+    case Outcome::NotSelected:
+        return "not-selected";
     }
     return "unknown";
 }

@@ -24,6 +24,7 @@ enum class Outcome {
     NameTooLong,       // the destination's file system cannot hold a name that long
     NoDestination,     // no destination folder is chosen for the file's group
     VerifyFailed,      // the copy read back from the disk differed from the source, twice
+    NotSelected,       // a new file left out of the selection the run imported
 };
 
 // One file's outcome, with the error number where a system call gave one, the

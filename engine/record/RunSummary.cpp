@@ -21,6 +21,11 @@ void RunSummary::addLeftOnCard(const std::string& path, const CopyOutcome& outco
     notCopiedNow.push_back(FileResult{path, outcome, false});
 }
 
+void RunSummary::addNotSelected(const std::string& path, const CopyOutcome& outcome) {
+    ++unselectedNew;
+    notCopiedNow.push_back(FileResult{path, outcome, false});
+}
+
 void RunSummary::addAtBackup(const std::string& file, const CopyOutcome& outcome) {
     if (outcome.safe())
         return;
@@ -47,6 +52,10 @@ std::string finishedMessage(const RunSummary& summary) {
         message += " 1 other photo or clip was not imported.";
     else if (summary.leftOnCard != 0)
         message += " " + count(summary.leftOnCard) + " other photos or clips were not imported.";
+    if (summary.unselectedNew == 1)
+        message += " 1 new file was not selected.";
+    else if (summary.unselectedNew != 0)
+        message += " " + count(summary.unselectedNew) + " new files were not selected.";
     if (summary.notSafeAtBackup != 0)
         message += " " + count(summary.notSafeAtBackup) + " not safe at the backup.";
     if (summary.copiedAgain == 1)

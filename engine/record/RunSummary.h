@@ -40,12 +40,19 @@ struct RunSummary {
     // Every file not copied now, in run order, unreadable folders included.
     std::vector<FileResult> notCopiedNow;
 
+    // Of a run that imported a selection of the picked files (matched counts only those).
+    bool selection = false;
+    std::int32_t unselectedNew = 0;  // picked files not selected and not imported before
+    std::int32_t unselectedSafe = 0; // not selected, but at their destination or recorded there
+
     // Counts one matched file's outcome.
     void add(const std::string& file, const CopyOutcome& outcome);
     // Counts a folder or item below the source that could not be read.
     void addUnreadable(const std::string& path, const CopyOutcome& outcome);
     // Counts a photo or clip that the run does not import (another format, a group off).
     void addLeftOnCard(const std::string& path, const CopyOutcome& outcome);
+    // Counts a picked file that was not selected and is not imported yet.
+    void addNotSelected(const std::string& path, const CopyOutcome& outcome);
     // Counts what became of one matched file's copy at the backup destination.
     void addAtBackup(const std::string& file, const CopyOutcome& outcome);
 
@@ -55,9 +62,10 @@ struct RunSummary {
     // the card may be formatted.
     bool allSafe() const {
         return notCopied == 0 && unreadable == 0 && leftOnCard == 0 && notSafeAtBackup == 0 &&
-               !stopped;
+               unselectedNew == 0 && !stopped;
     }
-    // Photos, clips and folders that are still only on the card.
+    // Photos, clips and folders that are still only on the card, of those the run was given:
+    // new files left out of a selection are counted apart, in unselectedNew.
     std::int32_t stillOnCard() const {
         return notCopied + unreadable + leftOnCard + notSafeAtBackup;
     }
@@ -66,7 +74,8 @@ struct RunSummary {
 // "copying of N files finished.", then " A already there.", " F not copied." and " U could
 // not be read." where they are not 0; a stopped run says "copying of N files stopped: D
 // done, L left." Then " O other photos or clips were not imported." where the options left
-// some on the card, and the file-times count when capture dates were on.
+// some on the card, " S new files were not selected." where a selection left new files out,
+// and the file-times count when capture dates were on.
 std::string finishedMessage(const RunSummary& summary);
 
 } // namespace kestrel

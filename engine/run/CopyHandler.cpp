@@ -1,33 +1,14 @@
 #include "run/CopyHandler.h"
 
-#include "base/Fd.h"
-#include "base/LongPath.h"
+#include "run/CardItem.h"
 #include "run/CopyPass.h"
 #include "run/Preferences.h"
 #include "run/SpaceCheck.h"
-#include "scan/CaptureDate.h"
-#include "scan/Classification.h"
-#include "scan/FileDates.h"
 #include "scan/SourceWalker.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <csignal>
 
 namespace kestrel {
-
-namespace {
-// The year as it is, month and day with two digits: the date folders' names.
-std::array<std::string, 3> dateStrings(long year, int month, int day) {
-    const auto twoDigits = [](int value) {
-        return std::string{static_cast<char>('0' + value / 10),
-                           static_cast<char>('0' + value % 10)};
-    };
-    return {std::to_string(year), twoDigits(month), twoDigits(day)};
-}
-} // namespace
 
 CopyHandler::CopyHandler(StatusSink& sink, std::ostream& out)
     : uDefs(openPreferences()), mainViewController(&sink), log_(out),
@@ -57,6 +38,7 @@ void CopyHandler::prepareProcessing(const std::string& path) {
     summary_.byCaptureDate = options_.byCaptureDate;
     summary_.verified = options_.verify;
     summary_.destinations = isChosenFolder(options_.backupRoot) ? 2 : 1;
+    summary_.selection = only != nullptr;
     report_.open(path);
     mainViewController->sayNothing();
 
@@ -101,58 +83,46 @@ FileList CopyHandler::scan(const std::string& sourceRoot) {
             unreadable(sourceRoot + item->path, item->error);
             continue;
         }
-        auto kind = classifyPath(item->path);
-        const auto format = item->folder ? std::nullopt : mediaFormat(item->path);
-        if (!kind && options_.otherFormats && format)
-            kind = format->kind;
-        const bool jpg = kind && kind->group == FileGroup::JPG;
-        if (kind && (jpg ? options_.jpg : options_.raw))
-            files.push_back(buildFileList(sourceRoot, item->path, kind->tag,
-                                          jpg ? options_.jpgRoot : options_.rawRoot));
-        else if (format && item->regular)
-            leftOnCard(sourceRoot + item->path, kind);
+        const Pick pick = pickItem(item->path, item->folder, item->regular, options_);
+        const bool picked = pick.verdict == Pick::Verdict::Picked;
+        if (pick.verdict == Pick::Verdict::LeftOnCard)
+            leftOnCard(sourceRoot + item->path, pick.reason);
+        else if (picked && only != nullptr && !only->contains(sourceRoot + item->path))
+            notSelected(sourceRoot + item->path, pick);
+        else if (picked)
+            files.push_back(buildFileList(sourceRoot, item->path, pick.tag, pick.root));
     }
     return files;
 }
 
-void CopyHandler::leftOnCard(const std::string& path, const std::optional<FileKind>& kind) {
-    std::string why;
-    if (kind)
-        why = std::string("the ") + (kind->group == FileGroup::JPG ? "JPG" : "RAW") +
-              " group is switched off";
-    else
-        why = "kestrel does not import ." + std::string(extensionOf(path)) + " files";
+void CopyHandler::leftOnCard(const std::string& path, std::string why) {
     const CopyOutcome outcome{Outcome::LeftOnCard, 0, {}, std::move(why)};
     summary_.addLeftOnCard(path, outcome);
     report_.add(path, outcome);
 }
 
+void CopyHandler::notSelected(const std::string& path, const Pick& pick) {
+    if (!standings_)
+        standings_ = std::make_unique<StandingCheck>(options_);
+    const SurveyedFile file = surveyItem(path, pick, options_);
+    if (standings_->standingOf(file) != Standing::New) {
+        ++summary_.unselectedSafe;
+        return;
+    }
+    const CopyOutcome outcome{Outcome::NotSelected, 0, file.destination};
+    summary_.addNotSelected(path, outcome);
+    report_.add(path, outcome);
+}
+
 FileEntry CopyHandler::buildFileList(const std::string& sourceRoot, const std::string& fEnum,
                                      const std::string& fileType, const std::string& destPath) {
-    std::string fullPath = sourceRoot + fEnum;
-    const auto failed = [&](Outcome outcome, int error) {
-        const CopyOutcome why{outcome, error, {}};
-        log_.error(fullPath, why);
-        return FileEntry::error(fullPath, why);
-    };
-
-    const auto dates = readFileDates(fullPath);
-    if (!dates)
-        return failed(Outcome::SourceUnreadable, errno);
-    std::array<std::string, 3> date;
-    if (options_.byCaptureDate && S_ISREG(dates->identity.type))
-        date = captureDateString(fullPath);
-    if (date[0].empty()) {
+    Examined examined = examineItem(sourceRoot + fEnum, fileType, destPath, options_);
+    if (examined.dates && !examined.time.fromCapture)
         summary_.datedByFileTimes += options_.byCaptureDate ? 1 : 0;
-        date = getFullDateString(options_.byModification ? dates->modified : dates->created);
-    }
-    auto [year, month, day] = std::move(date);
-    if (year.empty())
-        return failed(Outcome::Undated, EOVERFLOW);
-    auto [name, folder] = getNameElements(fullPath);
-    return FileEntry(FileFields{fileType, std::move(fullPath), std::move(name), std::move(folder),
-                                std::move(year), std::move(month), std::move(day), destPath,
-                                dates->identity, dates->size});
+    if (examined.fields)
+        return FileEntry(std::move(*examined.fields));
+    log_.error(sourceRoot + fEnum, examined.problem);
+    return FileEntry::error(sourceRoot + fEnum, std::move(examined.problem));
 }
 
 std::array<std::string, 2> CopyHandler::getNameElements(const std::string& path) {
@@ -163,21 +133,8 @@ std::array<std::string, 2> CopyHandler::getNameElements(const std::string& path)
 }
 
 std::array<std::string, 3> CopyHandler::getFullDateString(std::time_t time) {
-    std::tm local{};
-    if (::localtime_r(&time, &local) == nullptr || local.tm_year + 1900L < 1)
-        return {};
-    return dateStrings(local.tm_year + 1900L, local.tm_mon + 1, local.tm_mday);
-}
-
-std::array<std::string, 3> CopyHandler::captureDateString(const std::string& path) {
-    const auto kind = captureKindOf(path);
-    if (!kind)
-        return {};
-    const Fd file(openLong(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
-    const auto taken = file.valid() ? readCaptureDay(file.get(), *kind) : std::nullopt;
-    if (!taken)
-        return {};
-    return dateStrings(taken->year, taken->month, taken->day);
+    const FilingTime local = localFilingTime(time);
+    return local.placed ? local.folders() : std::array<std::string, 3>{};
 }
 
 void CopyHandler::checkSpace(const FileList& files) {

@@ -4,10 +4,10 @@
 #include "copy/SafeCopy.h"
 #include "record/ImportLog.h"
 #include "record/ImportReport.h"
+#include "run/CardSurvey.h"
 #include "run/ImportOptions.h"
 #include "run/StatusSink.h"
 #include "run/StopRequest.h"
-#include "scan/Classification.h"
 #include "scan/FileEntry.h"
 
 #include <QSettings>
@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 
 namespace kestrel {
 
@@ -80,18 +81,21 @@ class CopyHandler {
     CopyHooks hooks;
     // When set, the run stops after the file in hand once a stop is requested.
     StopRequest* stop = nullptr;
+    // When set, only the picked files with these full paths (as listCard gives them) are
+    // copied; the others are counted by whether they are safe already, and the new ones
+    // reported as not selected.
+    const std::unordered_set<std::string>* only = nullptr;
 
   private:
     FileList scan(const std::string& sourceRoot);
-    // [year, month, day] of the capture date in the metadata of the file at path; three
-    // empty strings when it has none usable.
-    static std::array<std::string, 3> captureDateString(const std::string& path);
     void unreadable(const std::string& path, int error);
     // Before the first copy: asks what to do when the destinations' disks cannot take every
     // file, and marks the files that will not be copied.
     void checkSpace(const FileList& files);
-    // A photo or clip on the card that the options do not import; kind is where it would go.
-    void leftOnCard(const std::string& path, const std::optional<FileKind>& kind);
+    // A photo or clip on the card that the options do not import, and why.
+    void leftOnCard(const std::string& path, std::string why);
+    // A picked file left out of the selection.
+    void notSelected(const std::string& path, const Pick& pick);
 
     ImportLog log_;
     ImportOptions options_;
@@ -100,6 +104,7 @@ class CopyHandler {
     RunSummary summary_;
     std::vector<bool> fits_; // of each entry, when not everything fits
     std::string noSpace_;
+    std::unique_ptr<StandingCheck> standings_; // made for the first file not selected
 };
 
 } // namespace kestrel

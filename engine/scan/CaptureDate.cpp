@@ -48,9 +48,9 @@ bool isRealDay(const CalendarDay& d) {
     return d.day <= kDaysIn[d.month - 1] + (d.month == 2 && leap ? 1 : 0);
 }
 
-// The day of an EXIF date-time, "YYYY:MM:DD HH:MM:SS" exactly. Cameras whose clock was
-// never set write blanks or zeros; those, and anything else, give nothing.
-std::optional<CalendarDay> dayOfExifText(const std::string& text) {
+// An EXIF date-time, "YYYY:MM:DD HH:MM:SS" exactly. Cameras whose clock was never set write
+// blanks or zeros; those, and anything else, give nothing.
+std::optional<CaptureTime> timeOfExifText(const std::string& text) {
     static constexpr char kForm[] = "####:##:## ##:##:##";
     if (text.size() != sizeof kForm - 1)
         return std::nullopt;
@@ -64,27 +64,28 @@ std::optional<CalendarDay> dayOfExifText(const std::string& text) {
     };
     if (number(11, 2) > 23 || number(14, 2) > 59 || number(17, 2) > 60)
         return std::nullopt;
-    // Camera wall-clock time without a zone: the day as written, never converted.
-    const CalendarDay day{number(0, 4), number(5, 2), number(8, 2)};
-    return isRealDay(day) ? std::optional(day) : std::nullopt;
+    // Camera wall-clock time without a zone: as written, never converted.
+    const CaptureTime time{
+        {number(0, 4), number(5, 2), number(8, 2)}, number(11, 2), number(14, 2), number(17, 2)};
+    return isRealDay(time.day) ? std::optional(time) : std::nullopt;
 }
 
-// The capture day in an EXIF block (a TIFF structure), decoded by exiv2.
-std::optional<CalendarDay> dayOfExifBlock(const unsigned char* data, std::size_t size) {
+// The capture time in an EXIF block (a TIFF structure), decoded by exiv2.
+std::optional<CaptureTime> timeOfExifBlock(const unsigned char* data, std::size_t size) {
     constexpr std::uint16_t kDateTimeOriginal = 0x9003, kDateTimeDigitized = 0x9004;
     if (size < 8)
         return std::nullopt;
     Exiv2::ExifData exif;
     Exiv2::ExifParser::decode(exif, data, static_cast<std::uint32_t>(size));
     // By tag number first: comparing whole keys would build a string for every tag.
-    std::optional<CalendarDay> original, digitized;
+    std::optional<CaptureTime> original, digitized;
     for (const Exiv2::Exifdatum& datum : exif) {
         const std::uint16_t tag = datum.tag();
         if ((tag != kDateTimeOriginal && tag != kDateTimeDigitized) || datum.groupName() != "Photo")
             continue;
-        std::optional<CalendarDay>& day = tag == kDateTimeOriginal ? original : digitized;
-        if (!day)
-            day = dayOfExifText(datum.toString());
+        std::optional<CaptureTime>& time = tag == kDateTimeOriginal ? original : digitized;
+        if (!time)
+            time = timeOfExifText(datum.toString());
     }
     return original ? original : digitized;
 }
@@ -116,9 +117,9 @@ class Head {
     bool whole_ = false;
 };
 
-// The capture day in the JPEG stream that starts at `at`: from the APP1 "Exif" segment
+// The capture time in the JPEG stream that starts at `at`: from the APP1 "Exif" segment
 // among the segments before the image data.
-std::optional<CalendarDay> jpegDay(const Head& head, std::uint64_t at) {
+std::optional<CaptureTime> jpegTime(const Head& head, std::uint64_t at) {
     Bytes spill;
     const unsigned char* bytes = head.bytesAt(at, 2, spill);
     if (bytes == nullptr || bytes[0] != 0xff || bytes[1] != 0xd8)
@@ -147,30 +148,30 @@ std::optional<CalendarDay> jpegDay(const Head& head, std::uint64_t at) {
             if (body == nullptr)
                 return std::nullopt;
             if (std::memcmp(body, "Exif\0\0", 6) == 0)
-                return dayOfExifBlock(body + 6, length - 8);
+                return timeOfExifBlock(body + 6, length - 8);
         }
         at += 2 + length;
     }
     return std::nullopt;
 }
 
-std::optional<CalendarDay> stillDay(int fd) {
+std::optional<CaptureTime> stillTime(int fd) {
     const Head head(fd, kHeadBytes);
     const unsigned char* magic = head.data();
     if (head.size() >= 4 &&
         (std::memcmp(magic, "II*\0", 4) == 0 || std::memcmp(magic, "MM\0*", 4) == 0)) {
         if (head.size() < kHeadBytes)
-            return dayOfExifBlock(head.data(), head.size());
+            return timeOfExifBlock(head.data(), head.size());
         const Head tiff(fd, kTiffHeadBytes);
-        return dayOfExifBlock(tiff.data(), tiff.size());
+        return timeOfExifBlock(tiff.data(), tiff.size());
     }
     if (head.size() >= kRafJpegOffsetAt + 4 && std::memcmp(magic, "FUJIFILMCCD-RAW ", 16) == 0)
-        return jpegDay(head, bigEndian(magic + kRafJpegOffsetAt, 4));
-    return jpegDay(head, 0);
+        return jpegTime(head, bigEndian(magic + kRafJpegOffsetAt, 4));
+    return jpegTime(head, 0);
 }
 
 // The movie header's time is UTC; the folders name the local day, as for file times.
-std::optional<CalendarDay> movieDay(int fd, std::uint64_t fileSize) {
+std::optional<CaptureTime> movieTime(int fd, std::uint64_t fileSize) {
     const auto created = movieCreationTime(fd, fileSize);
     if (!created || *created == 0 || *created > kLastQuickTimeSecond)
         return std::nullopt;
@@ -179,7 +180,10 @@ std::optional<CalendarDay> movieDay(int fd, std::uint64_t fileSize) {
     std::tm local{};
     if (::localtime_r(&when, &local) == nullptr)
         return std::nullopt;
-    return CalendarDay{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    return CaptureTime{{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday},
+                       local.tm_hour,
+                       local.tm_min,
+                       local.tm_sec};
 }
 
 // exiv2 logs every oddity of a damaged file to standard error; a card's files are not
@@ -196,17 +200,22 @@ void setUpExiv2() {
 } // namespace
 
 std::optional<CalendarDay> readCaptureDay(int fd, CaptureKind kind) {
+    const auto time = readCaptureTime(fd, kind);
+    return time ? std::optional(time->day) : std::nullopt;
+}
+
+std::optional<CaptureTime> readCaptureTime(int fd, CaptureKind kind) {
     // exiv2 reports damaged data by throwing (Exiv2::AnyError); memory may run out. Either
     // way the file simply has no capture date.
     try {
         if (kind == CaptureKind::Still) {
             setUpExiv2();
-            return stillDay(fd);
+            return stillTime(fd);
         }
         struct stat st {};
         if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
             return std::nullopt;
-        return movieDay(fd, static_cast<std::uint64_t>(st.st_size));
+        return movieTime(fd, static_cast<std::uint64_t>(st.st_size));
     } catch (...) {
         return std::nullopt;
     }

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "run/CardItem.h"
+#include "run/ImportOptions.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace kestrel {
+
+// Where one photo or clip of a card stands, as an import with the current options sees it.
+enum class Standing {
+    New,            // to be copied: not at its destination, and never recorded there
+    AtDestination,  // the same bytes are at its destination (and at the backup, when chosen)
+    ImportedBefore, // not there now, but its destination root's hash record lists the same file
+    NotImported,    // a photo or clip that the options leave on the card
+};
+
+// One photo or clip of a card, before it is imported.
+struct SurveyedFile {
+    std::string path; // the full source path, as the import forms it: root + "/" + relative path
+    std::string name; // after the last '/'
+    std::int64_t size = 0;
+    // "YYYY-MM-DD HH:MM:SS" in the local calendar: the capture time where the metadata has
+    // one (with capture dates on), else the file time the import dates by; empty when it
+    // has none the calendar can hold. Sorts as text.
+    std::string taken;
+    bool clip = false; // a video clip (MOV, MP4, …)
+    Standing standing = Standing::New;
+    // NotImported: why, in the words of the import's report ("the JPG group is switched
+    // off"); ImportedBefore: the recorded path below its destination root.
+    std::string reason;
+    // The full path the import would copy it to (its group's root, the date folders, the
+    // name); empty when it is not imported or the import cannot place it.
+    std::string destination;
+};
+
+// Every photo and clip below root that an import with options would look at: the picked
+// files and those it leaves on the card, sorted by taken, then name. Reads what the import's
+// scan reads (the files' attributes and capture date headers), never whole files. stop is
+// asked before each item; once it answers true the listing ends with what it has.
+std::vector<SurveyedFile> listCard(const std::string& root, const ImportOptions& options,
+                                   const std::function<bool()>& stop = {});
+
+// The entry of listCard for the item at path, which pick says what the import does with.
+SurveyedFile surveyItem(const std::string& path, const Pick& pick, const ImportOptions& options);
+
+// Works out whether picked files are New, AtDestination or ImportedBefore. Each destination
+// root's hash record is read once, on first need, and a source is hashed only when that
+// record lists a file of its name and size, so a new card is never read whole. Safe to call
+// from several threads at once.
+class StandingCheck {
+  public:
+    explicit StandingCheck(const ImportOptions& options);
+    ~StandingCheck();
+    StandingCheck(const StandingCheck&) = delete;
+    StandingCheck& operator=(const StandingCheck&) = delete;
+
+    // Where file stands; a NotImported file stays so. For ImportedBefore, recordedPath (when
+    // not null) gets the path the record lists below its root.
+    Standing standingOf(const SurveyedFile& file, std::string* recordedPath = nullptr);
+
+  private:
+    struct Recorded;
+    std::shared_ptr<const Recorded> recordOf(const std::string& root);
+
+    ImportOptions options_;
+    std::mutex mutex_;
+    std::map<std::string, std::shared_ptr<const Recorded>> records_; // by destination root
+};
+
+} // namespace kestrel
