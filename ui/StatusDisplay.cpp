@@ -9,9 +9,9 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTreeView>
 
 #include "ReportModel.h"
+#include "ReportView.h"
 
 namespace kestrel {
 
@@ -163,10 +163,8 @@ void ViewController::showVerdict(const RunSummary& summary) {
         lblDetail_->show();
     }
     report->setSummary(summary);
-    if (reportView) {
-        reportView->setVisible(report->rowCount() > 0);
-        reportView->expandAll();
-    }
+    if (reportView)
+        reportView->showReport();
 }
 
 void ViewController::sayFinished(const RunSummary& summary) {

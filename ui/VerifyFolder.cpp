@@ -3,6 +3,7 @@
 #include "ViewController.h"
 
 #include "ReportModel.h"
+#include "ReportView.h"
 #include "record/HashRecord.h"
 
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QTreeView>
 
 #include <ostream>
 
@@ -151,10 +151,8 @@ void ViewController::showVerifyVerdict(const VerifyResult& result, const QString
                            tr("%1 files there are not in the record."));
     showProblems({verdict});
     report->setVerifyResult(result, root);
-    if (reportView) {
-        reportView->setVisible(report->rowCount() > 0);
-        reportView->expandAll();
-    }
+    if (reportView)
+        reportView->showReport();
 }
 
 } // namespace kestrel

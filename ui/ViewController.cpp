@@ -5,6 +5,7 @@
 #include "ImportCheck.h"
 #include "PathControl.h"
 #include "ReportModel.h"
+#include "ReportView.h"
 #include "imgViewDragger.h"
 #include "run/CopyHandler.h"
 #include "run/ImportOptions.h"
@@ -19,7 +20,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
-#include <QTreeView>
 
 #include <ostream>
 

@@ -21,7 +21,6 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QSettings;
-class QTreeView;
 
 namespace Ui {
 class ViewController;
@@ -33,6 +32,7 @@ class CardList;
 class CardWatcher;
 class PathControl;
 class ReportModel;
+class ReportView;
 class imgViewDragger;
 struct VerifyResult;
 
@@ -117,7 +117,7 @@ class ViewController : public QWidget, public StatusSink {
     QPointer<QPushButton> btnCancel;
     QPointer<QPushButton> btnChooseFolder;
     QPointer<QLabel> lblProgress;
-    QPointer<QTreeView> reportView;
+    QPointer<ReportView> reportView;
     QPointer<CardList> cardList;
     // The files of the last run that are not copied now, by reason.
     ReportModel* report = nullptr;

@@ -5,6 +5,7 @@
 #include "CardList.h"
 #include "PathControl.h"
 #include "ReportModel.h"
+#include "ReportView.h"
 #include "ViewController.h"
 #include "imgViewDragger.h"
 #include "run/Preferences.h"
@@ -25,6 +26,7 @@
 
 using kestrel::imgViewDragger;
 using kestrel::openPreferences;
+using kestrel::ReportModel;
 using kestrel::storeString;
 using kestrel::ViewController;
 using namespace kestrel::test;
@@ -277,7 +279,10 @@ class WindowTest : public QObject {
         QVERIFY(verdict->text().startsWith(u"1 file is not at its destination"_s));
         const QModelIndex group = vc.report->index(0, 0);
         QCOMPARE(group.data().toString(), u"a different file has this name (1)"_s);
-        QCOMPARE(vc.report->index(0, 0, group).data().toString(), card_ + u"/B.JPG"_s);
+        QCOMPARE(vc.report->index(0, ReportModel::FileColumn, group).data().toString(), u"B.JPG"_s);
+        QCOMPARE(vc.report->index(0, ReportModel::SourceColumn, group).data().toString(),
+                 card_ + u"/B.JPG"_s);
+        QVERIFY(vc.reportView->isVisibleTo(&vc) && vc.reportView->isExpanded(group));
 
         vc.chkKeepBoth->click();
         QCOMPARE(preferencesOnDisk().value(u"kestrelKeepBoth"_s), u"1"_s);
