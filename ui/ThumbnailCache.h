@@ -57,7 +57,7 @@ class ThumbnailCache {
     bool storeFailure(const QString& path, const SourceStamp& stamp) const;
 
   private:
-    bool write(const QString& folder, const QString& path, const SourceStamp& stamp,
+    bool write(const QString& target, const QString& path, const SourceStamp& stamp,
                QImage image) const;
 
     int side_;
