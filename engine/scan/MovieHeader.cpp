@@ -72,4 +72,30 @@ std::optional<std::uint64_t> movieCreationTime(int fd, std::uint64_t fileSize) {
     return std::nullopt;
 }
 
+std::optional<double> movieDurationSeconds(int fd, std::uint64_t fileSize) {
+    const auto moov = findAtom(fd, 0, fileSize, "moov");
+    if (!moov)
+        return std::nullopt;
+    const auto mvhd = findAtom(fd, moov->body, moov->end, "mvhd");
+    if (!mvhd)
+        return std::nullopt;
+    // Version and flags, two times, the time scale (32 bits), then the duration: the times
+    // and the duration are 32 bits wide in version 0, 64 in version 1.
+    unsigned char head[32];
+    const std::size_t got =
+        readAt(fd, mvhd->body, head, std::min<std::uint64_t>(sizeof head, mvhd->end - mvhd->body));
+    if (got < 1 || head[0] > 1)
+        return std::nullopt;
+    const std::size_t width = head[0] == 1 ? 8 : 4;
+    if (got < 8 + 3 * width)
+        return std::nullopt;
+    const std::uint64_t scale = bigEndian(head + 4 + 2 * width, 4);
+    const std::uint64_t duration = bigEndian(head + 8 + 2 * width, static_cast<int>(width));
+    // All ones is how a writer says it does not know the length.
+    const std::uint64_t unknown = width == 8 ? ~std::uint64_t{0} : 0xffffffffu;
+    if (scale == 0 || duration == unknown)
+        return std::nullopt;
+    return static_cast<double>(duration) / static_cast<double>(scale);
+}
+
 } // namespace kestrel

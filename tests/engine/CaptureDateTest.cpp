@@ -1,13 +1,13 @@
 #include "scan/CaptureDate.h"
 #include "SampleMedia.h"
 #include "TestSupport.h"
+#include "scan/MovieHeader.h"
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <tuple>
 #include <vector>
 
@@ -18,15 +18,6 @@ namespace {
 
 // 2016-03-06 10:00 UTC in QuickTime seconds: already 2016-03-07 at UTC+14.
 constexpr std::uint64_t kBeforeMidnight = 1457258400 + 2082844800ULL;
-
-// What this process has read so far, through any call: rchar, first in /proc/self/io.
-long long bytesRead() {
-    std::ifstream io("/proc/self/io");
-    io.ignore(7);
-    long long bytes = 0;
-    io >> bytes;
-    return bytes;
-}
 
 } // namespace
 
@@ -68,6 +59,29 @@ TEST(CaptureDate, ReadsTheDayTheFileWasTakenFromItsOwnMetadata) {
         EXPECT_EQ(d ? std::to_string(d->year * 10000 + d->month * 100 + d->day) : "none", day);
         EXPECT_LT(bytesRead() - before, 64 * 1024); // the metadata, never the media data
         EXPECT_EQ(::lseek(fd, 0, SEEK_CUR), 0);
+        ::close(fd);
+    }
+}
+
+TEST(MovieHeader, ReadsTheLengthOfAClipFromItsHeaderOnly) {
+    // What the clip is, its bytes, and its length in seconds (-1 for none).
+    const std::vector<std::tuple<const char*, std::string, double>> cases = {
+        {"mvhd 0", movie(0, kBeforeMidnight, true, false, 1 << 20, 600 * 65 + 300), 65.5},
+        {"mvhd 1 after a 64-bit mdat", movie(1, kBeforeMidnight, true, true, 1 << 20, 6000), 10},
+        {"length unknown", movie(0, kBeforeMidnight, true, false, 64, 0xffffffff), -1},
+        {"no moov", movie(0, kBeforeMidnight, false, false, 64, 600), -1},
+        {"cut inside the movie header",
+         movie(0, kBeforeMidnight, true, false, 64, 600).substr(0, 120), -1},
+        {"text", "not a clip at all", -1},
+    };
+    TempDir dir;
+    for (const auto& [name, bytes, seconds] : cases) {
+        SCOPED_TRACE(name);
+        writeFile(dir / "clip.mov", bytes);
+        const int fd = ::open((dir / "clip.mov").c_str(), O_RDONLY);
+        const long long before = bytesRead();
+        EXPECT_EQ(movieDurationSeconds(fd, bytes.size()).value_or(-1), seconds);
+        EXPECT_LT(bytesRead() - before, 4096); // atom headers, never the media data
         ::close(fd);
     }
 }

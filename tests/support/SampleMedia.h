@@ -46,13 +46,14 @@ inline std::string atom(const char* type, const std::string& body) {
 
 // A clip as cameras write it: ftyp, `dataBytes` of media data in an mdat with a 32-bit
 // size (or a 64-bit one, `wide`), then (unless left out) moov with an mvhd of `version`
-// (0 or 1) made `created` seconds after 1904 began.
+// (0 or 1) made `created` seconds after 1904 began, `duration` 600ths of a second long.
 inline std::string movie(int version, std::uint64_t created, bool withMoov = true,
-                         bool wide = false, std::size_t dataBytes = 1 << 20) {
+                         bool wide = false, std::size_t dataBytes = 1 << 20,
+                         std::uint64_t duration = 0) {
     const int w = version == 1 ? 8 : 4; // the width of the times
     const std::string mvhd =
         atom("mvhd", be(version, 1) + be(0, 3) + be(created, w) + be(created, w) + be(600, 4) +
-                         be(0, w) + std::string(80, '\0'));
+                         be(duration, w) + std::string(80, '\0'));
     const std::string data(dataBytes, 'x');
     return atom("ftyp", "qt  " + be(0, 4) + "qt  ") +
            (wide ? be(1, 4) + "mdat" + be(16 + data.size(), 8) + data : atom("mdat", data)) +

@@ -104,6 +104,14 @@ std::time_t localTime(const std::string& text) {
     return std::mktime(&tm);
 }
 
+long long bytesRead() {
+    std::ifstream io("/proc/self/io");
+    io.ignore(7);
+    long long bytes = 0;
+    io >> bytes;
+    return bytes;
+}
+
 std::vector<std::string> listTree(const std::string& root) {
     std::vector<std::string> items;
     std::error_code ec;

@@ -69,6 +69,8 @@ void writeFile(const std::string& path, const std::string& contents,
 void setModified(const std::string& path, const std::string& localTime);
 std::string readFile(const std::string& path);
 std::time_t localTime(const std::string& text);
+// What this process has read so far, through any call: rchar, first in /proc/self/io.
+long long bytesRead();
 
 // Every item below root, relative, sorted; folders end in "/", symlinks in "@". A hash
 // record (root/ascmhl) is left out.

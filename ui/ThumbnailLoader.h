@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QThreadPool>
+
+namespace kestrel {
+
+// The thumbnail of the file at path, maxSide the longest side wanted (128 and less: the
+// cache's normal size; more: large, 256): from the cache when it holds one made of the file
+// as it is now, else read (see ThumbnailReader.h) and then kept there, or noted there as a
+// failure. A clip's film frame is drawn each time and never cached: other programs would
+// take it for a frame of the clip. Null for a damaged file. Blocks; never throws.
+QImage loadThumbnail(const QString& path, bool clip, int maxSide);
+
+// Loads thumbnails off the main thread, the cache first: one at a time on each of a few
+// threads, from a queue the loader keeps so the grid can move the files on screen to its front.
+class ThumbnailLoader : public QObject {
+    Q_OBJECT
+  public:
+    // maxSide: 128 gives the cache's normal thumbnails, 256 its large ones.
+    explicit ThumbnailLoader(int maxSide = 128, QObject* parent = nullptr);
+    // Drops the queue and waits for the thumbnails being read.
+    ~ThumbnailLoader() override;
+
+    // Queues the file (a clip or a photo); nothing when it is already queued, being read,
+    // or done since the last cancelAll().
+    void request(const QString& path, bool clip);
+    // Moves the queued files among these to the front of the queue, in this order.
+    void prioritize(const QStringList& visiblePaths);
+    // Drops the queue; what the threads are reading now is not delivered.
+    void cancelAll();
+    // The files waiting to be read, the next first.
+    const QStringList& queued() const { return queue_; }
+
+  signals:
+    // A requested thumbnail, in the loader's thread; a null image means the file is damaged
+    // (draw a placeholder).
+    void thumbnailReady(const QString& path, const QImage& image);
+
+  private:
+    void startJobs();
+    void finished(const QString& path, const QImage& image, quint64 generation);
+
+    const int maxSide_;
+    QThreadPool pool_;
+    QStringList queue_;
+    QHash<QString, bool> queuedClip_; // the queued files: whether each is a clip
+    QSet<QString> taken_;             // the files being read, or done
+    int running_ = 0;
+    quint64 generation_ = 0; // counts cancelAll() calls; older results are dropped
+};
+
+} // namespace kestrel
