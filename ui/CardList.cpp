@@ -29,7 +29,7 @@ void CardList::setCards(const QList<Card>& cards) {
 QPushButton* CardList::offerFolder(const QString& folder) {
     offered_ = Card{folder, QDir::toNativeSeparators(folder)};
     showRows();
-    return rows_.constFirst()->findChild<QPushButton*>();
+    return rows_.constFirst()->findChild<QPushButton*>(QStringLiteral("import"));
 }
 
 void CardList::showRows() {
@@ -53,7 +53,10 @@ void CardList::showRows() {
     QWidget* previous = tabPlace_;
     for (const auto& [card, showSize] : std::as_const(shown)) {
         QPushButton* importButton = addRow(card, showSize);
-        setTabOrder(previous, importButton);
+        QWidget* browseButton = importButton->parentWidget()->findChild<QPushButton*>(
+            QStringLiteral("browse"));
+        setTabOrder(previous, browseButton);
+        setTabOrder(browseButton, importButton);
         previous = importButton;
     }
 }
@@ -71,7 +74,14 @@ QPushButton* CardList::addRow(const Card& card, bool showSize) {
         bytes > 0 ? locale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat) : QString(),
         row));
     line->addStretch();
+    auto* browseButton = new QPushButton(tr("Browse"), row);
+    browseButton->setObjectName(QStringLiteral("browse"));
+    browseButton->setAccessibleName(tr("Browse %1").arg(card.name));
+    connect(browseButton, &QPushButton::clicked, this,
+            [this, mountPoint = card.mountPoint] { emit browseRequested(mountPoint); });
+    line->addWidget(browseButton);
     auto* importButton = new QPushButton(tr("Import"), row);
+    importButton->setObjectName(QStringLiteral("import"));
     importButton->setAccessibleName(tr("Import %1").arg(card.name));
     connect(importButton, &QPushButton::clicked, this,
             [this, mountPoint = card.mountPoint] { emit importRequested(mountPoint); });

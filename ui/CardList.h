@@ -13,8 +13,9 @@ class QVBoxLayout;
 
 namespace kestrel {
 
-// The memory cards mounted now, one row each: its name, its size and an Import button, which
-// sends importRequested with the card's mount point. Says so when there is none.
+// The memory cards mounted now, one row each: its name, its size, a Browse button, which sends
+// browseRequested, and an Import button, which sends importRequested, with the card's mount
+// point. Says so when there is none.
 class CardList : public QWidget {
     Q_OBJECT
   public:
@@ -28,6 +29,7 @@ class CardList : public QWidget {
 
   signals:
     void importRequested(const QString& mountPoint);
+    void browseRequested(const QString& mountPoint);
 
   private:
     void showRows();

@@ -125,7 +125,9 @@ void ViewController::showVerdict(const RunSummary& summary) {
     const int left = summary.stillOnCard();
     QString verdict;
     // Whole sentences for one and for many: there is no translation to supply plural forms.
-    if (summary.stopped && left == 1)
+    if (summary.selection)
+        verdict = selectionVerdict(summary);
+    else if (summary.stopped && left == 1)
         verdict = tr("The import was stopped: 1 file is still only on the card.");
     else if (summary.stopped)
         verdict = tr("The import was stopped: %1 files are still only on the card.").arg(left);

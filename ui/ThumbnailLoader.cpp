@@ -96,8 +96,11 @@ void ThumbnailLoader::startJobs() {
 
 void ThumbnailLoader::finished(const QString& path, const QImage& image, quint64 generation) {
     --running_;
-    if (generation == generation_)
+    if (generation == generation_) {
+        // Done: asked for again (a grid that let it go), it comes back from the cache.
+        taken_.remove(path);
         emit thumbnailReady(path, image);
+    }
     startJobs();
 }
 

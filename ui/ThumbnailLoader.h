@@ -28,8 +28,7 @@ class ThumbnailLoader : public QObject {
     // Drops the queue and waits for the thumbnails being read.
     ~ThumbnailLoader() override;
 
-    // Queues the file (a clip or a photo); nothing when it is already queued, being read,
-    // or done since the last cancelAll().
+    // Queues the file (a clip or a photo); nothing when it is already queued or being read.
     void request(const QString& path, bool clip);
     // Moves the queued files among these to the front of the queue, in this order.
     void prioritize(const QStringList& visiblePaths);
@@ -51,7 +50,7 @@ class ThumbnailLoader : public QObject {
     QThreadPool pool_;
     QStringList queue_;
     QHash<QString, bool> queuedClip_; // the queued files: whether each is a clip
-    QSet<QString> taken_;             // the files being read, or done
+    QSet<QString> taken_;             // the files being read
     int running_ = 0;
     quint64 generation_ = 0; // counts cancelAll() calls; older results are dropped
 };

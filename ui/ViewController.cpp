@@ -1,5 +1,6 @@
 #include "ViewController.h"
 
+#include "CardEjector.h"
 #include "CardList.h"
 #include "CardWatcher.h"
 #include "ImportCheck.h"
@@ -122,13 +123,17 @@ void ViewController::connectActions() {
     QMenu* file = menus->addMenu(tr("&File"));
     file->addAction(tr("&Import Folder…"), QKeySequence::Open, this,
                     &ViewController::importChosenFolder);
+    file->addAction(tr("&Browse Folder…"), QKeySequence(Qt::CTRL | Qt::Key_B), this,
+                    &ViewController::browseChosenFolder);
     file->addAction(tr("&Verify Folder…"), this, &ViewController::verifyChosenFolder);
     file->addSeparator();
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
     layout()->setMenuBar(menus);
     cards_ = new CardWatcher(this);
-    connect(cards_, &CardWatcher::cardsChanged, cardList, &CardList::setCards);
-    cardList->setCards(cards_->cards());
+    connect(cards_, &CardWatcher::cardsChanged, this, &ViewController::cardsChanged);
+    connect(cardList, &CardList::browseRequested, this, &ViewController::browseFolder);
+    cardsChanged(cards_->cards());
+    setUpEject(new CardEjector);
     watchPreferences();
 }
 
@@ -181,7 +186,8 @@ void ViewController::btnClickPressed() {
     runImport(kStartButtonSource);
 }
 
-bool ViewController::runImport(const std::string& source) {
+bool ViewController::runImport(const std::string& source,
+                               const std::unordered_set<std::string>* only) {
     if (importing_)
         return false;
     if (const std::string problem = preferencesProblem(*uDefs); !problem.empty()) {
@@ -198,10 +204,12 @@ bool ViewController::runImport(const std::string& source) {
     const QStringList problems = importProblems(QFile::decodeName(source.c_str()), *uDefs);
     CopyHandler handler(*this, out_);
     handler.stop = &stop_;
+    handler.only = only;
     handler.prepareProcessing(source);
     endRun();
     showProblems(problems + warnings_);
     showVerdict(handler.summary());
+    offerEject(handler.summary());
     if (closeWhenDone_)
         close();
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MountTable.h"
 #include "run/StatusSink.h"
 #include "run/StopRequest.h"
 #include "run/TransferProgress.h"
@@ -13,6 +14,7 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <unordered_set>
 
 class QCheckBox;
 class QFileSystemWatcher;
@@ -28,6 +30,8 @@ class ViewController;
 
 namespace kestrel {
 
+class BrowseWindow;
+class CardEjector;
 class CardList;
 class CardWatcher;
 class PathControl;
@@ -56,9 +60,9 @@ class ViewController : public QWidget, public StatusSink {
     void restoreCHKState();
 
     // Runs one import of source with a fresh CopyHandler, on this thread, until it ends;
-    // first asks for a destination that is needed and not chosen. False, doing nothing,
-    // while another import is running.
-    bool runImport(const std::string& source);
+    // first asks for a destination that is needed and not chosen. With only, imports just
+    // those files (full source paths). False, doing nothing, while another import is running.
+    bool runImport(const std::string& source, const std::unordered_set<std::string>* only = nullptr);
     // True while runImport (or runVerify) is under way.
     bool isImporting() const { return importing_; }
 
@@ -69,6 +73,9 @@ class ViewController : public QWidget, public StatusSink {
 
     // Where diagnostic lines go.
     std::ostream& out() { return out_; }
+
+    // Ejects cards through ejector, which the window takes over; the system's by default.
+    void setUpEject(CardEjector* ejector);
 
     // The status line (StatusSink). Each change is painted before the call returns.
     void sayNothing() override;
@@ -158,6 +165,14 @@ class ViewController : public QWidget, public StatusSink {
     void importChosenFolder();
     // Asks for a folder and checks it against its hash record.
     void verifyChosenFolder();
+    // Opens the folder as a grid of its photos and clips, or raises the grid already open.
+    BrowseWindow* browseFolder(const QString& path);
+    // Asks for a folder and browses it.
+    void browseChosenFolder();
+    // Imports the chosen files of the folder root, as a grid asks.
+    void importSelection(const QString& root, const QStringList& paths);
+    // Unmounts and ejects the card the last import found safe.
+    void ejectCard();
     // Shows folder in the card list and the status line, ready to import; imports nothing.
     void offerFolder(const QString& folder);
     // Stops the running import after the file in hand.
@@ -186,6 +201,12 @@ class ViewController : public QWidget, public StatusSink {
     void refreshOptions(bool writeDefaults);
     void watchPreferences();
     void showVerdict(const RunSummary& summary);
+    // The verdict of an import of chosen files: of those, then of the files not chosen.
+    QString selectionVerdict(const RunSummary& summary) const;
+    void cardsChanged(const QList<Card>& cards);
+    // Offers to eject the card of summary's source when it may be formatted.
+    void offerEject(const RunSummary& summary);
+    void showEjectOffer();
     void showVerifyVerdict(const VerifyResult& result, const QString& root);
     // What every run does first and last: hold back input but Cancel's, and refuse drops.
     void beginRun();
@@ -204,6 +225,13 @@ class ViewController : public QWidget, public StatusSink {
     QFileSystemWatcher* preferencesWatcher_ = nullptr;
     // Time since the window system last had its events during an import.
     QElapsedTimer sinceEvents_;
+    QList<QPointer<BrowseWindow>> browsers_;
+    QList<Card> shownCards_;
+    CardEjector* ejector_ = nullptr;
+    QPointer<QPushButton> btnEject_;
+    QString safeCard_;  // the mount point of the card the last import found safe
+    QString ejectable_; // the mount point of the card offered for ejecting
+
 };
 
 } // namespace kestrel

@@ -1,0 +1,125 @@
+// A card as a grid: where each file stands, the files chosen at first, and an import of just
+// the chosen ones with a verdict that speaks of the rest.
+#include "UiTestSupport.h"
+
+#include "BrowseModel.h"
+#include "BrowseWindow.h"
+#include "ViewController.h"
+
+#include <QDir>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include <sstream>
+
+using kestrel::BrowseModel;
+using kestrel::BrowseWindow;
+using kestrel::Standing;
+using kestrel::ViewController;
+using namespace kestrel::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// "NAME mark" for every tile, in grid order; a chosen one ends in " *".
+QStringList tiles(const BrowseWindow& browser) {
+    QStringList shown;
+    const BrowseModel& model = *browser.model();
+    const QItemSelectionModel& chosen = *browser.grid()->selectionModel();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QModelIndex index = model.index(row);
+        shown << index.data().toString() + u' ' +
+                     index.data(Qt::AccessibleDescriptionRole).toString() +
+                     (chosen.isSelected(index) ? u" *"_s : QString());
+    }
+    return shown;
+}
+
+BrowseWindow* browseAndWait(ViewController& vc, const QString& card) {
+    BrowseWindow* browser = vc.browseFolder(card);
+    QSignalSpy done(browser, &BrowseWindow::surveyed);
+    return done.wait() ? browser : nullptr;
+}
+
+} // namespace
+
+class BrowseTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString card_, dest_;
+
+  private slots:
+    void init() {
+        card_ = dir_.filePath(u"CARD"_s);
+        dest_ = dir_.filePath(u"Photos"_s);
+        QDir(dir_.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(dest_));
+        resetPreferences({{u"kestrelImportPath"_s, dest_},
+                          {u"kestrelImportPathRAW"_s, dest_},
+                          {u"kestrelModDate"_s, u"1"_s}});
+    }
+
+    // Marks after a first import of one file; the new one is chosen, the others are not.
+    void marksWhereEachFileStands() {
+        writePhoto(card_ + u"/DCIM/A.JPG"_s, "first");
+        std::ostringstream out;
+        ViewController vc(out);
+        vc.importFolder(card_);
+        writePhoto(card_ + u"/DCIM/B.JPG"_s, "second");
+        setModified((card_ + u"/DCIM/B.JPG"_s).toStdString(), "2016-07-21 13:00");
+        writePhoto(card_ + u"/DCIM/C.CR3"_s, "canon");
+        BrowseWindow* browser = browseAndWait(vc, card_);
+        QVERIFY(browser);
+        QCOMPARE(tiles(*browser), (QStringList{u"A.JPG at destination"_s, u"C.CR3 not imported"_s,
+                                               u"B.JPG new *"_s}));
+        QCOMPARE(browser->importButton()->text(), u"&Import 1 Selected"_s);
+        QVERIFY(browser->model()->index(1).data(Qt::ToolTipRole).toString().contains(
+            u"kestrel does not import .CR3 files"_s));
+        // Choosing by hand, and back to the new ones.
+        browser->grid()->selectionModel()->setCurrentIndex(browser->model()->index(0),
+                                                           QItemSelectionModel::NoUpdate);
+        browser->grid()->selectionModel()->select(browser->model()->index(2),
+                                                  QItemSelectionModel::Toggle);
+        QTest::keyClick(browser->grid(), Qt::Key_Space);
+        QCOMPARE(browser->selectedPaths(), QStringList{card_ + u"/DCIM/A.JPG"_s});
+        browser->selectNewButton()->click();
+        QCOMPARE(browser->selectedPaths(), QStringList{card_ + u"/DCIM/B.JPG"_s});
+        QCOMPARE(vc.browseFolder(card_), browser);
+    }
+
+    // Only the chosen files are copied; the verdict tells of the new one left behind.
+    void importsTheSelectionOnly() {
+        for (const char* name : {"A.JPG", "B.JPG", "C.JPG"})
+            writePhoto(card_ + u"/DCIM/"_s + QLatin1String(name), name);
+        std::ostringstream out;
+        ViewController vc(out);
+        BrowseWindow* browser = browseAndWait(vc, card_);
+        QVERIFY(browser);
+        QCOMPARE(browser->selectedPaths().size(), 3);
+        browser->grid()->selectionModel()->select(browser->model()->index(2),
+                                                  QItemSelectionModel::Deselect);
+        QSignalSpy again(browser, &BrowseWindow::surveyed);
+        browser->importButton()->click();
+        QCOMPARE(listTree(dest_.toStdString()),
+                 (std::vector<std::string>{"JPG/", "JPG/2016/", "JPG/2016/07/", "JPG/2016/07/21/",
+                       "JPG/2016/07/21/A.JPG", "JPG/2016/07/21/B.JPG"}));
+        const QString verdict = vc.findChild<QLabel*>(u"lblDetail"_s)->text();
+        QCOMPARE(verdict.section(u'\n', 0, 0),
+                 u"The 2 selected files are verified at their destination. 1 new file was not "
+                 "selected and is still only on the card. Do not format the card yet."_s);
+        QVERIFY(again.wait());
+        QCOMPARE(tiles(*browser), (QStringList{u"A.JPG at destination"_s,
+                                               u"B.JPG at destination"_s, u"C.JPG new *"_s}));
+        // Then the last one: nothing new is left.
+        browser->importButton()->click();
+        QVERIFY(vc.findChild<QLabel*>(u"lblDetail"_s)->text().startsWith(
+            u"The selected file is verified at its destination. The files not selected were "
+            "imported before: the card may be formatted."_s));
+    }
+};
+
+KESTREL_UI_TEST_MAIN(BrowseTest)
+#include "tst_browse.moc"
