@@ -23,6 +23,7 @@ class CardList : public QWidget {
 
     // Shows cards in place of the rows shown so far; may be called from importRequested.
     void setCards(const QList<Card>& cards);
+    const QList<Card>& cards() const { return cards_; }
     // Shows folder above the cards with an Import button of its own, as long as the list
     // lives: the folder kestrel was started with. Returns that button.
     QPushButton* offerFolder(const QString& folder);

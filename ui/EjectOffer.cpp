@@ -3,11 +3,11 @@
 
 #include "CardEjector.h"
 #include "record/RunSummary.h"
+#include "ui_ViewController.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLayout>
 #include <QPushButton>
 
 namespace kestrel {
@@ -20,7 +20,7 @@ void ViewController::offerEject(const RunSummary& summary) {
     // Only a card in the list, only when it may be formatted, and only once the system has
     // said that its media can be taken out (the answer comes as removable).
     if (summary.allSafe() && summary.matched > 0 && ejector_ != nullptr && ejector_->available())
-        for (const Card& card : std::as_const(shownCards_))
+        for (const Card& card : cardList->cards())
             if (card.mountPoint == source) {
                 safeCard_ = card.mountPoint;
                 ejector_->checkRemovable(card.mountPoint);
@@ -30,9 +30,11 @@ void ViewController::offerEject(const RunSummary& summary) {
 void ViewController::showEjectOffer() {
     if (btnEject_ == nullptr)
         return;
-    const auto shown = std::find_if(shownCards_.cbegin(), shownCards_.cend(),
-                                    [this](const Card& card) { return card.mountPoint == ejectable_; });
-    if (ejectable_.isEmpty() || shown == shownCards_.cend()) {
+    const QList<Card>& cards = cardList->cards();
+    const auto shown = std::find_if(cards.cbegin(), cards.cend(), [this](const Card& card) {
+        return card.mountPoint == ejectable_;
+    });
+    if (ejectable_.isEmpty() || shown == cards.cend()) {
         btnEject_->hide();
         return;
     }
@@ -53,11 +55,9 @@ void ViewController::setUpEject(CardEjector* ejector) {
     delete ejector_;
     ejector_ = ejector;
     ejector_->setParent(this);
-    if (btnEject_ == nullptr) {
-        btnEject_ = new QPushButton(this);
-        btnEject_->setObjectName(QStringLiteral("btnEject"));
+    if (!btnEject_) {
+        btnEject_ = ui_->btnEject;
         btnEject_->hide();
-        layout()->addWidget(btnEject_);
         connect(btnEject_, &QPushButton::clicked, this, &ViewController::ejectCard);
     }
     connect(ejector_, &CardEjector::removable, this, [this](const QString& mountPoint, bool can) {
@@ -67,10 +67,13 @@ void ViewController::setUpEject(CardEjector* ejector) {
         }
     });
     connect(ejector_, &CardEjector::ejected, this, [this](const QString& mountPoint) {
+        QString name = mountPoint.section(u'/', -1);
+        for (const Card& card : cardList->cards())
+            if (card.mountPoint == mountPoint)
+                name = card.name;
         ejectable_.clear();
         showEjectOffer();
-        setStatusText(tr("The card %1 can be removed now.")
-                          .arg(QDir::toNativeSeparators(mountPoint).section(u'/', -1)));
+        setStatusText(tr("The card %1 can be removed now.").arg(name));
     });
     connect(ejector_, &CardEjector::failed, this, [this](const QString&, const QString& why) {
         showEjectOffer();

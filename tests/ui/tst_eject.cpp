@@ -2,12 +2,16 @@
 #include "UiTestSupport.h"
 
 #include "CardEjector.h"
+#include "CardList.h"
+#include "ViewController.h"
 
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVirtualObject>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -16,6 +20,7 @@
 #include <sys/prctl.h>
 
 #include <csignal>
+#include <sstream>
 
 using namespace Qt::StringLiterals;
 using Interfaces = QMap<QString, QVariantMap>;
@@ -187,6 +192,33 @@ class EjectTest : public QObject {
         QVERIFY(removable.wait());
         QCOMPARE(removable, (QList<QVariantList>{{folder, onCard}}));
         QCOMPARE(udisks_.calls, calls + QStringList{u"GetManagedObjects UDisks2"_s});
+    }
+
+    // The window offers to eject a card only once an import found it may be formatted.
+    void offeredAfterASafeImport() {
+        QTemporaryDir dest;
+        kestrel::test::resetPreferences(
+            {{u"kestrelImportPath"_s, dest.path()}, {u"kestrelImportPathRAW"_s, dest.path()}});
+        kestrel::test::writePhoto(dir_.filePath(u"DCIM/A.JPG"_s), "photo");
+        kestrel::test::writePhoto(dir_.filePath(u"DCIM/B.CR3"_s), "raw");
+        udisks_.ejectable = true;
+        udisks_.failing.clear();
+        udisks_.calls.clear();
+        std::ostringstream out;
+        kestrel::ViewController vc(out);
+        vc.setUpEject(new kestrel::CardEjector(client()));
+        vc.cardList->setCards({{dir_.path(), u"CARD"_s}});
+        auto* eject = vc.findChild<QPushButton*>(u"btnEject"_s);
+        vc.importFolder(dir_.path()); // the CR3 stays on the card
+        QVERIFY(QFile::remove(dir_.filePath(u"DCIM/B.CR3"_s)));
+        vc.importFolder(dir_.path());
+        QTRY_VERIFY(eject->isVisibleTo(&vc));
+        QCOMPARE(udisks_.calls, QStringList{u"GetManagedObjects UDisks2"_s});
+        QCOMPARE(eject->text(), u"&Eject CARD"_s);
+        eject->click();
+        QTRY_COMPARE(vc.lblInfo->text(), u"The card CARD can be removed now."_s);
+        QVERIFY(!eject->isVisibleTo(&vc));
+        QCOMPARE(udisks_.calls.last(), u"Eject reader"_s);
     }
 };
 
