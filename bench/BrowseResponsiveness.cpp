@@ -1,7 +1,8 @@
 // kestrel-bench-browse [--files N] [--runs R] [--memory M]: how the card grid answers while it
 // reads thumbnails. On a card of N photos (full-size JPEGs with the thumbnail cameras embed)
 // it times, R times each, from asking for the grid to its first screen of thumbnails and to
-// all of them, with an empty thumbnail cache (cold) and with the cache filled (cached), and
+// all of them, with an empty thumbnail cache and the card's files out of the page cache
+// (cold) and with the thumbnail cache filled (cached), and
 // the longest wait of the event loop meanwhile (how late a 5 ms timer fires). Then it opens
 // a card of M small photos, scrolls through all of it, and reports the peak memory.
 // Everything lives in a temporary home folder.
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -25,6 +27,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -82,6 +87,18 @@ QString makeCard(const QString& card, int files, QSize size) {
         writePhoto(card + QStringLiteral("/DCIM/100CAMERA/IMG_%1.JPG").arg(i, 5, 10, QChar(u'0')),
                    jpeg, i);
     return card;
+}
+
+// Drops the card's files from the page cache, so a cold opening reads the disk.
+void evict(const QString& card) {
+    QDirIterator files(card, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const int fd = ::open(QFile::encodeName(files.next()).constData(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) {
+            ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+            ::close(fd);
+        }
+    }
 }
 
 struct Opening {
@@ -184,8 +201,13 @@ int main(int argc, char** argv) {
         kestrel::storeString(*prefs, kestrel::keys::ImportPath,
                              home.filePath(QStringLiteral("Pictures")).toStdString());
     }
-    std::fprintf(stderr, "writing a card of %d photos of 6000x4000 pixels…\n", files);
-    const QString card = makeCard(home.filePath(QStringLiteral("CARD")), files, {6000, 4000});
+    std::fprintf(stderr, "writing a card of %d photos of 4000x3000 pixels…\n", files);
+    // KESTREL_BENCH_CARD names a folder to keep the card in between runs.
+    const QString kept = qEnvironmentVariable("KESTREL_BENCH_CARD");
+    const QString card = !kept.isEmpty() && QDir(kept).exists()
+                             ? kept
+                             : makeCard(kept.isEmpty() ? home.filePath(QStringLiteral("CARD")) : kept,
+                                        files, {4000, 3000});
     std::ostringstream log;
     kestrel::ViewController window(log);
     window.resize(1000, 700);
@@ -194,6 +216,7 @@ int main(int argc, char** argv) {
     const QString thumbnails = home.filePath(QStringLiteral("XDG_CACHE_HOME/thumbnails"));
     for (int run = 0; run < runs; ++run) {
         QDir(thumbnails).removeRecursively();
+        evict(card);
         const Opening cold = open(window, card, files);
         const Opening cached = open(window, card, files);
         coldFirst.add(cold.firstScreenMs);

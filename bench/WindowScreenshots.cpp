@@ -1,19 +1,32 @@
 // kestrel-screenshots FOLDER: takes the screenshots of the README into FOLDER, with the
-// window drawn offscreen: a card listed (window-cards.png), an import under way
-// (window-importing.png) and the report after it (window-report.png). Everything it
-// imports and stores lives in a temporary home folder.
+// window drawn offscreen (or on the display QT_QPA_PLATFORM names): a card listed
+// (window-cards.png), an import under way (window-importing.png), the report after it
+// (window-report.png), a card browsed as a grid with its marks (browse-grid.png) and the
+// offer to eject a card once it is safe (window-eject.png, against a stand-in for the
+// system's disk service on a private bus). Everything it imports and stores lives in a
+// temporary home folder.
 
+#include "BrowseModel.h"
+#include "BrowseWindow.h"
+#include "CardEjector.h"
 #include "CardList.h"
+#include "FakeUDisks.h"
 #include "ViewController.h"
 #include "run/Preferences.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QImage>
+#include <QListView>
+#include <QPainter>
+#include <QPushButton>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -39,6 +52,30 @@ class Photographed : public kestrel::ViewController {
     QString shot_;
     int files_ = 0;
 };
+
+// A photo of a landscape in the colours of hue.
+void writePhoto(const QString& path, int hue) {
+    QImage photo(900, 600, QImage::Format_RGB32);
+    QPainter paint(&photo);
+    QLinearGradient sky(0, 0, 0, 600);
+    sky.setColorAt(0, QColor::fromHsv(hue % 360, 120, 250));
+    sky.setColorAt(1, QColor::fromHsv((hue + 40) % 360, 200, 120));
+    paint.fillRect(photo.rect(), sky);
+    paint.setBrush(QColor::fromHsv((hue + 180) % 360, 160, 90));
+    paint.setPen(Qt::NoPen);
+    paint.drawEllipse(QPoint(200 + hue % 500, 620), 420, 240);
+    paint.setBrush(QColor(255, 240, 200));
+    paint.drawEllipse(QPoint(700 - hue % 400, 140), 50, 50);
+    paint.end();
+    QDir().mkpath(QFileInfo(path).path());
+    photo.save(path, "JPEG", 85);
+}
+
+// Runs the event loop until done says so.
+void waitFor(const std::function<bool()>& done) {
+    while (!done())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
 
 } // namespace
 
@@ -82,5 +119,47 @@ int main(int argc, char** argv) {
     window.importFolder(card);
     QApplication::processEvents();
     window.grab().save(out + QStringLiteral("/window-report.png"));
+
+    // A card of 24 photos, 18 imported before, and a format the options leave on it.
+    const QString xt = home.filePath(QStringLiteral("X-T4"));
+    for (int i = 1; i <= 18; ++i)
+        writePhoto(xt + QStringLiteral("/DCIM/100_FUJI/DSCF%1.JPG").arg(4000 + i), i * 19);
+    window.importFolder(xt);
+    // One of them culled at the destination since: its record remains.
+    QFile::remove(pictures + QStringLiteral("/JPG") + day + QStringLiteral("DSCF4011.JPG"));
+    for (int i = 19; i <= 24; ++i)
+        writePhoto(xt + QStringLiteral("/DCIM/100_FUJI/DSCF%1.JPG").arg(4000 + i), i * 19);
+    writeFile(xt + QStringLiteral("/DCIM/100_FUJI/DSCF4025.HIF"), "heif");
+    kestrel::BrowseWindow* browser = window.browseFolder(xt);
+    browser->resize(900, 620);
+    bool surveyed = false;
+    QObject::connect(browser, &kestrel::BrowseWindow::surveyed, [&] { surveyed = true; });
+    waitFor([&] {
+        for (int row = 0; row < browser->model()->rowCount(); ++row)
+            if (!browser->model()->hasThumbnail(row) &&
+                browser->model()->file(row).standing != kestrel::Standing::NotImported)
+                return false;
+        return surveyed;
+    });
+    browser->grid()->scrollToBottom();
+    QApplication::processEvents();
+    browser->grab().save(out + QStringLiteral("/browse-grid.png"));
+    browser->close();
+
+    // The offer to eject, once every file of the card is at its destination.
+    kestrel::test::PrivateBus bus;
+    if (const QString problem = bus.start(home.path()); !problem.isEmpty()) {
+        std::fprintf(stderr, "kestrel-screenshots: no eject offer: %s\n", qPrintable(problem));
+        return 1;
+    }
+    bus.udisks.card = xt;
+    bus.udisks.ejectable = true;
+    window.setUpEject(new kestrel::CardEjector(kestrel::test::PrivateBus::client()));
+    window.cardList->setCards({{xt, QStringLiteral("X-T4")}});
+    QFile::remove(xt + QStringLiteral("/DCIM/100_FUJI/DSCF4025.HIF"));
+    window.importFolder(xt);
+    const auto* eject = window.findChild<QPushButton*>(QStringLiteral("btnEject"));
+    waitFor([&] { return eject->isVisible(); });
+    window.grab().save(out + QStringLiteral("/window-eject.png"));
     return 0;
 }

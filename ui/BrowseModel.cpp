@@ -42,19 +42,23 @@ void BrowseModel::setFiles(std::vector<SurveyedFile> files) {
     endResetModel();
 }
 
-void BrowseModel::setStanding(int row, Standing standing, const QString& recordedPath) {
-    if (row < 0 || row >= rowCount())
+void BrowseModel::setStandings(int first, const std::vector<Standing>& standings,
+                               const QStringList& recordedPaths) {
+    const int end = std::min(rowCount(), first + static_cast<int>(standings.size()));
+    if (first < 0 || first >= end)
         return;
-    SurveyedFile& file = files_[static_cast<std::size_t>(row)];
-    file.standing = standing;
-    if (standing == Standing::ImportedBefore)
-        file.reason = recordedPath.toStdString();
-    if (!checked_[static_cast<std::size_t>(row)]) {
-        checked_[static_cast<std::size_t>(row)] = true;
-        --unchecked_;
+    for (int row = first; row < end; ++row) {
+        const auto at = static_cast<std::size_t>(row);
+        const Standing standing = standings[static_cast<std::size_t>(row - first)];
+        files_[at].standing = standing;
+        if (standing == Standing::ImportedBefore)
+            files_[at].reason = recordedPaths.value(row - first).toStdString();
+        if (!checked_[at]) {
+            checked_[at] = true;
+            --unchecked_;
+        }
     }
-    const QModelIndex changed = index(row);
-    emit dataChanged(changed, changed);
+    emit dataChanged(index(first), index(end - 1));
 }
 
 void BrowseModel::setThumbnail(const QString& path, const QImage& image) {

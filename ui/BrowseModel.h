@@ -29,8 +29,10 @@ class BrowseModel : public QAbstractListModel {
     // Shows files in place of those shown so far; every picked file's standing is still to
     // be worked out.
     void setFiles(std::vector<SurveyedFile> files);
-    // What the check found of the file in row.
-    void setStanding(int row, Standing standing, const QString& recordedPath);
+    // What the check found of the files in rows first, first + 1, …: where each stands and,
+    // for one imported before, the path its record gives.
+    void setStandings(int first, const std::vector<Standing>& standings,
+                      const QStringList& recordedPaths);
     // The thumbnail of the file at path; a null image for one that cannot be read.
     void setThumbnail(const QString& path, const QImage& image);
     // Whether row's thumbnail is in memory now (it may have been let go since it came).

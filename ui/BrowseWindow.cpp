@@ -31,6 +31,9 @@ BrowseWindow::BrowseWindow(const QString& root, const ImportOptions& options, QW
     grid_->setResizeMode(QListView::Adjust);
     grid_->setMovement(QListView::Static);
     grid_->setUniformItemSizes(true);
+    // Thousands of tiles are laid out a batch at a time, between the window's other events.
+    grid_->setLayoutMode(QListView::Batched);
+    grid_->setBatchSize(200);
     grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid_->setSpacing(4);
     grid_->setItemDelegate(new BrowseDelegate(grid_));
@@ -124,15 +127,20 @@ void BrowseWindow::cardRemoved() {
 
 void BrowseWindow::checked(int first, const std::vector<Standing>& standings,
                            const QStringList& recorded) {
-    QItemSelection fresh;
-    for (std::size_t i = 0; i < standings.size(); ++i) {
-        const int row = first + static_cast<int>(i);
-        model_->setStanding(row, standings[i], recorded.value(static_cast<int>(i)));
-        if (standings[i] == Standing::New)
-            fresh.select(model_->index(row), model_->index(row));
-    }
-    // New files are chosen as they are found, until the user chooses for themselves.
-    if (!userChose_ && !fresh.isEmpty()) {
+    model_->setStandings(first, standings, recorded);
+    // New files are chosen as they are found, until the user chooses for themselves; runs of
+    // them as one range each, which the selection takes in one step.
+    if (!userChose_) {
+        QItemSelection fresh;
+        const int end = first + static_cast<int>(standings.size());
+        for (int row = first; row < end;) {
+            int last = row;
+            while (last < end && standings[static_cast<std::size_t>(last - first)] == Standing::New)
+                ++last;
+            if (last > row)
+                fresh.select(model_->index(row), model_->index(last - 1));
+            row = last + 1;
+        }
         selecting_ = true;
         grid_->selectionModel()->select(fresh, QItemSelectionModel::Select);
         selecting_ = false;

@@ -3,136 +3,37 @@
 
 #include "CardEjector.h"
 #include "CardList.h"
+#include "FakeUDisks.h"
 #include "ViewController.h"
 
-#include <QDBusMessage>
-#include <QDBusMetaType>
-#include <QDBusObjectPath>
-#include <QDBusVirtualObject>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QProcess>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <sys/prctl.h>
-
-#include <csignal>
 #include <sstream>
 
 using namespace Qt::StringLiterals;
-using Interfaces = QMap<QString, QVariantMap>;
-using Objects = QMap<QDBusObjectPath, Interfaces>;
-
-namespace {
-
-const QString service = u"org.freedesktop.UDisks2"_s;
-const QString root = u"/org/freedesktop/UDisks2"_s;
-
-// A file system on drive, mounted at mountPoint unless that is empty.
-Interfaces filesystem(const QString& drive, const QString& mountPoint = {}) {
-    QList<QByteArray> points;
-    if (!mountPoint.isEmpty())
-        points.append(QFile::encodeName(mountPoint) + '\0');
-    return {{u"org.freedesktop.UDisks2.Block"_s,
-             {{u"Drive"_s, QVariant::fromValue(QDBusObjectPath(root + drive))}}},
-            {u"org.freedesktop.UDisks2.Filesystem"_s,
-             {{u"MountPoints"_s, QVariant::fromValue(points)}}}};
-}
-
-// UDisks2 as far as ejecting needs it: a card reader with two mounted partitions, sdb1 and
-// sdb2, and one not mounted, and a system disk. Records each call as its method and the last part
-// of its path.
-class FakeUDisks : public QDBusVirtualObject {
-  public:
-    QString card;
-    bool ejectable = false, canPowerOff = false;
-    QString failing; // a method and the error it answers with: "Unmount DeviceBusy"
-    QStringList calls;
-
-    QString introspect(const QString&) const override { return {}; }
-    bool handleMessage(const QDBusMessage& call, const QDBusConnection& bus) override {
-        calls << call.member() + u' ' + call.path().section(u'/', -1);
-        const QString at = call.interface() + u' ' + call.path();
-        const bool noOptions = call.signature() == "a{sv}"_L1 &&
-                               qdbus_cast<QVariantMap>(call.arguments().value(0)).isEmpty();
-        if (call.member() == failing.section(u' ', 0, 0))
-            return bus.send(call.createErrorReply(
-                "org.freedesktop.UDisks2.Error."_L1 + failing.section(u' ', 1), u"refused"_s));
-        if (at == "org.freedesktop.DBus.ObjectManager "_L1 + root)
-            return bus.send(call.createReply(QVariant::fromValue(objects())));
-        if (noOptions && (at.startsWith("org.freedesktop.UDisks2.Filesystem "_L1 + root) ||
-                          at == "org.freedesktop.UDisks2.Drive "_L1 + root + "/drives/reader"_L1))
-            return bus.send(call.createReply());
-        return bus.send(call.createErrorReply(QDBusError::UnknownMethod, at));
-    }
-    Objects objects() const {
-        const QVariantMap drive{{u"Ejectable"_s, ejectable},
-                                {u"CanPowerOff"_s, canPowerOff},
-                                {u"MediaRemovable"_s, true}};
-        return {{QDBusObjectPath(root + "/block_devices/sda1"_L1),
-                 filesystem(u"/drives/ssd"_s, u"/"_s)},
-                {QDBusObjectPath(root + "/block_devices/sdb1"_L1),
-                 filesystem(u"/drives/reader"_s, card)},
-                {QDBusObjectPath(root + "/block_devices/sdb2"_L1),
-                 filesystem(u"/drives/reader"_s, card + u'2')},
-                {QDBusObjectPath(root + "/block_devices/sdb3"_L1), filesystem(u"/drives/reader"_s)},
-                {QDBusObjectPath(root + "/drives/reader"_L1),
-                 {{u"org.freedesktop.UDisks2.Drive"_s, drive}}}};
-    }
-};
-
-} // namespace
 
 class EjectTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
-    QProcess daemon_;
-    FakeUDisks udisks_;
-    QDBusConnection client() const { return QDBusConnection(u"kestrel-client"_s); }
-    QDBusConnection serviceSide() const { return QDBusConnection(u"kestrel-udisks"_s); }
+    kestrel::test::PrivateBus bus_;
+    kestrel::test::FakeUDisks& udisks_ = bus_.udisks;
+    static QDBusConnection client() { return kestrel::test::PrivateBus::client(); }
 
   private slots:
     void initTestCase() {
-        const QString program = QStandardPaths::findExecutable(u"dbus-daemon"_s);
-        if (program.isEmpty())
-            QSKIP("dbus-daemon is not installed");
-        // A bus of its own, which starts no services and reads no configuration of the system's.
-        QFile config(dir_.filePath(u"bus.conf"_s));
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write("<busconfig><listen>unix:dir=" + QFile::encodeName(dir_.path()) +
-                     "</listen><policy context=\"default\"><allow send_destination=\"*\"/>"
-                     "<allow receive_sender=\"*\"/><allow own=\"*\"/></policy></busconfig>");
-        config.close();
-        // Ends with the test even when the test crashes.
-        daemon_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        daemon_.start(program, {u"--config-file="_s + config.fileName(), u"--nofork"_s,
-                                u"--print-address"_s});
-        QTRY_VERIFY(daemon_.canReadLine());
-        const QString address = QString::fromUtf8(daemon_.readLine().trimmed());
-        QVERIFY(QDBusConnection::connectToBus(address, u"kestrel-client"_s).isConnected());
-        QVERIFY(QDBusConnection::connectToBus(address, u"kestrel-udisks"_s).isConnected());
-        qDBusRegisterMetaType<QList<QByteArray>>();
-        qDBusRegisterMetaType<Interfaces>();
-        qDBusRegisterMetaType<Objects>();
+        if (const QString problem = bus_.start(dir_.path()); !problem.isEmpty())
+            QSKIP(qPrintable(problem));
         udisks_.card = dir_.path();
-        QVERIFY(serviceSide().registerVirtualObject(root, &udisks_, QDBusConnection::SubPath));
-        QVERIFY(serviceSide().registerService(service));
-    }
-
-    void cleanupTestCase() {
-        QDBusConnection::disconnectFromBus(u"kestrel-client"_s);
-        QDBusConnection::disconnectFromBus(u"kestrel-udisks"_s);
-        daemon_.kill();
-        daemon_.waitForFinished();
     }
 
     void available() {
-        QVERIFY(serviceSide().unregisterService(service));
+        QVERIFY(bus_.offerService(false));
         QVERIFY(!kestrel::CardEjector(client()).available());
-        QVERIFY(serviceSide().registerService(service));
+        QVERIFY(bus_.offerService(true));
         QVERIFY(kestrel::CardEjector(client()).available());
     }
 
