@@ -84,7 +84,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: kestrel-screenshots FOLDER\n");
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
     for (const char* xdg : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         qputenv(xdg, QFile::encodeName(home.filePath(QString::fromLatin1(xdg))));
