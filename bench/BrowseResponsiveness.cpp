@@ -9,6 +9,7 @@
 
 #include "BrowseModel.h"
 #include "BrowseWindow.h"
+#include "TemporaryHome.h"
 #include "ViewController.h"
 #include "run/Preferences.h"
 
@@ -188,14 +189,10 @@ int main(int argc, char** argv) {
         const int value = QByteArray(argv[i + 1]).toInt();
         (option == "--files" ? files : option == "--runs" ? runs : memoryFiles) = value;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    for (const char* xdg : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        qputenv(xdg, QFile::encodeName(home.filePath(QString::fromLatin1(xdg))));
+    kestrel::bench::useTemporaryHome(home);
     QApplication app(argc, argv);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       home.filePath(QStringLiteral("XDG_CONFIG_HOME")));
+    kestrel::bench::useTemporarySettings(home);
     {
         const auto prefs = kestrel::openPreferences();
         kestrel::storeString(*prefs, kestrel::keys::ImportPath,

@@ -11,6 +11,7 @@
 #include "CardEjector.h"
 #include "CardList.h"
 #include "FakeUDisks.h"
+#include "TemporaryHome.h"
 #include "ViewController.h"
 #include "run/Preferences.h"
 
@@ -84,14 +85,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: kestrel-screenshots FOLDER\n");
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    for (const char* xdg : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        qputenv(xdg, QFile::encodeName(home.filePath(QString::fromLatin1(xdg))));
+    kestrel::bench::useTemporaryHome(home);
     QApplication app(argc, argv);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       home.filePath(QStringLiteral("XDG_CONFIG_HOME")));
+    kestrel::bench::useTemporarySettings(home);
     const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     const QString card = home.filePath(QStringLiteral("EOS_DIGITAL"));
     const QString pictures = home.filePath(QStringLiteral("Pictures"));

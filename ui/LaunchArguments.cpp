@@ -42,7 +42,8 @@ QString launchHelp() {
 
 Opens kestrel's window, which files the photos and clips of a memory card, or
 of any folder, into dated folders. With FOLDER, the window shows that folder
-ready to import, and imports it when its Import button is clicked.
+ready to import, with its photos and clips as a grid of thumbnails, and imports
+nothing until Import (or Import Selected in the grid) is clicked.
 
   -h, --help     print this help
   --version      print the version

@@ -74,6 +74,9 @@ int main(int argc, char** argv) {
     if (!launch.folder.isEmpty())
         window.offerFolder(launch.folder);
     window.show();
+    // A card the desktop opened kestrel for is shown as what it holds.
+    if (!launch.folder.isEmpty())
+        window.browseFolder(launch.folder);
     QTimer::singleShot(0, &delegate, &kestrel::AppDelegate::applicationDidFinishLaunching);
     return QApplication::exec();
 }

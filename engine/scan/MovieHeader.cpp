@@ -52,19 +52,24 @@ std::optional<Atom> findAtom(int fd, std::uint64_t from, std::uint64_t to, const
     return std::nullopt;
 }
 
+// Reads up to size bytes of the body of moov/mvhd into head; 0 when there is none.
+std::size_t readMovieHeader(int fd, std::uint64_t fileSize, unsigned char* head,
+                            std::size_t size) {
+    const auto moov = findAtom(fd, 0, fileSize, "moov");
+    if (!moov)
+        return 0;
+    const auto mvhd = findAtom(fd, moov->body, moov->end, "mvhd");
+    if (!mvhd)
+        return 0;
+    return readAt(fd, mvhd->body, head, std::min<std::uint64_t>(size, mvhd->end - mvhd->body));
+}
+
 } // namespace
 
 std::optional<std::uint64_t> movieCreationTime(int fd, std::uint64_t fileSize) {
-    const auto moov = findAtom(fd, 0, fileSize, "moov");
-    if (!moov)
-        return std::nullopt;
-    const auto mvhd = findAtom(fd, moov->body, moov->end, "mvhd");
-    if (!mvhd)
-        return std::nullopt;
     // Version and flags (4 bytes), then the creation time: 32 bits in version 0, 64 in 1.
     unsigned char head[12];
-    const std::size_t got =
-        readAt(fd, mvhd->body, head, std::min<std::uint64_t>(sizeof head, mvhd->end - mvhd->body));
+    const std::size_t got = readMovieHeader(fd, fileSize, head, sizeof head);
     if (got >= 8 && head[0] == 0)
         return bigEndian(head + 4, 4);
     if (got >= 12 && head[0] == 1)
@@ -73,17 +78,10 @@ std::optional<std::uint64_t> movieCreationTime(int fd, std::uint64_t fileSize) {
 }
 
 std::optional<double> movieDurationSeconds(int fd, std::uint64_t fileSize) {
-    const auto moov = findAtom(fd, 0, fileSize, "moov");
-    if (!moov)
-        return std::nullopt;
-    const auto mvhd = findAtom(fd, moov->body, moov->end, "mvhd");
-    if (!mvhd)
-        return std::nullopt;
     // Version and flags, two times, the time scale (32 bits), then the duration: the times
     // and the duration are 32 bits wide in version 0, 64 in version 1.
     unsigned char head[32];
-    const std::size_t got =
-        readAt(fd, mvhd->body, head, std::min<std::uint64_t>(sizeof head, mvhd->end - mvhd->body));
+    const std::size_t got = readMovieHeader(fd, fileSize, head, sizeof head);
     if (got < 1 || head[0] > 1)
         return std::nullopt;
     const std::size_t width = head[0] == 1 ? 8 : 4;
