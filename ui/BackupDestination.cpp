@@ -44,6 +44,7 @@ void ViewController::chkBackupPressed() {
         storeString(*uDefs, keys::BackupPath, "");
     }
     showStoredBackup();
+    refreshBrowsers();
 }
 
 } // namespace kestrel

@@ -49,6 +49,15 @@ void ViewController::importSelection(const QString& root, const QStringList& pat
             open->refresh(readImportOptions(*uDefs));
 }
 
+void ViewController::refreshBrowsers() {
+    if (browsers_.isEmpty() || importing_)
+        return;
+    const ImportOptions now = readImportOptions(*uDefs);
+    for (const QPointer<BrowseWindow>& open : std::as_const(browsers_))
+        if (open && open->options() != now)
+            open->refresh(now);
+}
+
 void ViewController::cardsChanged(const QList<Card>& cards) {
     // A browsed card that is no longer mounted is not read any more.
     for (const Card& was : std::as_const(shownCards_))

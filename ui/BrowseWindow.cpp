@@ -77,6 +77,7 @@ BrowseWindow::~BrowseWindow() {
 
 void BrowseWindow::start(const ImportOptions& options) {
     stopReading();
+    options_ = options;
     gone_ = false;
     userChose_ = false;
     model_->setFiles({});

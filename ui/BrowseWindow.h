@@ -27,6 +27,8 @@ class BrowseWindow : public QWidget {
     ~BrowseWindow() override;
 
     const QString& root() const { return root_; }
+    // The options the files are marked by.
+    const ImportOptions& options() const { return options_; }
     // The full source paths of the chosen files, in grid order.
     QStringList selectedPaths() const;
     // Lists the card again with options, as after an import.
@@ -61,6 +63,7 @@ class BrowseWindow : public QWidget {
     void loadVisibleFirst();
 
     QString root_;
+    ImportOptions options_;
     BrowseModel* model_;
     QListView* grid_;
     QLabel* counts_;

@@ -76,6 +76,7 @@ void ViewController::groupChecked(const QCheckBox* group, void (ViewController::
 
 void ViewController::storeState(const QCheckBox* box, const char* key) {
     storeString(*uDefs, key, flagValue(fullyOn(box)));
+    refreshBrowsers();
 }
 
 void ViewController::chkJPGChecked() {

@@ -114,6 +114,7 @@ void ViewController::preferencesChanged() {
     showStoredFolder(destinationPathRAW, keys::ImportPathRAW);
     showStoredBackup();
     refreshOptions(false);
+    refreshBrowsers();
 }
 
 } // namespace kestrel

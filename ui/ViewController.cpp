@@ -180,6 +180,7 @@ void ViewController::storeFolder(PathControl* sender, const char* key) {
     out_ << path << std::endl;
     // Show what the next import will use, never a folder other than the stored one.
     showStoredFolder(sender, key);
+    refreshBrowsers();
 }
 
 void ViewController::btnClickPressed() {

@@ -204,6 +204,8 @@ class ViewController : public QWidget, public StatusSink {
     // The verdict of an import of chosen files: of those, then of the files not chosen.
     QString selectionVerdict(const RunSummary& summary) const;
     void cardsChanged(const QList<Card>& cards);
+    // Marks the open grids again when the options they were marked by have changed.
+    void refreshBrowsers();
     // Offers to eject the card of summary's source when it may be formatted.
     void offerEject(const RunSummary& summary);
     void showEjectOffer();

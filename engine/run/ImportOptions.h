@@ -26,6 +26,8 @@ struct ImportOptions {
     std::string jpgRoot;         // "<nil>" when never chosen
     std::string rawRoot;
     std::string backupRoot; // every file is also copied below it; "<nil>" or empty: no backup
+
+    bool operator==(const ImportOptions&) const = default;
 };
 
 // The folders below a destination root that f goes to: its tag, then the date levels on.

@@ -6,6 +6,7 @@
 #include "BrowseWindow.h"
 #include "ViewController.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -88,6 +89,14 @@ class BrowseTest : public QObject {
         browser->selectNewButton()->click();
         QCOMPARE(browser->selectedPaths(), QStringList{card_ + u"/DCIM/B.JPG"_s});
         QCOMPARE(vc.browseFolder(card_), browser);
+        // Other formats switched on: the CR3 becomes a file to import.
+        QSignalSpy again(browser, &BrowseWindow::surveyed);
+        vc.chkOtherFormats->click();
+        QVERIFY(again.wait());
+        QVERIFY(tiles(*browser).contains(u"C.CR3 new *"_s));
+        // A card pulled out is not read any more, and nothing can be imported from it.
+        browser->cardRemoved();
+        QVERIFY(!browser->importButton()->isEnabled() && !browser->selectNewButton()->isEnabled());
     }
 
     // Only the chosen files are copied; the verdict tells of the new one left behind.
