@@ -107,8 +107,8 @@ void BrowseDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
                       option.fontMetrics.elidedText(index.data().toString(), Qt::ElideMiddle,
                                                     nameLine.width()));
     // The time, or for a file left on the card why it is.
-    const QString second = greyed ? index.data(Qt::ToolTipRole).toString().section(u'\n', 1)
-                                  : index.data(BrowseModel::TakenRole).toString();
+    const QString second = index.data(greyed ? BrowseModel::ReasonRole : BrowseModel::TakenRole)
+                               .toString();
     painter->drawText(nameLine.translated(0, line), Qt::AlignHCenter,
                       option.fontMetrics.elidedText(second, Qt::ElideRight, nameLine.width()));
     painter->restore();

@@ -116,6 +116,9 @@ QVariant BrowseModel::data(const QModelIndex& index, int role) const {
         return QString::fromStdString(file.path);
     case ClipRole:
         return file.clip;
+    case ReasonRole:
+        return file.standing == Standing::NotImported ? QString::fromStdString(file.reason)
+                                                      : QString();
     default:
         return {};
     }

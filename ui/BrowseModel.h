@@ -22,6 +22,7 @@ class BrowseModel : public QAbstractListModel {
         CheckedRole,                  // true once the standing has been worked out
         PathRole,                     // the full source path
         ClipRole,                     // true for a video clip
+        ReasonRole,                   // why the options leave it on the card, or empty
     };
 
     explicit BrowseModel(QObject* parent = nullptr);

@@ -10,16 +10,15 @@
 #include "EmbeddedPreview.h"
 
 #include "PartialFile.h"
+#include "scan/Exiv2Setup.h"
 
 #include <exiv2/error.hpp>
 #include <exiv2/exif.hpp>
 #include <exiv2/image.hpp>
 #include <exiv2/preview.hpp>
-#include <exiv2/xmp_exiv2.hpp>
 
 #include <algorithm>
 #include <map>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -48,14 +47,6 @@ struct Region {
     long width = 0;
     long height = 0;
 };
-
-void setUpExiv2() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
-        Exiv2::XmpParser::initialize();
-    });
-}
 
 Exiv2::Image::AutoPtr parse(const PartialFile& file) {
     auto image = Exiv2::ImageFactory::open(file.data(), static_cast<long>(file.size()));

@@ -1,5 +1,6 @@
 #include "scan/CaptureDate.h"
 
+#include "scan/Exiv2Setup.h"
 #include "scan/MovieHeader.h"
 #include "scan/ReadAt.h"
 
@@ -7,14 +8,12 @@
 // parts of 0.27's headers that C++20 deprecates raise no warnings in our -Werror build.
 #include <exiv2/error.hpp>
 #include <exiv2/exif.hpp>
-#include <exiv2/xmp_exiv2.hpp>
 
 #include <sys/stat.h>
 
 #include <cstring>
 #include <ctime>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -184,17 +183,6 @@ std::optional<CaptureTime> movieTime(int fd, std::uint64_t fileSize) {
                        local.tm_hour,
                        local.tm_min,
                        local.tm_sec};
-}
-
-// exiv2 logs every oddity of a damaged file to standard error; a card's files are not
-// ours to complain about. Its XMP toolkit (DNG files carry XMP) must be set up before
-// two threads could decode at once.
-void setUpExiv2() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
-        Exiv2::XmpParser::initialize();
-    });
 }
 
 } // namespace
