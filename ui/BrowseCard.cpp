@@ -102,6 +102,13 @@ QString ViewController::selectionVerdict(const RunSummary& summary) const {
     else if (summary.unselectedNew > 1)
         verdict += u' ' + tr("%1 new files were not selected and are still only on the card.")
                               .arg(summary.unselectedNew);
+    if (summary.unselectedGone == 1)
+        verdict += u' ' + tr("1 file not selected was imported before but is no longer at its "
+                             "destination, so it is only on the card.");
+    else if (summary.unselectedGone > 1)
+        verdict += u' ' + tr("%1 files not selected were imported before but are no longer at "
+                             "their destination, so they are only on the card.")
+                              .arg(summary.unselectedGone);
     if (others > 0)
         verdict += u' ' + tr("%1 other files on the card were not imported.").arg(others);
     if (summary.allSafe() && summary.unselectedSafe > 0)

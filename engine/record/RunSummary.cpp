@@ -21,8 +21,9 @@ void RunSummary::addLeftOnCard(const std::string& path, const CopyOutcome& outco
     notCopiedNow.push_back(FileResult{path, outcome, false});
 }
 
-void RunSummary::addNotSelected(const std::string& path, const CopyOutcome& outcome) {
-    ++unselectedNew;
+void RunSummary::addNotSelected(const std::string& path, const CopyOutcome& outcome,
+                                bool importedBefore) {
+    ++(importedBefore ? unselectedGone : unselectedNew);
     notCopiedNow.push_back(FileResult{path, outcome, false});
 }
 
@@ -56,6 +57,12 @@ std::string finishedMessage(const RunSummary& summary) {
         message += " 1 new file was not selected.";
     else if (summary.unselectedNew != 0)
         message += " " + count(summary.unselectedNew) + " new files were not selected.";
+    if (summary.unselectedGone == 1)
+        message += " 1 file not selected was imported before but is no longer at its destination.";
+    else if (summary.unselectedGone != 0)
+        message += " " + count(summary.unselectedGone) +
+                   " files not selected were imported before but are no longer at their "
+                   "destination.";
     if (summary.notSafeAtBackup != 0)
         message += " " + count(summary.notSafeAtBackup) + " not safe at the backup.";
     if (summary.copiedAgain == 1)

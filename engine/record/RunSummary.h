@@ -43,7 +43,10 @@ struct RunSummary {
     // Of a run that imported a selection of the picked files (matched counts only those).
     bool selection = false;
     std::int32_t unselectedNew = 0;  // picked files not selected and not imported before
-    std::int32_t unselectedSafe = 0; // not selected, but at their destination or recorded there
+    // Not selected, and recorded as imported before, but not at every destination now (moved,
+    // renamed or culled there): no copy of them is proven, so they count as on the card only.
+    std::int32_t unselectedGone = 0;
+    std::int32_t unselectedSafe = 0; // not selected, the same bytes at every destination
 
     // Counts one matched file's outcome.
     void add(const std::string& file, const CopyOutcome& outcome);
@@ -51,8 +54,9 @@ struct RunSummary {
     void addUnreadable(const std::string& path, const CopyOutcome& outcome);
     // Counts a photo or clip that the run does not import (another format, a group off).
     void addLeftOnCard(const std::string& path, const CopyOutcome& outcome);
-    // Counts a picked file that was not selected and is not imported yet.
-    void addNotSelected(const std::string& path, const CopyOutcome& outcome);
+    // Counts a picked file that was not selected and is not at its destination: one never
+    // imported, or (importedBefore) one recorded there once.
+    void addNotSelected(const std::string& path, const CopyOutcome& outcome, bool importedBefore);
     // Counts what became of one matched file's copy at the backup destination.
     void addAtBackup(const std::string& file, const CopyOutcome& outcome);
 
@@ -62,10 +66,10 @@ struct RunSummary {
     // the card may be formatted.
     bool allSafe() const {
         return notCopied == 0 && unreadable == 0 && leftOnCard == 0 && notSafeAtBackup == 0 &&
-               unselectedNew == 0 && !stopped;
+               unselectedNew == 0 && unselectedGone == 0 && !stopped;
     }
     // Photos, clips and folders that are still only on the card, of those the run was given:
-    // new files left out of a selection are counted apart, in unselectedNew.
+    // files left out of a selection are counted apart, in unselectedNew and unselectedGone.
     std::int32_t stillOnCard() const {
         return notCopied + unreadable + leftOnCard + notSafeAtBackup;
     }
@@ -75,7 +79,8 @@ struct RunSummary {
 // not be read." where they are not 0; a stopped run says "copying of N files stopped: D
 // done, L left." Then " O other photos or clips were not imported." where the options left
 // some on the card, " S new files were not selected." where a selection left new files out,
-// and the file-times count when capture dates were on.
+// " G files not selected were imported before but are no longer at their destination." for
+// the recorded ones it left out, and the file-times count when capture dates were on.
 std::string finishedMessage(const RunSummary& summary);
 
 } // namespace kestrel

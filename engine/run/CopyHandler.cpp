@@ -105,12 +105,19 @@ void CopyHandler::notSelected(const std::string& path, const Pick& pick) {
     if (!standings_)
         standings_ = std::make_unique<StandingCheck>(options_);
     const SurveyedFile file = surveyItem(path, pick, options_);
-    if (standings_->standingOf(file) != Standing::New) {
+    std::string recorded;
+    const Standing standing = standings_->standingOf(file, &recorded);
+    if (standing == Standing::AtDestination) {
         ++summary_.unselectedSafe;
         return;
     }
-    const CopyOutcome outcome{Outcome::NotSelected, 0, file.destination};
-    summary_.addNotSelected(path, outcome);
+    // A record says it was imported once; only a copy that is there proves it safe.
+    const bool importedBefore = standing == Standing::ImportedBefore;
+    const CopyOutcome outcome{Outcome::NotSelected, 0, file.destination,
+                              importedBefore ? "not selected; imported before as " + recorded +
+                                                   ", no longer at its destination"
+                                             : std::string()};
+    summary_.addNotSelected(path, outcome, importedBefore);
     report_.add(path, outcome);
 }
 

@@ -118,13 +118,22 @@ TEST_F(CardSurveyTest, ASelectionIsImportedAndTheRestAccountedFor) {
     EXPECT_EQ(finishedMessage(summary), "copying of 1 files finished.");
     EXPECT_TRUE(summary.allSafe());
 
-    // With a backup, a file is there only when it is at both; A and C were recorded, B not.
+    // With a backup, a file is there only when it is at both. A and C were recorded, B not:
+    // none is proven at the backup, so none counts as safe.
     TempDir backup;
     sandbox.set({{keys::BackupPath, backup.path()}});
     summary = importOnly({});
-    EXPECT_EQ(std::tuple(summary.matched, summary.unselectedNew, summary.unselectedSafe),
-              std::tuple(0, 1, 2));
-    EXPECT_EQ(summary.notCopiedNow.at(0).source, card / "B.JPG");
+    EXPECT_EQ(std::tuple(summary.matched, summary.unselectedNew, summary.unselectedGone,
+                         summary.unselectedSafe),
+              std::tuple(0, 1, 2, 0));
+    EXPECT_EQ(summary.notCopiedNow.at(1).source, card / "B.JPG");
+    EXPECT_EQ(describe(summary.notCopiedNow.at(0).outcome),
+              "not selected; imported before as JPG/2016/03/07/A.JPG, no longer at its "
+              "destination");
+    EXPECT_EQ(finishedMessage(summary),
+              "copying of 0 files finished. 1 new file was not selected. 2 files not selected "
+              "were imported before but are no longer at their destination.");
+    EXPECT_FALSE(summary.allSafe());
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
@@ -127,6 +128,21 @@ class BrowseTest : public QObject {
         QVERIFY(vc.findChild<QLabel*>(u"lblDetail"_s)->text().startsWith(
             u"The selected file is verified at its destination. The files not selected were "
             "imported before: the card may be formatted."_s));
+        // One culled at the destination: recorded, not chosen, and no longer proven safe.
+        QVERIFY(QFile::remove(dest_ + u"/JPG/2016/07/21/A.JPG"_s));
+        browser->refresh(browser->options());
+        QVERIFY(again.wait());
+        QCOMPARE(tiles(*browser), (QStringList{u"A.JPG imported before"_s,
+                                               u"B.JPG at destination"_s,
+                                               u"C.JPG at destination"_s}));
+        browser->grid()->selectionModel()->select(browser->model()->index(2),
+                                                  QItemSelectionModel::Select);
+        browser->importButton()->click();
+        QVERIFY(vc.findChild<QLabel*>(u"lblDetail"_s)->text().startsWith(
+            u"The selected file is verified at its destination. 1 file not selected was "
+            "imported before but is no longer at its destination, so it is only on the card. "
+            "Do not format the card yet."_s));
+        QVERIFY(!QFileInfo::exists(dest_ + u"/JPG/2016/07/21/A.JPG"_s));
     }
 };
 
