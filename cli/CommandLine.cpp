@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <cerrno>
 #include <filesystem>
 
 namespace kestrel::cli {
@@ -58,9 +59,17 @@ bool parseLevels(const std::string& value, const char* year, const char* month, 
     return true;
 }
 
-// Stored as the window stores a chosen folder: absolute, no trailing "/".
-bool parseFolder(const std::string& value, const char* key, CommandLine& cmd, std::string& error) {
+// Stored as the window stores a chosen folder: absolute, no trailing "/". A folder that does
+// not exist is never made: a drive that is not plugged in leaves an empty mount point, and a
+// destination made there would fill the system disk while it counts as a copy.
+bool parseFolder(const std::string& value, const char* key, CommandLine& cmd, std::string& error,
+                 bool& misuse) {
     struct stat st {};
+    if (!value.empty() && ::stat(value.c_str(), &st) != 0 && errno == ENOENT) {
+        error = value + " does not exist (is its drive connected?): create it first";
+        misuse = false;
+        return false;
+    }
     if (value.empty() || ::stat(value.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
         error = "not a folder: " + value;
         return false;
@@ -82,7 +91,9 @@ std::string absoluteFolderPath(const std::string& path) {
     return clean;
 }
 
-std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& error) {
+std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& error,
+                                            bool& misuse) {
+    misuse = true;
     static const option longOptions[] = {
         {"jpg", required_argument, nullptr, OptJpg},
         {"raw", required_argument, nullptr, OptRaw},
@@ -132,11 +143,11 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
                 cmd.settings.emplace_back(keys::ModDate, flagValue(value == "modified"));
             break;
         case OptJpgDest:
-            if (!parseFolder(value, keys::ImportPath, cmd, error))
+            if (!parseFolder(value, keys::ImportPath, cmd, error, misuse))
                 return std::nullopt;
             break;
         case OptRawDest:
-            if (!parseFolder(value, keys::ImportPathRAW, cmd, error))
+            if (!parseFolder(value, keys::ImportPathRAW, cmd, error, misuse))
                 return std::nullopt;
             break;
         case OptTaken:
@@ -156,7 +167,7 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
             // switched-off backup does.
             if (value == "none")
                 cmd.settings.emplace_back(keys::BackupPath, "");
-            else if (!parseFolder(value, keys::BackupPath, cmd, error))
+            else if (!parseFolder(value, keys::BackupPath, cmd, error, misuse))
                 return std::nullopt;
             break;
         case OptVerify:

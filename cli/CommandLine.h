@@ -20,8 +20,10 @@ struct CommandLine {
 };
 
 // Parses argv without decoding it, so paths with any bytes pass through unchanged.
-// On a usage error, returns nothing and sets error.
-std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& error);
+// On an error, returns nothing and sets error; misuse tells whether the command was
+// misused (help would tell how) or names something that is not there.
+std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& error,
+                                            bool& misuse);
 
 // path made absolute and tidy, without a trailing "/": the form a dropped or chosen
 // folder has.

@@ -35,6 +35,8 @@ void printLeftBehind(std::FILE* stream, const RunSummary& summary) {
 }
 
 int exitStatus(const RunSummary& summary) {
+    if (!summary.refused.empty())
+        return 2;
     if (summary.stopped && summary.stopSignal != 0)
         return 128 + summary.stopSignal;
     return summary.allSafe() ? 0 : 1;

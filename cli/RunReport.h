@@ -10,8 +10,9 @@ namespace kestrel::cli {
 // how many more, and where the run's report is.
 void printLeftBehind(std::FILE* stream, const RunSummary& summary);
 
-// The exit status of a run: 0 when every matched file is at its destination, 128 + the
-// signal when a signal stopped it (141 for a closed output), 1 otherwise.
+// The exit status of a run: 0 when every matched file is at its destination, 2 when its
+// destinations were refused, 128 + the signal when a signal stopped it (141 for a closed
+// output), 1 otherwise.
 int exitStatus(const RunSummary& summary);
 
 } // namespace kestrel::cli

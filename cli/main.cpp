@@ -4,7 +4,9 @@
 #include "RunReport.h"
 #include "TerminalStatus.h"
 #include "VerifyCommand.h"
+#include "record/Verdict.h"
 #include "run/CopyHandler.h"
+#include "run/DestinationCheck.h"
 #include "run/ImportOptions.h"
 #include "run/Preferences.h"
 
@@ -13,6 +15,7 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <string_view>
 #include <tuple>
 
 namespace {
@@ -49,17 +52,25 @@ void showSettings(const QSettings& store) {
 
 // What to say when a group that is on has no destination folder: a run would copy
 // nothing of it, or copy into a folder named after the absent marker.
-std::string missingDestination(const QSettings& store) {
-    using namespace kestrel;
-    for (const auto& [group, pathKey, name, option] :
-         {std::tuple{keys::JPG, keys::ImportPath, "JPG", "--jpg-dest"},
-          std::tuple{keys::RAW, keys::ImportPathRAW, "RAW", "--raw-dest"}}) {
-        const std::string path = getUserDefAsString(store, pathKey);
-        if (isOn(getUserDefAsString(store, group)) && !isChosenFolder(path))
+std::string missingDestination(const kestrel::ImportOptions& options) {
+    for (const auto& [on, path, name, option] :
+         {std::tuple{options.jpg, &options.jpgRoot, "JPG", "--jpg-dest"},
+          std::tuple{options.raw, &options.rawRoot, "RAW", "--raw-dest"}})
+        if (on && !kestrel::isChosenFolder(*path))
             return std::string("no destination chosen for the ") + name +
                    " group: choose one with " + option;
-    }
     return {};
+}
+
+// The options a run would have once the settings given are stored: checked before they are,
+// so that a command that is refused changes nothing.
+kestrel::ImportOptions optionsWith(const QSettings& store, const kestrel::cli::CommandLine& cmd) {
+    return kestrel::readImportOptions([&](const char* key) {
+        for (auto it = cmd.settings.rbegin(); it != cmd.settings.rend(); ++it)
+            if (std::string_view(it->first) == key)
+                return it->second;
+        return kestrel::getUserDefAsString(store, key);
+    });
 }
 
 } // namespace
@@ -69,9 +80,12 @@ int main(int argc, char** argv) {
     stopOnSignals();
 
     std::string error;
-    const auto cmd = kestrel::cli::parseCommandLine(argc, argv, error);
+    bool misuse = true;
+    const auto cmd = kestrel::cli::parseCommandLine(argc, argv, error, misuse);
+    if (!cmd && !misuse)
+        std::fprintf(stderr, "kestrel-import: %s\n", error.c_str());
     if (!cmd)
-        return usageError(error);
+        return misuse ? usageError(error) : kExitUsage;
     if (cmd->help) {
         std::cout << kestrel::cli::helpText();
         return 0;
@@ -102,6 +116,16 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
     kestrel::applyStartupDefaults(*store);
+    const kestrel::ImportOptions options = optionsWith(*store, *cmd);
+    std::string refusal = kestrel::backupConflict(options.backupRoot, options);
+    if (refusal.empty() && cmd->source)
+        refusal = missingDestination(options);
+    if (refusal.empty() && cmd->source)
+        refusal = kestrel::refusedDestinations(source, options);
+    if (!refusal.empty()) {
+        std::fprintf(stderr, "kestrel-import: %s\n", refusal.c_str());
+        return kExitUsage;
+    }
     for (const auto& [key, value] : cmd->settings)
         kestrel::storeString(*store, key, value);
     if (store->status() == QSettings::AccessError)
@@ -112,10 +136,6 @@ int main(int argc, char** argv) {
         showSettings(*store);
     if (!cmd->source)
         return 0;
-    if (const std::string missing = missingDestination(*store); !missing.empty()) {
-        std::fprintf(stderr, "kestrel-import: %s\n", missing.c_str());
-        return kExitUsage;
-    }
 
     kestrel::cli::TerminalStatus status(stderr);
     kestrel::CopyHandler handler(status, std::cout);
@@ -123,5 +143,6 @@ int main(int argc, char** argv) {
     handler.prepareProcessing(source);
     std::cout.flush();
     kestrel::cli::printLeftBehind(stderr, handler.summary());
+    std::fprintf(stderr, "%s\n", qPrintable(kestrel::verdictSentence(handler.summary())));
     return kestrel::cli::exitStatus(handler.summary());
 }

@@ -12,6 +12,7 @@
 
 #include "ReportModel.h"
 #include "ReportView.h"
+#include "record/Verdict.h"
 
 namespace kestrel {
 
@@ -122,38 +123,9 @@ WhenShort ViewController::spaceShort(const std::vector<std::string>& shortfalls)
 
 // The one line a photographer needs after an import, and the files behind it.
 void ViewController::showVerdict(const RunSummary& summary) {
-    const int left = summary.stillOnCard();
-    QString verdict;
-    // Whole sentences for one and for many: there is no translation to supply plural forms.
-    if (summary.selection)
-        verdict = selectionVerdict(summary);
-    else if (summary.stopped && left == 1)
-        verdict = tr("The import was stopped: 1 file is still only on the card.");
-    else if (summary.stopped)
-        verdict = tr("The import was stopped: %1 files are still only on the card.").arg(left);
-    else if (left == 1)
-        verdict = tr("1 file is not at its destination and is still only on the card: do not "
-                     "format it yet. The list below says why.");
-    else if (left > 0)
-        verdict = tr("%1 files are not at their destination and are still only on the card: do "
-                     "not format it yet. The list below says why.")
-                      .arg(left);
-    else if (summary.matched == 0)
-        verdict = tr("No photo or clip was picked here, so nothing was copied.");
-    else if (summary.verified && summary.destinations > 1)
-        verdict = tr("Every photo and clip is verified at %1 destinations: the card may be "
-                     "formatted.")
-                      .arg(summary.destinations);
-    else if (summary.verified)
-        verdict = tr("Every photo and clip is verified at its destination: the card may be "
-                     "formatted.");
-    else if (summary.destinations > 1)
-        verdict = tr("Every photo and clip is copied (not read back) to %1 destinations: the "
-                     "card may be formatted.")
-                      .arg(summary.destinations);
-    else
-        verdict = tr("Every photo and clip is copied (not read back) to its destination: the "
-                     "card may be formatted.");
+    QString verdict = summary.selection ? selectionVerdict(summary) : verdictSentence(summary);
+    if (!summary.selection && summary.stillOnCard() > 0)
+        verdict += u' ' + tr("The list below says why.");
     for (const std::string& problem : summary.recordProblems)
         verdict +=
             u'\n' + tr("The hash record is missing: %1.").arg(QString::fromStdString(problem));

@@ -101,15 +101,64 @@ CopyOutcome recheck(const DestinationFolder& folder) {
 
 DestinationFolders::DestinationFolders() : openBudget_(openFolderBudget()) {}
 
+namespace {
+
+// True when the folder at path is the one open at fd.
+bool sameFolder(const std::string& path, int fd) {
+    const Fd now(openLong(path, O_PATH | O_DIRECTORY));
+    struct stat there {};
+    struct stat held {};
+    return now.valid() && ::fstat(now.get(), &there) == 0 && ::fstat(fd, &held) == 0 &&
+           there.st_dev == held.st_dev && there.st_ino == held.st_ino;
+}
+
+} // namespace
+
+std::string destinationGone(const std::string& root) {
+    return "the destination " + root + " was unmounted or replaced during the import";
+}
+
 CopyOutcome DestinationFolders::openRoot(const std::string& key, const std::string& root) {
-    // The root is the user's choice: a link to it is followed.
+    // The root is the user's choice: a link to it is followed. It is never made: a drive
+    // that is not plugged in leaves an empty mount point, and copies made there would fill
+    // the system disk.
     Fd fd(openLong(root, O_RDONLY | O_DIRECTORY));
+    const int error = errno;
+    const auto first = firstRoots_.find(key);
     struct stat st {};
+    struct stat before {};
+    if (!fd.valid() && first != firstRoots_.end())
+        return CopyOutcome{Outcome::DestinationFolder, 0, {}, destinationGone(root)};
+    if (!fd.valid() && error == ENOENT)
+        return CopyOutcome{Outcome::DestinationFolder,
+                           0,
+                           {},
+                           "the destination " + root + " does not exist (is its drive connected?)"};
     if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
         return CopyOutcome{destinationFailure(errno), errno, {}, {}};
-    known_[key] = Entry{{}, {}, nullptr, st.st_dev, st.st_ino, false, 0, onTmpfs(fd.get())};
-    known_[key].fd = std::make_shared<const Fd>(std::move(fd));
+    if (first != firstRoots_.end() && (::fstat(first->second->get(), &before) != 0 ||
+                                       before.st_dev != st.st_dev || before.st_ino != st.st_ino))
+        return CopyOutcome{Outcome::DestinationFolder, 0, {}, destinationGone(root)};
+    auto opened = std::make_shared<const Fd>(std::move(fd));
+    firstRoots_.try_emplace(key, opened);
+    known_[key] = Entry{{}, {}, nullptr, st.st_dev, st.st_ino, false, 0, onTmpfs(opened->get())};
+    known_[key].fd = std::move(opened);
     return fine();
+}
+
+std::vector<std::string> DestinationFolders::rootsGone() const {
+    std::vector<std::string> gone;
+    for (const auto& [key, fd] : firstRoots_) {
+        const std::string root = key.substr(0, key.size() - 1);
+        if (!sameFolder(root, fd->get()))
+            gone.push_back(root);
+    }
+    return gone;
+}
+
+std::shared_ptr<const Fd> DestinationFolders::openedRoot(const std::string& root) const {
+    const auto it = firstRoots_.find(root + "/");
+    return it == firstRoots_.end() ? nullptr : it->second;
 }
 
 CopyOutcome DestinationFolders::openLevel(const std::string& key, const std::string& parentKey,

@@ -58,6 +58,12 @@ class DestinationFolders {
     // Removes the folders this run made that are still empty, deepest first.
     void removeEmptyMade();
 
+    // The roots (as given to make(), without the "/") whose path no longer leads to the
+    // folder this run first opened there: unmounted, or replaced by another folder.
+    std::vector<std::string> rootsGone() const;
+    // The folder this run first opened at root, open; null when it never opened one.
+    std::shared_ptr<const Fd> openedRoot(const std::string& root) const;
+
   private:
     struct Entry {
         std::string parent; // its parent's key; empty for a root
@@ -75,10 +81,15 @@ class DestinationFolders {
     void keepWithinBudget();
 
     std::unordered_map<std::string, Entry> known_;
+    // Each root as first opened, kept open: a root opened again must be the same folder.
+    std::map<std::string, std::shared_ptr<const Fd>> firstRoots_;
     std::unordered_set<std::string> used_;
     std::map<std::string, std::shared_ptr<const Fd>> changed_;
     std::size_t openBudget_;
 };
+
+// "the destination ROOT was unmounted or replaced during the import"
+std::string destinationGone(const std::string& root);
 
 // Creates the one folder at path (its parent must exist), and logs its "path:" line and,
 // when it was made, its "makeFolder:" line.

@@ -171,10 +171,13 @@ SourceRead StagedCopy::stageAll(const std::string& source, const SourceIdentity*
     } else if (!copying.empty()) {
         pumpData(in.get(), pumped, hash);
         read.digest = hash.digest();
-    } else if (rules.verify && std::any_of(targets.begin(), targets.end(), [](const auto& t) {
-                   return t.outcome.outcome == Outcome::AlreadyThere;
+    } else if (std::any_of(targets.begin(), targets.end(), [&rules](const auto& t) {
+                   return (rules.verify && t.outcome.outcome == Outcome::AlreadyThere) ||
+                          t.outcome.outcome == Outcome::NameTaken;
                })) {
-        read.digest = hashFile(in.get()); // already there: its record needs the hash
+        // Already there: its record needs the hash. Another file under the name: the record
+        // tells whether it was once this one.
+        read.digest = hashFile(in.get());
     }
     if (copying.empty())
         return read;

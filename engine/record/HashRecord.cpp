@@ -78,7 +78,7 @@ CreatorInfo creatorNow(const std::string& version) {
 }
 
 RecordResult addGeneration(const std::string& rootPath, const std::vector<RecordedFile>& files,
-                           const CreatorInfo& info) {
+                           const CreatorInfo& info, int rootFd) {
     RecordResult result;
     const auto fail = [&](int error) {
         result.error = "the hash record at " + rootPath + " cannot be written: " +
@@ -93,7 +93,8 @@ RecordResult addGeneration(const std::string& rootPath, const std::vector<Record
 
     if (faults::injected(faults::Call::OpenFolder))
         return fail(errno);
-    const Fd root(::open(rootPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Fd root(rootFd >= 0 ? ::fcntl(rootFd, F_DUPFD_CLOEXEC, 0)
+                              : ::open(rootPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!root.valid())
         return fail(errno);
     Fd folder;

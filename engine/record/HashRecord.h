@@ -49,9 +49,10 @@ struct RecordResult {
 
 // Writes one new generation listing files into ROOT/ascmhl/ and adds it to the chain of
 // that folder. Publishes under a fresh number and never replaces an existing generation;
-// refuses an ascmhl that is a symbolic link. Never throws.
+// refuses an ascmhl that is a symbolic link. With rootFd, the root is the folder open there
+// (rootPath then only names it). Never throws.
 RecordResult addGeneration(const std::string& rootPath, const std::vector<RecordedFile>& files,
-                           const CreatorInfo& info);
+                           const CreatorInfo& info, int rootFd = -1);
 
 // The newest record of one path in a history.
 struct HistoryEntry {

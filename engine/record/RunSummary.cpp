@@ -34,8 +34,29 @@ void RunSummary::addAtBackup(const std::string& file, const CopyOutcome& outcome
     notCopiedNow.push_back(FileResult{file, outcome, true});
 }
 
+void RunSummary::revoke(const std::string& file, Outcome was, const CopyOutcome& now,
+                        bool atBackup) {
+    if (atBackup) {
+        ++notSafeAtBackup;
+    } else {
+        --(was == Outcome::Copied ? copied : alreadyThere);
+        ++notCopied;
+    }
+    // A file found already there is listed as such: that line now says what became of it.
+    if (was == Outcome::AlreadyThere)
+        for (auto it = notCopiedNow.rbegin(); it != notCopiedNow.rend(); ++it)
+            if (it->source == file && it->atBackup == atBackup &&
+                it->outcome.outcome == Outcome::AlreadyThere) {
+                it->outcome = now;
+                return;
+            }
+    notCopiedNow.push_back(FileResult{file, now, atBackup});
+}
+
 std::string finishedMessage(const RunSummary& summary) {
     const auto count = [](std::int32_t n) { return std::to_string(n); };
+    if (!summary.refused.empty())
+        return "nothing was copied: " + summary.refused + ".";
     std::string message = "copying of " + count(summary.matched) + " files ";
     if (summary.stopped) {
         message += "stopped: " + count(summary.done()) + " done, " +

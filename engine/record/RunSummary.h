@@ -19,30 +19,31 @@ struct FileResult {
 // What one import run did, for the final message, the verdict and the report. The counts
 // add up: copied + alreadyThere + notCopied == matched.
 struct RunSummary {
-    std::string source;                // the source folder as the run was given it
-    std::int32_t matched = 0;          // files counted by the scan (the N of "k of N")
-    std::int32_t copied = 0;           // copied now
-    std::int32_t alreadyThere = 0;     // the same bytes were at the destination already
-    std::int32_t notCopied = 0;        // left behind, for any reason, stopped ones included
-    std::int32_t unreadable = 0;       // folders and items below the source not read
-    std::int32_t leftOnCard = 0;       // photos and clips the options do not import
-    std::int32_t notSafeAtBackup = 0;  // files not copied or already there at the backup
-    std::int32_t copiedAgain = 0;      // copies read back wrong once, then copied again
-    int destinations = 1;              // where every file goes: its group's, and a backup
-    bool verified = false;             // every copy was read back from the disk
+    std::string source;               // the source folder as the run was given it
+    std::string refused;              // why nothing was copied at all, decided before the scan
+    std::int32_t matched = 0;         // files counted by the scan (the N of "k of N")
+    std::int32_t copied = 0;          // copied now
+    std::int32_t alreadyThere = 0;    // the same bytes were at the destination already
+    std::int32_t notCopied = 0;       // left behind, for any reason, stopped ones included
+    std::int32_t unreadable = 0;      // folders and items below the source not read
+    std::int32_t leftOnCard = 0;      // photos and clips the options do not import
+    std::int32_t notSafeAtBackup = 0; // files not copied or already there at the backup
+    std::int32_t copiedAgain = 0;     // copies read back wrong once, then copied again
+    int destinations = 1;             // where every file goes: its group's, and a backup
+    bool verified = false;            // every copy was read back from the disk
     std::vector<std::string> recordProblems; // hash records that could not be written
-    std::int32_t datedByFileTimes = 0; // with capture dates on: files that had none
-    bool byCaptureDate = false;        // the run dated files by their metadata where it could
-    bool stopped = false;              // a stop request ended the run early
-    int stopSignal = 0;                // the signal that stopped it, or 0
-    std::string reportPath;            // the run's report file, empty when none was written
-    std::string reportProblem;         // why no report could be written
+    std::int32_t datedByFileTimes = 0;       // with capture dates on: files that had none
+    bool byCaptureDate = false;              // the run dated files by their metadata where it could
+    bool stopped = false;                    // a stop request ended the run early
+    int stopSignal = 0;                      // the signal that stopped it, or 0
+    std::string reportPath;                  // the run's report file, empty when none was written
+    std::string reportProblem;               // why no report could be written
     // Every file not copied now, in run order, unreadable folders included.
     std::vector<FileResult> notCopiedNow;
 
     // Of a run that imported a selection of the picked files (matched counts only those).
     bool selection = false;
-    std::int32_t unselectedNew = 0;  // picked files not selected and not imported before
+    std::int32_t unselectedNew = 0; // picked files not selected and not imported before
     // Not selected, and recorded as imported before, but not at every destination now (moved,
     // renamed or culled there): no copy of them is proven, so they count as on the card only.
     std::int32_t unselectedGone = 0;
@@ -59,14 +60,17 @@ struct RunSummary {
     void addNotSelected(const std::string& path, const CopyOutcome& outcome, bool importedBefore);
     // Counts what became of one matched file's copy at the backup destination.
     void addAtBackup(const std::string& file, const CopyOutcome& outcome);
+    // Takes back a copy counted safe (was: its outcome then) that turned out not to be: its
+    // destination went away before the run ended.
+    void revoke(const std::string& file, Outcome was, const CopyOutcome& now, bool atBackup);
 
     // Files done: copied or already there.
     std::int32_t done() const { return copied + alreadyThere; }
     // True when every matched file is safe at its destination and nothing was passed over:
     // the card may be formatted.
     bool allSafe() const {
-        return notCopied == 0 && unreadable == 0 && leftOnCard == 0 && notSafeAtBackup == 0 &&
-               unselectedNew == 0 && unselectedGone == 0 && !stopped;
+        return refused.empty() && notCopied == 0 && unreadable == 0 && leftOnCard == 0 &&
+               notSafeAtBackup == 0 && unselectedNew == 0 && unselectedGone == 0 && !stopped;
     }
     // Photos, clips and folders that are still only on the card, of those the run was given:
     // files left out of a selection are counted apart, in unselectedNew and unselectedGone.

@@ -5,6 +5,7 @@
 #include "base/LongPath.h"
 #include "copy/TakenName.h"
 #include "record/HashRecord.h"
+#include "run/DestinationCheck.h"
 #include "run/Preferences.h"
 #include "scan/Classification.h"
 #include "scan/SourceWalker.h"
@@ -63,7 +64,7 @@ std::vector<SurveyedFile> listCard(const std::string& root, const ImportOptions&
                                    const std::function<bool()>& stop) {
     std::vector<SurveyedFile> files;
     const std::string sourceRoot = root + "/";
-    SourceWalker walker(sourceRoot);
+    SourceWalker walker(sourceRoot, destinationKeys(options));
     while (auto item = walker.next()) {
         if (stop && stop())
             break;

@@ -2,6 +2,7 @@
 
 #include "run/CardItem.h"
 #include "run/CopyPass.h"
+#include "run/DestinationCheck.h"
 #include "run/Preferences.h"
 #include "run/SpaceCheck.h"
 #include "scan/SourceWalker.h"
@@ -44,6 +45,13 @@ void CopyHandler::prepareProcessing(const std::string& path) {
 
     const std::string sourceRoot = path + "/";
     log_.sourceRoot(sourceRoot);
+    // Copies that would be one copy, or that would go with the card, are no copies at all.
+    summary_.refused = refusedDestinations(path, options_);
+    if (!summary_.refused.empty()) {
+        log_.flush();
+        finish();
+        return;
+    }
     const FileList files = scan(sourceRoot);
     summary_.matched = static_cast<std::int32_t>(files.size());
     log_.count(summary_.matched);
@@ -58,6 +66,10 @@ void CopyHandler::prepareProcessing(const std::string& path) {
 
     checkSpace(files);
     performCopyOperation(files);
+    finish();
+}
+
+void CopyHandler::finish() {
     report_.finish(summary_);
     summary_.reportPath = report_.path();
     summary_.reportProblem = report_.problem();
@@ -73,7 +85,7 @@ void CopyHandler::unreadable(const std::string& path, int error) {
 
 FileList CopyHandler::scan(const std::string& sourceRoot) {
     FileList files;
-    SourceWalker walker(sourceRoot);
+    SourceWalker walker(sourceRoot, destinationKeys(options_));
     if (!walker.started()) {
         unreadable(sourceRoot, walker.rootError());
         return files;

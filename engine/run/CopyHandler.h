@@ -88,6 +88,8 @@ class CopyHandler {
 
   private:
     FileList scan(const std::string& sourceRoot);
+    // Ends the run: its report, then the final status.
+    void finish();
     void unreadable(const std::string& path, int error);
     // Before the first copy: asks what to do when the destinations' disks cannot take every
     // file, and marks the files that will not be copied.

@@ -2,10 +2,10 @@
 
 #include "run/Preferences.h"
 
-#include <ctime>
-
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <ctime>
 #include <utility>
 
 namespace kestrel {
@@ -112,6 +112,7 @@ void CopyPass::run(const FileList& files, const std::vector<bool>& fits,
     commit(filling_);
     parts_.folders.removeEmptyMade();
     writeRecords();
+    revokeGone();
 
     if (next == files.size())
         return;
@@ -139,10 +140,16 @@ void CopyPass::commit(CopyBatch& batch) {
             parts_.log.errorEntry(item.linesBefore);
         else
             parts_.log.fileResult(item.linesBefore, item.source, outcome);
-        parts_.summary.add(item.source, outcome);
         parts_.summary.copiedAgain += item.copiedAgain;
         for (std::size_t i = 0; i < item.copies.size(); ++i) {
-            const CopyBatch::Copy& copy = item.copies[i];
+            CopyBatch::Copy& copy = item.copies[i];
+            explainNameTaken(item, copy);
+            if (i == 0)
+                parts_.summary.add(item.source, copy.outcome);
+            if (copy.outcome.safe() && copy.folder.rootLength != 0)
+                safeCopies_.push_back({copy.folder.path.substr(0, copy.folder.rootLength - 1),
+                                       item.source, copy.outcome.destPath, copy.outcome.outcome,
+                                       i > 0});
             parts_.report.add(item.source, copy.outcome);
             if (i > 0)
                 parts_.summary.addAtBackup(item.source, copy.outcome);
@@ -172,22 +179,55 @@ void CopyPass::record(const CopyBatch::Item& item, const CopyBatch::Copy& copy) 
     const CopyOutcome& outcome = copy.outcome;
     if (!item.read.digest || !outcome.safe() || copy.folder.rootLength == 0)
         return;
-    const std::size_t root = copy.folder.rootLength;
+    const std::string root = copy.folder.path.substr(0, copy.folder.rootLength - 1);
     RecordedFile file;
-    file.path = outcome.destPath.substr(root);
+    file.path = outcome.destPath.substr(copy.folder.rootLength);
     file.size = item.read.size;
     file.lastModified = item.read.modified;
     file.hash = *item.read.digest;
-    file.action =
-        outcome.copied() ? RecordedFile::Action::Original : RecordedFile::Action::Verified;
+    // A file found already there is recorded as verified, unless the record never had it:
+    // a history's first word on a file is its original hash, and its bytes were compared
+    // with the card's just now.
+    const History* history = outcome.copied() ? nullptr : historyOf(root);
+    file.action = history != nullptr && history->files.contains(file.path)
+                      ? RecordedFile::Action::Verified
+                      : RecordedFile::Action::Original;
     file.hashDate = std::time(nullptr);
-    records_[copy.folder.path.substr(0, root - 1)].push_back(std::move(file));
+    records_[root].push_back(std::move(file));
+}
+
+const History* CopyPass::historyOf(const std::string& root) {
+    auto [it, first] = histories_.try_emplace(root);
+    if (first) {
+        std::string error;
+        it->second = readHistory(root, error);
+    }
+    return it->second ? &*it->second : nullptr;
+}
+
+void CopyPass::explainNameTaken(const CopyBatch::Item& item, CopyBatch::Copy& copy) {
+    CopyOutcome& outcome = copy.outcome;
+    if (outcome.outcome != Outcome::NameTaken || !item.read.digest || copy.folder.rootLength == 0 ||
+        outcome.destPath.size() <= copy.folder.rootLength)
+        return;
+    const History* history = historyOf(copy.folder.path.substr(0, copy.folder.rootLength - 1));
+    if (history == nullptr)
+        return;
+    // Recorded with the very bytes the card holds now: that copy came from this file.
+    const auto recorded = history->files.find(outcome.destPath.substr(copy.folder.rootLength));
+    if (recorded != history->files.end() && recorded->second.xxh128 == item.read.digest->hex())
+        outcome.detail = "the copy at the destination has changed since it was imported (damaged?)";
 }
 
 void CopyPass::writeRecords() {
     const CreatorInfo creator = creatorNow(KESTREL_VERSION);
+    const std::vector<std::string> gone = parts_.folders.rootsGone();
     for (const auto& [root, files] : records_) {
-        const RecordResult result = addGeneration(root, files, creator);
+        // Written through the folder the copies went to, never to whatever has its path now.
+        const std::shared_ptr<const Fd> opened = parts_.folders.openedRoot(root);
+        if (std::find(gone.begin(), gone.end(), root) != gone.end() || opened == nullptr)
+            continue;
+        const RecordResult result = addGeneration(root, files, creator, opened->get());
         if (!result.ok())
             parts_.summary.recordProblems.push_back(result.error);
         else if (!result.leftOut.empty())
@@ -196,6 +236,21 @@ void CopyPass::writeRecords() {
                 " files less: their names cannot be written in it");
     }
     records_.clear();
+    histories_.clear();
+}
+
+void CopyPass::revokeGone() {
+    const std::vector<std::string> gone = parts_.folders.rootsGone();
+    for (const SafeCopy& copy : safeCopies_) {
+        if (std::find(gone.begin(), gone.end(), copy.root) == gone.end())
+            continue;
+        const CopyOutcome now{Outcome::DestinationFolder, 0, copy.destPath,
+                              destinationGone(copy.root)};
+        parts_.summary.revoke(copy.source, copy.outcome, now, copy.atBackup);
+        parts_.report.add(copy.source, now);
+    }
+    safeCopies_.clear();
+    parts_.report.flush();
 }
 
 } // namespace kestrel

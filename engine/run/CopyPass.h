@@ -12,6 +12,7 @@
 
 #include <future>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,8 +54,17 @@ class CopyPass {
     void commitWriting();
     // Keeps what the hash record of copy's destination root says of item.
     void record(const CopyBatch::Item& item, const CopyBatch::Copy& copy);
-    // Adds this run's generation to the hash record of every destination root.
+    // Adds this run's generation to the hash record of every destination root that is still
+    // the folder the run opened.
     void writeRecords();
+    // Before the verdict: every copy counted safe at a root that was unmounted or replaced
+    // meanwhile fails after all.
+    void revokeGone();
+    // The hash record of root as it was before this run wrote to it; null when it has none
+    // that can be read.
+    const History* historyOf(const std::string& root);
+    // The words for a different file under a copy's name, where its record tells more.
+    void explainNameTaken(const CopyBatch::Item& item, CopyBatch::Copy& copy);
     bool stopRequested() const { return parts_.stop != nullptr && parts_.stop->requested(); }
 
     Parts parts_;
@@ -66,6 +76,16 @@ class CopyPass {
     std::int64_t bytesDone_ = 0;
     bool warnedNoSafePublish_ = false;
     std::map<std::string, std::vector<RecordedFile>> records_; // by destination root
+    std::map<std::string, std::optional<History>> histories_;  // by destination root
+    // A copy counted safe, until the run has checked that its root is still there.
+    struct SafeCopy {
+        std::string root;
+        std::string source;
+        std::string destPath;
+        Outcome outcome;
+        bool atBackup;
+    };
+    std::vector<SafeCopy> safeCopies_;
 };
 
 } // namespace kestrel

@@ -71,18 +71,27 @@ std::optional<FolderId> folderId(const std::string& path) {
 std::vector<std::string> destinationRoots(const ImportOptions& options) {
     std::vector<std::string> roots;
     for (const auto& [on, root] : {std::pair{options.jpg, &options.jpgRoot},
-                                   {options.raw, &options.rawRoot}, {true, &options.backupRoot}})
+                                   {options.raw, &options.rawRoot},
+                                   {true, &options.backupRoot}})
         if (on && isChosenFolder(*root))
             roots.push_back(*root);
     return roots;
+}
+
+std::vector<SourceWalker::FolderKey> destinationKeys(const ImportOptions& options) {
+    std::vector<SourceWalker::FolderKey> keys;
+    for (const std::string& root : destinationRoots(options))
+        if (const auto id = folderId(root))
+            keys.emplace_back(id->device, id->inode);
+    return keys;
 }
 
 std::string backupConflict(const std::string& backup, const ImportOptions& options) {
     const auto id = isChosenFolder(backup) ? folderId(backup) : std::nullopt;
     if (!id)
         return {};
-    for (const auto& [on, root, group] : {std::tuple{options.jpg, &options.jpgRoot, "JPG"},
-                                          {options.raw, &options.rawRoot, "RAW"}})
+    for (const auto& [on, root, group] :
+         {std::tuple{options.jpg, &options.jpgRoot, "JPG"}, {options.raw, &options.rawRoot, "RAW"}})
         if (on && isChosenFolder(*root) && folderId(*root) == id)
             return std::string("the backup folder is the destination of the ") + group +
                    " group: choose another folder";

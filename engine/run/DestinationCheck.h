@@ -1,6 +1,7 @@
 #pragma once
 
 #include "run/ImportOptions.h"
+#include "scan/SourceWalker.h"
 
 #include <sys/types.h>
 
@@ -24,6 +25,9 @@ std::optional<FolderId> folderId(const std::string& path);
 // The destination roots a run with options copies to: each group's that is on and chosen,
 // and the backup's.
 std::vector<std::string> destinationRoots(const ImportOptions& options);
+
+// The destination roots of options that exist, as a walk of the card skips them.
+std::vector<SourceWalker::FolderKey> destinationKeys(const ImportOptions& options);
 
 // "the backup folder is the destination of the JPG group: choose another folder" when backup
 // is the same folder as the destination of a group that is on; empty when it is not. A

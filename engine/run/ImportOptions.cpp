@@ -14,7 +14,11 @@
 namespace kestrel {
 
 ImportOptions readImportOptions(const QSettings& store) {
-    const auto on = [&store](const char* key) { return isOn(getUserDefAsString(store, key)); };
+    return readImportOptions([&store](const char* key) { return getUserDefAsString(store, key); });
+}
+
+ImportOptions readImportOptions(const std::function<std::string(const char* key)>& value) {
+    const auto on = [&value](const char* key) { return isOn(value(key)); };
     ImportOptions options;
     options.jpg = on(keys::JPG);
     options.raw = on(keys::RAW);
@@ -25,10 +29,10 @@ ImportOptions readImportOptions(const QSettings& store) {
     options.byCaptureDate = on(keys::TakenDate);
     options.keepBoth = on(keys::KeepBoth);
     options.otherFormats = on(keys::OtherFormats);
-    options.verify = verifyOn(getUserDefAsString(store, keys::Verify));
-    options.backupRoot = getUserDefAsString(store, keys::BackupPath);
-    options.jpgRoot = getUserDefAsString(store, keys::ImportPath);
-    options.rawRoot = getUserDefAsString(store, keys::ImportPathRAW);
+    options.verify = verifyOn(value(keys::Verify));
+    options.backupRoot = value(keys::BackupPath);
+    options.jpgRoot = value(keys::ImportPath);
+    options.rawRoot = value(keys::ImportPathRAW);
     return options;
 }
 

@@ -2,6 +2,7 @@
 
 #include "scan/FileEntry.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,8 @@ std::string destinationFolder(const FileFields& f, const std::string& root,
 
 // Reads the options from store; absent keys read as off and as the root "<nil>".
 ImportOptions readImportOptions(const QSettings& store);
+// Reads the options through value, which gives a key's stored string or "<nil>".
+ImportOptions readImportOptions(const std::function<std::string(const char* key)>& value);
 
 // Why the preferences file behind store cannot be used ("…: Permission denied"), or an empty
 // string when it can. A file that exists but cannot be read would make every option read

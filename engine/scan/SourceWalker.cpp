@@ -57,7 +57,8 @@ int listFolder(int fd, std::vector<std::pair<std::string, unsigned char>>& entri
 
 } // namespace
 
-SourceWalker::SourceWalker(const std::string& root) {
+SourceWalker::SourceWalker(const std::string& root, std::vector<FolderKey> skip)
+    : skip_(std::move(skip)) {
     const int fd = ::open(root.c_str(), kFolderFlags & ~O_NOFOLLOW);
     if (fd < 0) {
         rootError_ = errno;
@@ -77,6 +78,10 @@ bool SourceWalker::enter(int fd, std::string prefix, const std::string& path) {
         frame->device = st.st_dev;
         frame->inode = st.st_ino;
     }
+    // Copies being made are not part of the card, whatever the card holds.
+    if (!path.empty() && std::find(skip_.begin(), skip_.end(),
+                                   FolderKey{frame->device, frame->inode}) != skip_.end())
+        return true;
     // A folder that is one of its own ancestors (a bind mount) is walked once, not again.
     for (const auto& above : frames_)
         if (above->device == frame->device && above->inode == frame->inode)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kestrel {
@@ -13,8 +16,12 @@ namespace kestrel {
 // parent's descriptor, so no path length limit applies to the walk.
 class SourceWalker {
   public:
-    // root is the source root, with its trailing "/".
-    explicit SourceWalker(const std::string& root);
+    // A folder by device and inode.
+    using FolderKey = std::pair<dev_t, ino_t>;
+
+    // root is the source root, with its trailing "/". The folders in skip (destination
+    // roots) are listed but never entered.
+    explicit SourceWalker(const std::string& root, std::vector<FolderKey> skip = {});
     ~SourceWalker();
     SourceWalker(const SourceWalker&) = delete;
     SourceWalker& operator=(const SourceWalker&) = delete;
@@ -40,6 +47,7 @@ class SourceWalker {
     struct Frame;
     bool enter(int fd, std::string prefix, const std::string& path);
 
+    std::vector<FolderKey> skip_;
     std::vector<std::unique_ptr<Frame>> frames_;
     std::optional<Item> pendingProblem_;
     bool rootOpened_ = false;

@@ -76,6 +76,36 @@ TEST_F(CliTest, SettingsAreStoredAsTheWindowStoresThem) {
     EXPECT_EQ(readFile(sandbox.preferencesFile()), stored) << "bad usage changes nothing";
 }
 
+// A backup that is the destination, copies made on the card and destinations that are not
+// there are refused before anything is copied, and the settings given with them not stored.
+TEST_F(CliTest, RefusedDestinationsChangeNothing) {
+    photo("A.JPG", "a");
+    std::filesystem::create_directory(card / "copies");
+    ::symlink(dest.path().c_str(), (card / "link").c_str());
+    const std::string onCard = "the destination " + card / "copies" +
+                               " is on the card being imported: it would be erased with the card";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--backup-dest", dest.path()},
+         "the backup folder is the destination of the JPG group: choose another folder"},
+        {{"--backup-dest", card / "link", "--other-formats", "on", card.path()},
+         "the backup folder is the destination of the JPG group: choose another folder"},
+        {{"--jpg-dest", card / "copies", card.path()}, onCard},
+        {{"--backup-dest", card / "copies", "--folders", "y", card.path()}, onCard},
+        {{"--raw-dest", card / "unplugged"},
+         card / "unplugged" + " does not exist (is its drive connected?): create it first"},
+    };
+    const std::string stored = readFile(sandbox.preferencesFile());
+    for (const auto& [args, why] : cases) {
+        const ProcessResult result = kestrelImport(args);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.err, "kestrel-import: " + why + "\n");
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_EQ(readFile(sandbox.preferencesFile()), stored);
+    EXPECT_EQ(listTree(dest.path()), std::vector<std::string>{});
+    EXPECT_FALSE(std::filesystem::exists(card / "unplugged"));
+}
+
 // --verify lists what changed, went or was never recorded at a destination, and fails only
 // for what its record vouches for.
 TEST_F(CliTest, VerifyChecksADestinationAgainstItsRecord) {
@@ -112,7 +142,10 @@ TEST_F(CliTest, ExitStatusAndWhatIsLeftBehind) {
     photo("B.JPG", "b");
     ProcessResult result = kestrelImport({card.path()});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_THAT(result.err, StartsWith("copying of 2 files finished.\nreport: "));
+    EXPECT_THAT(lines(result.err),
+                testing::ElementsAre("copying of 2 files finished.", StartsWith("report: "),
+                                     "The card may be formatted: every photo and clip is verified "
+                                     "at its destination."));
     EXPECT_THAT(result.out, HasSubstr(card / "B.JPG -> " + copyOf("B.JPG") + " true\n"));
 
     result = kestrelImport({card.path()});
@@ -126,7 +159,8 @@ TEST_F(CliTest, ExitStatusAndWhatIsLeftBehind) {
         lines(result.err),
         testing::ElementsAre("copying of 2 files finished. 1 already there. 1 not copied.",
                              "not copied: " + card / "B.JPG" + ": a different file has this name",
-                             StartsWith("report: " + sandbox.reportsFolder() + "/")));
+                             StartsWith("report: " + sandbox.reportsFolder() + "/"),
+                             "Do not format the card yet: 1 file is only on the card."));
     EXPECT_EQ(readFile(copyOf("B.JPG")), "b");
 
     result = kestrelImport({"--keep-both", "on", card.path()});
@@ -154,7 +188,8 @@ TEST_F(CliTest, ExitStatusAndWhatIsLeftBehind) {
 TEST_F(CliTest, NoDestinationLeftOnCardAndNoReport) {
     photo("A.JPG", "a");
     sandbox.set({{"kestrelImportPath", ""}});
-    ProcessResult result = kestrelImport({card.path()});
+    ProcessResult result = kestrelImport({"--other-formats", "on", card.path()});
+    EXPECT_EQ(sandbox.get("kestrelOtherFormats"), "<nil>") << "a refused run stores nothing";
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.err, "kestrel-import: no destination chosen for the JPG group: choose one "
                           "with --jpg-dest\n");
@@ -167,11 +202,12 @@ TEST_F(CliTest, NoDestinationLeftOnCardAndNoReport) {
     result = kestrelImport({"--jpg-dest", dest.path(), card.path()});
     EXPECT_EQ(result.exitCode, 1);
     const auto err = lines(result.err);
-    ASSERT_EQ(err.size(), 23u) << result.err;
+    ASSERT_EQ(err.size(), 24u) << result.err;
     EXPECT_EQ(err[0], "copying of 1 files finished. 21 other photos or clips were not imported.");
     EXPECT_EQ(err[1], "not copied: " + card / "X10.CR3" + ": kestrel does not import .CR3 files");
     EXPECT_EQ(err[21], "… and 1 more not copied");
     EXPECT_EQ(err[22], "kestrel-import: warning: the report could not be written: Not a directory");
+    EXPECT_EQ(err[23], "Do not format the card yet: 21 files are only on the card.");
     EXPECT_THAT(result.out, testing::Not(HasSubstr("CR3")));
     EXPECT_EQ(readFile(copyOf("A.JPG")), "a");
 }

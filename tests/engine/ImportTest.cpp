@@ -3,6 +3,7 @@
 #include "FlushSpy.h"
 #include "TestSupport.h"
 #include "base/FaultPoints.h"
+#include "run/CardSurvey.h"
 #include "run/CopyHandler.h"
 #include "run/Preferences.h"
 
@@ -610,6 +611,124 @@ TEST_F(ImportTest, NothingIsCopiedWhereItCannotFit) {
     EXPECT_EQ(describe(result.of(card / "A.JPG")),
               "there is not enough space: needs 8.2 kB at " + dest.path() + ", 0 B free");
     EXPECT_EQ(listTree(dest.path()), Tree{});
+}
+
+// Copies that would be one copy, or that would be erased with the card, are refused before
+// anything is copied; a destination that holds the card is fine, and a walk of the card never
+// enters a destination.
+TEST_F(ImportTest, DestinationsThatAreNoCopiesAreRefused) {
+    photo("A.JPG", "a");
+    photo("copies/B.JPG", "b");
+    ::symlink(dest.path().c_str(), (card / "link").c_str());
+    const std::string sameAsDest = "the backup folder is the destination of the JPG group: "
+                                   "choose another folder";
+    const auto onCard = [](const std::string& root) {
+        return "the destination " + root +
+               " is on the card being imported: it would be erased "
+               "with the card";
+    };
+    const std::pair<Prefs, std::string> cases[] = {
+        {{{keys::BackupPath, dest.path()}}, sameAsDest},
+        {{{keys::BackupPath, card / "link"}}, sameAsDest},
+        {{{keys::BackupPath, dest / "../" + dest.path().substr(dest.path().rfind('/') + 1)}},
+         sameAsDest},
+        {{{keys::ImportPath, card / "copies"}}, onCard(card / "copies")},
+        {{{keys::ImportPath, card.path()}}, onCard(card.path())},
+        {{{keys::BackupPath, card / "copies"}}, onCard(card / "copies")},
+    };
+    const Tree cardBefore = listTree(card.path());
+    for (const auto& [prefs, why] : cases) {
+        SCOPED_TRACE(why);
+        reset(prefs);
+        const RunResult result = run();
+        EXPECT_EQ(result.summary.refused, why);
+        EXPECT_FALSE(result.summary.allSafe());
+        EXPECT_EQ(sink.calls.back(), "sayFinished nothing was copied: " + why + ".");
+        EXPECT_EQ(listTree(card.path()), cardBefore);
+        EXPECT_EQ(listTree(dest.path()), Tree{});
+    }
+
+    reset({{keys::BackupPath, card / "copies"}});
+    ImportOptions options = readImportOptions(*openPreferences());
+    const auto listed = listCard(card.path(), options, {});
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed.front().path, card / "A.JPG");
+
+    reset({});
+    const std::string inside = dest / "CARD";
+    writeFile(inside + "/C.JPG", "c", kDay);
+    const RunResult held = importFolder(inside, sink);
+    EXPECT_TRUE(held.summary.allSafe()) << finishedMessage(held.summary);
+    EXPECT_EQ(readFile(copyOf("C.JPG")), "c");
+}
+
+// A destination that is unmounted or replaced during a run holds none of its copies: each
+// fails there, and no record is written into whatever now has its path.
+TEST_F(ImportTest, ADestinationReplacedDuringTheRunHoldsNothing) {
+    TempDir backup;
+    for (const char* name : {"A.JPG", "B.JPG", "C.JPG"})
+        photo(name, name);
+    for (const std::string& root : {backup.path(), dest.path()}) {
+        SCOPED_TRACE(root);
+        reset({{keys::BackupPath, backup.path()}});
+        std::filesystem::remove_all(backup.path());
+        std::filesystem::create_directory(backup.path());
+        sink.onFile = [&](int file) {
+            if (file == 2)
+                std::filesystem::rename(root, root + ".old"),
+                    std::filesystem::create_directory(root);
+        };
+        const RunResult result = run();
+        const bool atBackup = root == backup.path();
+        EXPECT_EQ(result.summary.copied, atBackup ? 3 : 0);
+        EXPECT_EQ(result.summary.notSafeAtBackup, atBackup ? 3 : 0);
+        EXPECT_FALSE(result.summary.allSafe());
+        EXPECT_EQ(describe(result.summary.notCopiedNow.front().outcome),
+                  "the destination " + root + " was unmounted or replaced during the import");
+        EXPECT_EQ(listTree(root), Tree{});
+        EXPECT_FALSE(std::filesystem::exists(root + "/ascmhl"));
+        std::filesystem::remove_all(root + ".old");
+    }
+}
+
+// A file found at its destination that its record never had is recorded as its first hash,
+// so the history stays one that other tools accept; a copy changed since it was recorded is
+// told apart from a different file; a destination that is not there is never made.
+TEST_F(ImportTest, RecordsAndWordsThatTellTheTruth) {
+    photo("A.JPG", "a");
+    photo("B.JPG", "b");
+    run();
+    std::filesystem::remove_all(dest / "ascmhl");
+    run();
+    run();
+    std::vector<std::string> generations;
+    for (const auto& entry : std::filesystem::directory_iterator(dest / "ascmhl"))
+        if (entry.path().extension() == ".mhl")
+            generations.push_back(entry.path());
+    std::sort(generations.begin(), generations.end());
+    ASSERT_EQ(generations.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(xmllint("ASCMHL.xsd", generations[i]), 0);
+        const std::string text = readFile(generations[i]);
+        const char* action = i == 0 ? "<xxh128 action=\"original\"" : "<xxh128 action=\"verified\"";
+        EXPECT_EQ(text.find(i == 0 ? "\"verified\"" : "\"original\""), std::string::npos) << text;
+        EXPECT_THAT(text, testing::HasSubstr(action));
+    }
+
+    writeFile(copyOf("A.JPG"), "x");
+    writeFile(copyOf("B.JPG"), "y");
+    photo("B.JPG", "z");
+    RunResult result = run();
+    EXPECT_EQ(describe(result.of(card / "A.JPG")),
+              "the copy at the destination has changed since it was imported (damaged?)");
+    EXPECT_EQ(describe(result.of(card / "B.JPG")), "a different file has this name");
+
+    reset({{keys::ImportPath, dest / "unplugged"}});
+    result = run();
+    EXPECT_EQ(describe(result.of(card / "A.JPG")), "the destination " + dest.path() +
+                                                       "/unplugged does not exist (is its drive "
+                                                       "connected?)");
+    EXPECT_FALSE(std::filesystem::exists(dest / "unplugged"));
 }
 
 } // namespace

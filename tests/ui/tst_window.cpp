@@ -276,7 +276,8 @@ class WindowTest : public QObject {
         QVERIFY(vc.chkVerify->isChecked() && !vc.chkBackup->isChecked());
         QVERIFY(vc.runImport(card_.toStdString()));
         const auto* verdict = child<QLabel>(vc, "lblDetail");
-        QVERIFY(verdict->text().startsWith(u"1 file is not at its destination"_s));
+        QVERIFY(verdict->text().startsWith(
+            u"Do not format the card yet: 1 file is only on the card. The list below says why."_s));
         const QModelIndex group = vc.report->index(0, 0);
         QCOMPARE(group.data().toString(), u"a different file has this name (1)"_s);
         QCOMPARE(vc.report->index(0, ReportModel::FileColumn, group).data().toString(), u"B.JPG"_s);
@@ -291,9 +292,8 @@ class WindowTest : public QObject {
         vc.chkVerify->click();
         QCOMPARE(preferencesOnDisk().value(u"kestrelVerify"_s), u"0"_s);
         QVERIFY(vc.runImport(card_.toStdString()));
-        QVERIFY(verdict->text().startsWith(
-            u"Every photo and clip is copied (not read back) to its destination: the card may "
-            u"be formatted."_s));
+        QVERIFY(verdict->text().startsWith(u"The card may be formatted: every photo and clip is "
+                                           u"copied (not read back) to its destination."_s));
         QVERIFY(QFile::exists(dest_ + u"/JPG/2016/07/21/B-1.JPG"_s));
     }
 
@@ -376,7 +376,8 @@ class WindowTest : public QObject {
         vc.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&vc));
         const QStringList order =
-            u"browse import btnChooseFolder chkJPG chkJPGYear chkJPGMonth chkJPGDay %1 chkRAW chkRAWYear "
+            u"browse import btnChooseFolder chkJPG chkJPGYear chkJPGMonth chkJPGDay %1 chkRAW "
+            u"chkRAWYear "
             u"chkRAWMonth chkRAWDay %1 chkModDate chkTakenDate chkKeepBoth chkOtherFormats "
             u"chkVerify "
             u"chkBackup pathChoose btnClick"_s

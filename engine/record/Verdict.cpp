@@ -1,0 +1,47 @@
+#include "record/Verdict.h"
+
+#include <QCoreApplication>
+
+namespace kestrel {
+
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("Verdict", text);
+}
+} // namespace
+
+QString verdictSentence(const RunSummary& summary) {
+    const int left = summary.stillOnCard();
+    // Whole sentences for one and for many, so that every language can word both.
+    if (!summary.refused.empty())
+        return tr("Nothing was copied: %1. Do not format the card.")
+            .arg(QString::fromStdString(summary.refused));
+    if (summary.stopped && left == 1)
+        return tr("Do not format the card yet: the import was stopped and 1 file is only on the "
+                  "card.");
+    if (summary.stopped)
+        return tr("Do not format the card yet: the import was stopped and %1 files are only on "
+                  "the card.")
+            .arg(left);
+    if (left == 1)
+        return tr("Do not format the card yet: 1 file is only on the card.");
+    if (left > 0)
+        return tr("Do not format the card yet: %1 files are only on the card.").arg(left);
+    if (summary.matched == 0)
+        return tr("No photo or clip was picked here, so nothing was copied.");
+    if (summary.verified && summary.destinations > 1)
+        return tr("The card may be formatted: every photo and clip is verified at %1 "
+                  "destinations.")
+            .arg(summary.destinations);
+    if (summary.verified)
+        return tr("The card may be formatted: every photo and clip is verified at its "
+                  "destination.");
+    if (summary.destinations > 1)
+        return tr("The card may be formatted: every photo and clip is copied (not read back) to "
+                  "%1 destinations.")
+            .arg(summary.destinations);
+    return tr("The card may be formatted: every photo and clip is copied (not read back) to its "
+              "destination.");
+}
+
+} // namespace kestrel
