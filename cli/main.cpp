@@ -62,6 +62,11 @@ std::string missingDestination(const kestrel::ImportOptions& options) {
     return {};
 }
 
+bool isFolderKey(std::string_view key) {
+    using namespace kestrel::keys;
+    return key == ImportPath || key == ImportPathRAW || key == BackupPath;
+}
+
 // The options a run would have once the settings given are stored: checked before they are,
 // so that a command that is refused changes nothing.
 kestrel::ImportOptions optionsWith(const QSettings& store, const kestrel::cli::CommandLine& cmd) {
@@ -118,6 +123,10 @@ int main(int argc, char** argv) {
     kestrel::applyStartupDefaults(*store);
     const kestrel::ImportOptions options = optionsWith(*store, *cmd);
     std::string refusal = kestrel::backupConflict(options.backupRoot, options);
+    for (const auto& [key, value] : cmd->settings)
+        if (refusal.empty() && isFolderKey(key) && kestrel::isChosenFolder(value) &&
+            kestrel::awaitsItsDrive(value))
+            refusal = value + " is not mounted (is its drive connected?): connect it first";
     if (refusal.empty() && cmd->source)
         refusal = missingDestination(options);
     if (refusal.empty() && cmd->source)

@@ -8,6 +8,8 @@
 
 #include <climits>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <tuple>
 #include <utility>
 
@@ -98,6 +100,33 @@ std::string backupConflict(const std::string& backup, const ImportOptions& optio
     return {};
 }
 
+bool awaitsItsDrive(const std::string& path, const std::string& fstab) {
+    const std::string mount = mountPointOf(path);
+    char* found = ::realpath(path.c_str(), nullptr);
+    const std::string real = found != nullptr ? found : path;
+    std::free(found);
+    if (mount.empty() || mount == real)
+        return false; // mounted, or not there at all (the run says so)
+    const auto removable = [](const std::string& at) {
+        return at.starts_with("/media/") || at.starts_with("/run/media/");
+    };
+    if (removable(real) && !removable(mount))
+        return true;
+    std::ifstream table(fstab);
+    std::string line;
+    while (std::getline(table, line)) {
+        std::istringstream fields(line);
+        std::string device, point;
+        if (!(fields >> device >> point) || device.starts_with('#'))
+            continue;
+        for (std::size_t at; (at = point.find("\\040")) != std::string::npos;)
+            point.replace(at, 4, " "); // fstab's way of writing a space
+        if (point == real)
+            return true;
+    }
+    return false;
+}
+
 bool onCard(const std::string& path) {
     const std::string mount = mountPointOf(path);
     return mount.starts_with("/media/") || mount.starts_with("/run/media/");
@@ -106,6 +135,9 @@ bool onCard(const std::string& path) {
 std::string refusedDestinations(const std::string& source, const ImportOptions& options) {
     if (std::string conflict = backupConflict(options.backupRoot, options); !conflict.empty())
         return conflict;
+    for (const std::string& root : destinationRoots(options))
+        if (awaitsItsDrive(root))
+            return "the destination " + root + " is not mounted (is its drive connected?)";
     const auto sourceId = folderId(source);
     if (!sourceId)
         return {}; // the run says why the source cannot be read

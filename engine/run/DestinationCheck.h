@@ -37,8 +37,15 @@ std::string backupConflict(const std::string& backup, const ImportOptions& optio
 // Why a run from the folder source must not copy to the destinations of options; empty when
 // it may. Refused: a backup that is a group's destination, and a destination inside the
 // source (or, when the source is on a card, anywhere on that card): copies there would be
-// erased with the card. A destination that contains the source is fine.
+// erased with the card. A destination that contains the source is fine. A destination that
+// awaits its drive is refused too.
 std::string refusedDestinations(const std::string& source, const ImportOptions& options);
+
+// True when the folder at path is where a drive is mounted, but no drive is: a mount point in
+// fstab (one of fstab's lines) that is not mounted now, or a folder below /media/ or
+// /run/media/ that lies on a file system mounted elsewhere. Copies made there would fill the
+// system disk while they count as copies on the drive.
+bool awaitsItsDrive(const std::string& path, const std::string& fstab = "/etc/fstab");
 
 // True when the folder at path lies on a card: a file system the desktop mounted for
 // removable media, below /media/ or /run/media/.

@@ -5,6 +5,7 @@
 #include "base/FaultPoints.h"
 #include "run/CardSurvey.h"
 #include "run/CopyHandler.h"
+#include "run/DestinationCheck.h"
 #include "run/Preferences.h"
 
 #include <gmock/gmock.h>
@@ -647,6 +648,13 @@ TEST_F(ImportTest, DestinationsThatAreNoCopiesAreRefused) {
         EXPECT_EQ(listTree(card.path()), cardBefore);
         EXPECT_EQ(listTree(dest.path()), Tree{});
     }
+
+    // A mount point whose drive is not there is no destination either.
+    TempDir drive;
+    std::filesystem::create_directory(drive / "mnt point");
+    writeFile(drive / "fstab", "# none\nUUID=1 " + drive.path() + "/mnt\\040point ext4 0 2\n");
+    EXPECT_TRUE(awaitsItsDrive(drive / "mnt point", drive / "fstab"));
+    EXPECT_FALSE(awaitsItsDrive(drive.path(), drive / "fstab"));
 
     reset({{keys::BackupPath, card / "copies"}});
     ImportOptions options = readImportOptions(*openPreferences());
