@@ -2,10 +2,13 @@
 #include "ViewController.h"
 
 #include "PathControl.h"
+#include "run/DestinationCheck.h"
+#include "run/ImportOptions.h"
 #include "run/Preferences.h"
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QSettings>
 
 #include <ostream>
@@ -26,8 +29,38 @@ void ViewController::showStoredBackup() {
         destinationPathBackup->showNone(tr("None: no second copy"));
 }
 
+namespace {
+// The sentences backupConflict() answers with, for the translators.
+constexpr const char* kBackupConflicts[] = {
+    QT_TRANSLATE_NOOP("kestrel::ViewController",
+                      "the backup folder is the destination of the JPG group: choose another "
+                      "folder"),
+    QT_TRANSLATE_NOOP("kestrel::ViewController",
+                      "the backup folder is the destination of the RAW group: choose another "
+                      "folder"),
+};
+} // namespace
+
+bool ViewController::backupRefused(const QString& folder) {
+    // Checked against the groups as stored, which are what the next import copies to.
+    const std::string conflict =
+        backupConflict(QFile::encodeName(folder).toStdString(), readImportOptions(*uDefs));
+    if (!conflict.empty()) {
+        showProblems({tr(conflict.c_str())});
+        return true;
+    }
+    // A refusal still shown is answered by this choice.
+    for (const char* refusal : kBackupConflicts)
+        if (lblDetail_ && lblDetail_->text() == tr(refusal))
+            showProblems({});
+    return false;
+}
+
 void ViewController::destPathBackupSelected(PathControl* sender) {
-    storeFolder(sender, keys::BackupPath);
+    const std::optional<QString> clicked = sender ? sender->clickedPath() : std::nullopt;
+    // A backup in a group's destination would count one copy twice: it is not kept.
+    if (clicked && !backupRefused(*clicked))
+        storeFolder(sender, keys::BackupPath);
     showStoredBackup();
 }
 
@@ -35,7 +68,7 @@ void ViewController::chkBackupPressed() {
     if (chkBackup && chkBackup->isChecked()) {
         // On needs a folder; cancelling the question leaves the backup off.
         const QString chosen = chooseFolder(tr("Choose where backup copies go"));
-        if (!chosen.isEmpty()) {
+        if (!chosen.isEmpty() && !backupRefused(chosen)) {
             const std::string path = QFile::encodeName(chosen).toStdString();
             storeString(*uDefs, keys::BackupPath, path);
             out_ << path << std::endl;

@@ -189,6 +189,8 @@ class ViewController : public QWidget, public StatusSink {
     void connectActions();
     void showStoredFolder(PathControl* control, const char* key);
     void showStoredBackup();
+    // Shows why folder cannot be the backup and returns true; false when it can be.
+    bool backupRefused(const QString& folder);
     void storeFolder(PathControl* sender, const char* key);
     void storeState(const QCheckBox* box, const char* key);
     void groupChecked(const QCheckBox* group, void (ViewController::*setEnabled)(bool),

@@ -95,7 +95,8 @@ class EjectTest : public QObject {
         QCOMPARE(udisks_.calls, calls + QStringList{u"GetManagedObjects UDisks2"_s});
     }
 
-    // The window offers to eject a card only once an import found it may be formatted.
+    // The window offers to eject a card only once an import found it may be formatted, and
+    // only the card imported: not another one listed, nor any after a folder not on a card.
     void offeredAfterASafeImport() {
         QTemporaryDir dest;
         kestrel::test::resetPreferences(
@@ -108,7 +109,7 @@ class EjectTest : public QObject {
         std::ostringstream out;
         kestrel::ViewController vc(out);
         vc.setUpEject(new kestrel::CardEjector(client()));
-        vc.cardList->setCards({{dir_.path(), u"CARD"_s}});
+        vc.cardList->setCards({{dir_.path() + u'2', u"OTHER"_s}, {dir_.path(), u"CARD"_s}});
         auto* eject = vc.findChild<QPushButton*>(u"btnEject"_s);
         vc.importFolder(dir_.path()); // the CR3 stays on the card
         QVERIFY(QFile::remove(dir_.filePath(u"DCIM/B.CR3"_s)));
@@ -119,7 +120,20 @@ class EjectTest : public QObject {
         eject->click();
         QTRY_COMPARE(vc.lblInfo->text(), u"The card CARD can be removed now."_s);
         QVERIFY(!eject->isVisibleTo(&vc));
-        QCOMPARE(udisks_.calls.last(), u"Eject reader"_s);
+        QCOMPARE(udisks_.calls.mid(2),
+                 QStringList({u"Unmount sdb1"_s, u"Unmount sdb2"_s, u"Eject reader"_s}));
+
+        QTemporaryDir folder;
+        kestrel::test::writePhoto(folder.filePath(u"C.JPG"_s), "photo");
+        udisks_.calls.clear();
+        vc.importFolder(folder.path());
+        // Any look-up the window made is answered before this one.
+        kestrel::CardEjector later(client());
+        QSignalSpy answered(&later, &kestrel::CardEjector::removable);
+        later.checkRemovable(dir_.path());
+        QVERIFY(answered.wait());
+        QCOMPARE(udisks_.calls, QStringList{u"GetManagedObjects UDisks2"_s});
+        QVERIFY(!eject->isVisibleTo(&vc));
     }
 };
 

@@ -207,6 +207,14 @@ class ThumbnailsTest : public QObject {
         QImage planted = filled(128, 96, Qt::yellow);
         for (const QString& key : made.textKeys())
             planted.setText(key, made.text(key));
+        // Not when its size differs: the file was rewritten within the same second.
+        const QString size = QString::number(QFileInfo(photo).size());
+        planted.setText(u"Thumb::Size"_s, size + u'0');
+        QVERIFY(planted.save(cache.thumbnailPath(photo), "PNG"));
+        QVERIFY(!cache.find(photo, *ThumbnailCache::stampOf(photo)));
+        QVERIFY(mostly(kestrel::loadThumbnail(photo, false, 128).pixelColor(5, 5), Qt::blue));
+        QCOMPARE(QImage(cache.thumbnailPath(photo)).text(u"Thumb::Size"_s), size);
+        planted.setText(u"Thumb::Size"_s, size);
         QVERIFY(planted.save(cache.thumbnailPath(photo), "PNG"));
         QVERIFY(mostly(kestrel::loadThumbnail(photo, false, 128).pixelColor(5, 5), Qt::yellow));
         // Once the file is changed, it is read again.

@@ -329,6 +329,35 @@ class WindowTest : public QObject {
         QVERIFY(vc.optionsBox->isVisibleTo(&vc) && !vc.isImporting());
     }
 
+    // A backup that is a group's destination, even through a link, is refused and not kept;
+    // the groups are taken as stored.
+    void backupInADestinationIsRefused() {
+        const QString raw = dir_.filePath(u"Raw"_s), link = dir_.filePath(u"link"_s);
+        QVERIFY(QDir().mkpath(raw) && QFile::link(dest_, link));
+        resetPreferences({{u"kestrelImportPath"_s, dest_},
+                          {u"kestrelImportPathRAW"_s, raw},
+                          {u"kestrelBackupPath"_s, dir_.path()}});
+        std::ostringstream out;
+        ViewController vc(out);
+        const auto* shown = child<QLabel>(vc, "lblDetail");
+        QString refusal = u"the backup folder is the destination of the JPG group: choose "
+                          u"another folder"_s;
+        vc.destinationPathBackup->selectFolder(link);
+        QVERIFY(shown->isVisibleTo(&vc) && shown->text() == refusal);
+        QCOMPARE(preferencesOnDisk().value(u"kestrelBackupPath"_s), dir_.path());
+        QVERIFY(vc.destinationPathBackup->path() == dir_.path() && vc.chkBackup->isChecked());
+        vc.chkBackup->click(); // off
+        vc.chooseFolder = [&](const QString&) { return raw; };
+        vc.chkBackup->click();
+        QCOMPARE(shown->text(), refusal.replace(u"JPG"_s, u"RAW"_s));
+        QCOMPARE(preferencesOnDisk().value(u"kestrelBackupPath"_s), QString());
+        QVERIFY(vc.destinationPathBackup->path().isEmpty() && !vc.chkBackup->isChecked());
+        vc.chkRAW->click(); // off: its folder may hold the backup
+        vc.chkBackup->click();
+        QCOMPARE(preferencesOnDisk().value(u"kestrelBackupPath"_s), raw);
+        QVERIFY(!shown->isVisibleTo(&vc) && vc.chkBackup->isChecked());
+    }
+
     // Esc stops an import after the file in hand; a missing destination is asked for first;
     // preferences that cannot be read stop the import with a message.
     void cancelAskAndRefuse() {
