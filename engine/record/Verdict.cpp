@@ -23,10 +23,16 @@ QString verdictSentence(const RunSummary& summary) {
         return tr("Do not format the card yet: the import was stopped and %1 files are only on "
                   "the card.")
             .arg(left);
-    if (left == 1)
+    // Files at their group's destination but not at the backup have one copy, not none.
+    const int onlyOnCard = left - summary.notSafeAtBackup;
+    if (onlyOnCard == 1)
         return tr("Do not format the card yet: 1 file is only on the card.");
+    if (onlyOnCard > 0)
+        return tr("Do not format the card yet: %1 files are only on the card.").arg(onlyOnCard);
+    if (left == 1)
+        return tr("Do not format the card yet: 1 file is not safe at the backup.");
     if (left > 0)
-        return tr("Do not format the card yet: %1 files are only on the card.").arg(left);
+        return tr("Do not format the card yet: %1 files are not safe at the backup.").arg(left);
     if (summary.matched == 0)
         return tr("No photo or clip was picked here, so nothing was copied.");
     if (summary.verified && summary.destinations > 1)

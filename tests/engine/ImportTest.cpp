@@ -3,6 +3,7 @@
 #include "FlushSpy.h"
 #include "TestSupport.h"
 #include "base/FaultPoints.h"
+#include "record/Verdict.h"
 #include "run/CardSurvey.h"
 #include "run/CopyHandler.h"
 #include "run/DestinationCheck.h"
@@ -693,6 +694,9 @@ TEST_F(ImportTest, ADestinationReplacedDuringTheRunHoldsNothing) {
         EXPECT_FALSE(result.summary.allSafe());
         EXPECT_EQ(describe(result.summary.notCopiedNow.front().outcome),
                   "the destination " + root + " was unmounted or replaced during the import");
+        EXPECT_EQ(verdictSentence(result.summary).toStdString(),
+                  atBackup ? "Do not format the card yet: 3 files are not safe at the backup."
+                           : "Do not format the card yet: 3 files are only on the card.");
         EXPECT_EQ(listTree(root), Tree{});
         EXPECT_FALSE(std::filesystem::exists(root + "/ascmhl"));
         std::filesystem::remove_all(root + ".old");
