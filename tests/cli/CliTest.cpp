@@ -148,9 +148,16 @@ TEST_F(CliTest, ExitStatusAndWhatIsLeftBehind) {
                                      "at its destination."));
     EXPECT_THAT(result.out, HasSubstr(card / "B.JPG -> " + copyOf("B.JPG") + " true\n"));
 
+    // Found there, but unknown to a record made anew: recorded as the files' first hashes.
+    std::filesystem::remove_all(dest / "ascmhl");
     result = kestrelImport({card.path()});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_THAT(result.err, StartsWith("copying of 2 files finished. 2 already there.\n"));
+    std::string record;
+    for (const auto& file : std::filesystem::directory_iterator(dest / "ascmhl"))
+        record += readFile(file.path());
+    EXPECT_THAT(record, testing::AllOf(HasSubstr("action=\"original\""),
+                                       testing::Not(HasSubstr("action=\"verified\""))));
 
     photo("B.JPG", "another photo with the name");
     result = kestrelImport({card.path()});
