@@ -66,6 +66,9 @@ class CopyPass {
     std::int64_t bytesDone_ = 0;
     bool warnedNoSafePublish_ = false;
     std::map<std::string, std::vector<RecordedFile>> records_; // by destination root
+    // Folders whose flush failed, by path: a name below them may vanish in a crash, so no
+    // copy made below them later in the run is safe either.
+    std::map<std::string, int> unflushed_;
 };
 
 } // namespace kestrel
