@@ -30,7 +30,8 @@ std::size_t filesPerBatch() {
 CopyBatch::CopyBatch(const CopyHooks& hooks, const PublishRules& rules)
     : hooks_(&hooks), rules_(rules), maxFiles_(filesPerBatch()) {}
 
-void CopyBatch::add(Item item) {
+void CopyBatch::add(Item item, const Folders& changed) {
+    changed_.insert(changed.begin(), changed.end());
     for (const Copy& copy : item.copies) {
         bytes_ += copy.staged.size();
         copies_ += copy.outcome.copied() ? 1 : 0;
@@ -147,13 +148,12 @@ void CopyBatch::publish() {
         }
 }
 
-void CopyBatch::syncFolders(const Folders& changedFolders) {
-    Folders folders = changedFolders;
+void CopyBatch::syncFolders(std::map<std::string, int>& failed) {
+    Folders folders = std::exchange(changed_, {});
     for (const Item& item : items_)
         for (const Copy& copy : item.copies)
             if (copy.outcome.copied())
                 folders.emplace(copy.folder.path, copy.folder.fd);
-    std::map<std::string, int> failed;
     for (const auto& [path, fd] : folders)
         if (const int error = syncFolder(fd->get()))
             failed.emplace(path, error);
@@ -170,12 +170,12 @@ void CopyBatch::syncFolders(const Folders& changedFolders) {
         }
 }
 
-std::vector<CopyBatch::Item> CopyBatch::commit(const Folders& changedFolders) {
+std::vector<CopyBatch::Item> CopyBatch::commit(std::map<std::string, int>& unflushed) {
     if (!prepared_)
         prepare();
     prepared_ = false;
     publish();
-    syncFolders(changedFolders);
+    syncFolders(unflushed);
     bytes_ = 0;
     copies_ = 0;
     return std::exchange(items_, {});

@@ -45,17 +45,19 @@ class CopyBatch {
         const CopyOutcome& outcome() const { return copies.front().outcome; }
     };
 
-    // Queues one file; an outcome other than Copied is final already.
-    void add(Item item);
+    // The open folders whose entries changed, by path.
+    using Folders = std::map<std::string, std::shared_ptr<const Fd>>;
+
+    // Queues one file, with the folders whose entries changed for it (the parents of the
+    // folders made for it), synced with its copies; an outcome other than Copied is final
+    // already.
+    void add(Item item, const Folders& changed = {});
     // True when the batch should be committed before another file is added.
     bool full() const;
 
     // Starts writing the large files' data out, for a commit that comes later (the others
     // started when added).
     void startWriteBack() const;
-
-    // The open folders whose entries changed, by path.
-    using Folders = std::map<std::string, std::shared_ptr<const Fd>>;
 
     // Flushes the staged data and, when the rules ask for it, reads every copy back from the
     // disk and compares it with the source. Touches nothing but this batch, so it may run on
@@ -64,10 +66,11 @@ class CopyBatch {
 
     // Prepares the batch unless that was done, makes each copy that read back differently
     // once more (it fails if it differs again), publishes each copy in order once its folder
-    // is checked to be still in place, then syncs the folders that received a file and
-    // changedFolders (parents of new folders). A copy whose folder moved, or could not be
-    // synced, is not safe and fails. Returns every item in order.
-    std::vector<Item> commit(const Folders& changedFolders);
+    // is checked to be still in place, then syncs the folders that received a file and those
+    // changed for its files. A copy whose folder moved, or that lies below a folder that
+    // could not be synced in this run (unflushed, by path, with the error: the failures here
+    // join it), is not safe and fails. Returns every item in order.
+    std::vector<Item> commit(std::map<std::string, int>& unflushed);
 
   private:
     static bool large(const StagedCopy& staged);
@@ -76,11 +79,12 @@ class CopyBatch {
     bool matches(const Item& item, Copy& copy) const;
     void copyAgain(Item& item, Copy& copy);
     void publish();
-    void syncFolders(const Folders& changedFolders);
+    void syncFolders(std::map<std::string, int>& failed);
 
     const CopyHooks* hooks_;
     PublishRules rules_;
     std::vector<Item> items_;
+    Folders changed_; // for the items' copies
     std::int64_t bytes_ = 0;
     std::size_t copies_ = 0;
     std::size_t maxFiles_;

@@ -98,8 +98,10 @@ void CopyPass::run(const FileList& files, const std::vector<bool>& fits,
         parts_.sink.stopBar();
 
         const SourceRead read = room ? stage(f, copies) : SourceRead{};
+        // The folders made for it are synced with its copies, in its batch.
         filling_.add({parts_.log.takeFileLines(), f.fullPath, f.scanned, f.size, false,
-                      std::move(copies), read, 0});
+                      std::move(copies), read, 0},
+                     parts_.folders.takeChanged());
         if (filling_.full()) {
             commitWriting();
             filling_.startWriteBack();
@@ -134,7 +136,7 @@ void CopyPass::commitWriting() {
 }
 
 void CopyPass::commit(CopyBatch& batch) {
-    for (CopyBatch::Item& item : batch.commit(parts_.folders.takeChanged())) {
+    for (CopyBatch::Item& item : batch.commit(unflushed_)) {
         const CopyOutcome& outcome = item.outcome();
         if (item.errorEntry)
             parts_.log.errorEntry(item.linesBefore);

@@ -86,6 +86,9 @@ class CopyPass {
         bool atBackup;
     };
     std::vector<SafeCopy> safeCopies_;
+    // Folders whose flush failed, by path: a name below them may vanish in a crash, so no
+    // copy made below them later in the run is safe either.
+    std::map<std::string, int> unflushed_;
 };
 
 } // namespace kestrel

@@ -69,6 +69,12 @@ int namedUnflushed() {
     return unflushedCount;
 }
 
+bool folderFlushed(const std::string& path) {
+    struct stat st {};
+    const std::lock_guard guard(lock);
+    return ::stat(path.c_str(), &st) == 0 && flushedFiles.contains({st.st_dev, st.st_ino});
+}
+
 } // namespace kestrel::test::flushSpy
 
 using namespace kestrel::test::flushSpy;
@@ -84,6 +90,14 @@ extern "C" int syncfs(int fd) {
     const int result = real<int (*)(int)>("syncfs")(fd);
     if (result == 0)
         flushed(fd, true);
+    return result;
+}
+
+// fsync flushes a file's data as fdatasync does, and a folder's entries.
+extern "C" int fsync(int fd) {
+    const int result = real<int (*)(int)>("fsync")(fd);
+    if (result == 0)
+        flushed(fd, false);
     return result;
 }
 
