@@ -12,10 +12,10 @@
 
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -54,7 +54,8 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--dir") == 0)
             dir = argv[i + 1];
     QTemporaryDir home;
-    QTemporaryDir scratch(dir ? QString::fromLocal8Bit(dir) + QStringLiteral("/kestrel-bench-verify-XXXXXX")
+    QTemporaryDir scratch(dir ? QString::fromLocal8Bit(dir) +
+                                    QStringLiteral("/kestrel-bench-verify-XXXXXX")
                               : QString());
     if (!home.isValid() || !scratch.isValid()) {
         std::fputs("kestrel-bench-verify: cannot make a temporary folder\n", stderr);

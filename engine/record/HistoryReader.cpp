@@ -132,6 +132,20 @@ bool parseGeneration(QXmlStreamReader& reader, const std::string& rootPath, cons
                 reader.namespaceUri() != QLatin1StringView("urn:ASC:MHL:v2.0"))
                 reader.raiseError(QStringLiteral("not an ASC MHL generation"));
         }
+        // The reader reads an entity declared as another file as nothing, wherever it is used.
+        if (reader.isDTD())
+            for (const QXmlStreamEntityDeclaration& declared : reader.entityDeclarations())
+                if (!declared.systemId().isEmpty() || !declared.publicId().isEmpty()) {
+                    error =
+                        "the hash record at " + rootPath + " is damaged: " + name + ", line " +
+                        std::to_string(reader.lineNumber()) + ": the entity &" +
+                        declared.name().toString().toStdString() + "; refers to " +
+                        (declared.systemId().isEmpty() ? declared.publicId() : declared.systemId())
+                            .toString()
+                            .toStdString() +
+                        ", which cannot be resolved";
+                    return false;
+                }
         if (reader.isStartElement()) {
             const auto element = reader.name();
             const QXmlStreamAttributes attributes = reader.attributes();
