@@ -293,7 +293,9 @@ standard error says whether the card may be formatted.
 With --verify: 0 when every recorded file at DEST matches its record (files
 never recorded are listed but do not count against it); 1 when any is
 changed, missing, unreadable or recorded without an XXH3-128 hash, or the
-record is damaged; 2 when DEST is not a folder or has no hash record.
+record is damaged (an entry that cannot be checked, or a path through a
+symbolic link, named in the message); 2 when DEST is not a folder or has no
+hash record.
 )";
 }
 

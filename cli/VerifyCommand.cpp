@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 namespace kestrel::cli {
@@ -34,7 +35,7 @@ std::string quotedUnreadable(const std::string& line) {
 std::int64_t bytesToRead(const History& history) {
     std::int64_t total = 0;
     for (const auto& [path, entry] : history.files)
-        if (entry.size > 0 && !entry.xxh128.empty())
+        if (entry.size > 0 && entry.xxh128)
             total += entry.size;
     return total;
 }
@@ -77,7 +78,7 @@ int verifyDestination(const std::string& dest, std::ostream& out, TerminalStatus
     }
     const std::string root = absoluteFolderPath(dest);
     std::string error;
-    const auto history = readHistory(root, error);
+    auto history = readHistory(root, error);
     // A damaged or unreadable record is a failed check; no record means nothing to check.
     if (!history && error == kNoRecord) {
         std::fprintf(stderr, "kestrel-import: %s has no hash record (ascmhl folder)\n",
@@ -90,8 +91,9 @@ int verifyDestination(const std::string& dest, std::ostream& out, TerminalStatus
     }
 
     status.setTotalBytes(bytesToRead(*history));
+    // The check takes the history over: it is held once, however large the record.
     const VerifyResult result = verifyRoot(
-        root, [&status](std::int64_t done) { status.bytesDone(done); },
+        root, std::move(*history), [&status](std::int64_t done) { status.bytesDone(done); },
         [&stop] { return stop.requested(); });
     status.clearLive();
     if (!result.error.empty()) {

@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include <ostream>
+#include <utility>
 
 namespace kestrel {
 
@@ -80,7 +81,7 @@ bool ViewController::runVerify(const std::string& root) {
         return false;
     const QString shown = QFile::decodeName(root.c_str());
     std::string error;
-    const auto history = readHistory(root, error);
+    auto history = readHistory(root, error);
     if (!history) {
         report->removeRows(0, report->rowCount());
         if (reportView)
@@ -95,7 +96,7 @@ bool ViewController::runVerify(const std::string& root) {
     // The bytes the check reads: those of every recorded file with a size and a hash.
     std::int64_t total = 0;
     for (const auto& [path, entry] : history->files)
-        if (entry.size > 0 && !entry.xxh128.empty())
+        if (entry.size > 0 && entry.xxh128)
             total += entry.size;
 
     beginRun();
@@ -103,7 +104,7 @@ bool ViewController::runVerify(const std::string& root) {
     setStatusText(tr("Checking %1 against its hash record…").arg(shown));
     setTotalBytes(total);
     const VerifyResult result = verifyRoot(
-        root,
+        root, std::move(*history),
         [this](std::int64_t done) {
             bytesDone(done);
             if (!sinceEvents_.isValid() || sinceEvents_.hasExpired(16))

@@ -105,11 +105,17 @@ std::optional<Digest128> hashFile(int fd, const ReadProgress& progress, std::int
 
 std::optional<Digest128> hashFileAt(int dirFd, const std::string& name,
                                     const ReadProgress& progress) {
+    if (faults::injected(faults::Call::OpenSource))
+        return std::nullopt;
     // O_NONBLOCK: a fifo put in place of the file must not hang the read.
-    const Fd fd(::openat(dirFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    Fd fd(::openat(dirFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (!fd.valid())
         return std::nullopt;
-    return hashFile(fd.get(), progress);
+    const auto digest = hashFile(fd.get(), progress);
+    const int error = errno;
+    fd.reset(); // closing must not change what errno says of a failed read
+    errno = error;
+    return digest;
 }
 
 } // namespace kestrel

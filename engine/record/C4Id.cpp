@@ -1,7 +1,6 @@
 #include "record/C4Id.h"
 
 #include <QByteArray>
-#include <QCryptographicHash>
 
 #include <algorithm>
 #include <array>
@@ -16,9 +15,17 @@ constexpr std::size_t kLength = 88;
 } // namespace
 
 std::string c4Id(std::string_view bytes) {
-    const QByteArray sha =
-        QCryptographicHash::hash(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
-                                 QCryptographicHash::Sha512);
+    C4Hash hash;
+    hash.update(bytes);
+    return hash.id();
+}
+
+void C4Hash::update(std::string_view bytes) {
+    sha_.addData(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string C4Hash::id() const {
+    const QByteArray sha = sha_.result();
     // Long division of the 512-bit big-endian number by 58, one digit per round, least
     // significant first.
     std::array<unsigned char, 64> number{};

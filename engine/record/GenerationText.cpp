@@ -1,5 +1,7 @@
 #include "record/GenerationText.h"
 
+#include "record/ImportLog.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -75,6 +77,30 @@ bool recordablePath(std::string_view path) {
             return true;
         start = end + 1;
     }
+}
+
+const char* pathFault(std::string_view path) {
+    if (path.empty())
+        return "the path is empty";
+    if (path.starts_with('/'))
+        return "the path is absolute";
+    const char* fault = nullptr;
+    for (std::size_t start = 0; start <= path.size();) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        const std::string_view part = path.substr(start, end - start);
+        if (part == "..")
+            return "the path leaves the root";
+        if (part.empty() || part == ".")
+            fault = "the path has an empty or \".\" part";
+        start = end + 1;
+    }
+    return fault;
+}
+
+std::string damagedEntry(const std::string& rootPath, const std::string& generation, int ordinal,
+                         std::string_view path, std::string_view why) {
+    return "the hash record at " + rootPath + " is damaged: " + generation + ", entry " +
+           std::to_string(ordinal) + " (" + quotedName(path) + "): " + std::string(why);
 }
 
 std::string xmlText(std::string_view text) {

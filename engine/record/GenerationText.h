@@ -13,6 +13,15 @@ namespace kestrel::record {
 // and without empty, "." or ".." parts.
 bool recordablePath(std::string_view path);
 
+// Why a recorded path cannot be checked below its root, or null when it can: empty,
+// absolute, or with an empty, "." or ".." part.
+const char* pathFault(std::string_view path);
+
+// "the hash record at ROOT is damaged: GENERATION, entry 3 (PATH): why", the path quoted as
+// the log quotes names.
+std::string damagedEntry(const std::string& rootPath, const std::string& generation, int ordinal,
+                         std::string_view path, std::string_view why);
+
 // text with the five XML special characters escaped; bytes that XML cannot hold (invalid
 // UTF-8, control characters) become '?'.
 std::string xmlText(std::string_view text);

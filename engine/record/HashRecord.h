@@ -16,7 +16,7 @@ namespace kestrel {
 struct RecordedFile {
     // What the hash says of the file: read from the source, read back from the copy, or a
     // read-back that disagreed.
-    enum class Action { Original, Verified, Failed };
+    enum class Action : std::uint8_t { Original, Verified, Failed };
 
     std::string path; // relative to the root, '/'-separated, valid UTF-8
     std::int64_t size = 0;
@@ -54,25 +54,31 @@ struct RecordResult {
 RecordResult addGeneration(const std::string& rootPath, const std::vector<RecordedFile>& files,
                            const CreatorInfo& info, int rootFd = -1);
 
-// The newest record of one path in a history.
+// The newest record of one path in a history, kept small: a history may hold millions.
 struct HistoryEntry {
-    std::int64_t size = -1; // -1 when the record gives none
-    std::optional<std::time_t> lastModified;
-    std::string xxh128; // lowercase hex; empty when the record holds other hashes only
-    RecordedFile::Action action = RecordedFile::Action::Original;
+    std::optional<Digest128> xxh128; // none when the record holds other hashes only
+    std::int64_t size = -1;          // -1 when the record gives none
+    std::time_t lastModified = 0;    // 0 when the record gives none
     int generation = 0;
+    int ordinal = 0; // its place among the entries of its generation, from 1
+    RecordedFile::Action action = RecordedFile::Action::Original;
+    bool seen = false; // verifyRoot's mark: the walk found the path
 };
 
 // The whole hash record of a root.
 struct History {
-    std::map<std::string, HistoryEntry> files; // by path relative to the root
-    std::vector<std::string> ignorePatterns;   // of every generation
-    int generations = 0;                       // the highest generation number
+    std::map<std::string, HistoryEntry> files;  // by path relative to the root
+    std::vector<std::string> ignorePatterns;    // of every generation
+    std::map<int, std::string> generationNames; // the file of each generation, by number
+    int generations = 0;                        // the highest generation number
 };
 
 // Reads every generation of ROOT/ascmhl/ (those of the chain and those found in the
-// folder), checking each against its C4 id in the chain. Nothing, with error set, when the
-// record cannot be read or is damaged ("no hash record" when ROOT has none).
+// folder), checking each against its C4 id in the chain, a piece at a time. Nothing, with
+// error set, when the record cannot be read or is damaged ("no hash record" when ROOT has
+// none). An entry that cannot be checked damages the record: an entity left unresolved, a
+// path that is absolute or has an empty, "." or ".." part, an xxh128 hash that is not 32 hex
+// digits, a size that is not a number of bytes; error names its generation and entry.
 std::optional<History> readHistory(const std::string& rootPath, std::string& error);
 
 // What checking a root against its hash record found; paths relative to the root, sorted.
@@ -93,9 +99,16 @@ struct VerifyResult {
 
 // Hashes every regular file below ROOT, never following symbolic links and skipping the
 // ascmhl folder and what the record says to ignore, and compares each with its newest
-// record. progress is told the bytes read, piece by piece. stop is asked before each file;
-// once it answers true the check ends there, with stopped set.
+// record. A recorded path that is now a link, a folder or another kind of file is changed; one
+// that goes through a symbolic link damages the record (error says which). progress is told
+// the bytes read, piece by piece. stop is asked before each file; once it answers true the
+// check ends there, with stopped set.
 VerifyResult verifyRoot(const std::string& rootPath,
+                        const std::function<void(std::int64_t bytesDone)>& progress = {},
+                        const std::function<bool()>& stop = {});
+
+// The same, against a history readHistory gave for ROOT, which it takes over.
+VerifyResult verifyRoot(const std::string& rootPath, History history,
                         const std::function<void(std::int64_t bytesDone)>& progress = {},
                         const std::function<bool()>& stop = {});
 

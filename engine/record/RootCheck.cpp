@@ -1,5 +1,7 @@
 #include "record/HashRecord.h"
 
+#include "record/GenerationText.h"
+#include "record/ImportLog.h"
 #include "record/RecordFolder.h"
 
 #include <fcntl.h>
@@ -19,27 +21,33 @@ namespace {
 // Walks one root, comparing what it finds with the history.
 class RootCheck {
   public:
-    RootCheck(const History& history, const std::function<void(std::int64_t)>& progress,
-              const std::function<bool()>& stop, VerifyResult& result)
-        : history_(history), progress_(progress), stop_(stop), result_(result) {}
+    RootCheck(const std::string& rootPath, History history,
+              const std::function<void(std::int64_t)>& progress, const std::function<bool()>& stop,
+              VerifyResult& result)
+        : rootPath_(rootPath), history_(std::move(history)), progress_(progress), stop_(stop),
+          result_(result) {}
 
     void walk(int dirFd, const std::string& prefix);
     void finish();
 
   private:
     bool ignored(const std::string& name, const std::string& path, bool folder) const;
-    void check(int dirFd, const std::string& name, const std::string& path, const struct stat& st);
+    void check(int dirFd, const std::string& name, const std::string& path, const struct stat& st,
+               HistoryEntry* record);
+    // The symbolic link met in the walk that path goes through, or null.
+    const std::string* linkOn(const std::string& path) const;
     void unreadable(const std::string& path, int error) {
         result_.unreadable.push_back(path + ": " + std::strerror(error));
     }
 
-    const History& history_;
+    const std::string& rootPath_;
+    History history_; // each entry found is marked seen in it
     const std::function<void(std::int64_t)>& progress_;
     const std::function<bool()>& stop_;
     VerifyResult& result_;
     std::int64_t bytesDone_ = 0;
-    std::set<std::string> seen_;                 // regular files, and anything else recorded
     std::vector<std::string> unreadableFolders_; // each ending in '/'
+    std::set<std::string> links_;                // every symbolic link met, never followed
 };
 
 bool RootCheck::ignored(const std::string& name, const std::string& path, bool folder) const {
@@ -83,7 +91,16 @@ void RootCheck::walk(int dirFd, const std::string& prefix) {
         }
         if (ignored(name, path, S_ISDIR(st.st_mode)))
             continue;
+        const auto record = history_.files.find(path);
+        HistoryEntry* recorded = record == history_.files.end() ? nullptr : &record->second;
+        if (recorded)
+            recorded->seen = true;
+        if (S_ISLNK(st.st_mode))
+            links_.insert(path);
         if (S_ISDIR(st.st_mode)) {
+            // A recorded file replaced by a folder is no longer that file.
+            if (recorded)
+                result_.changed.push_back(path);
             const Fd folder(
                 ::openat(dirFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
             if (folder.valid()) {
@@ -93,32 +110,29 @@ void RootCheck::walk(int dirFd, const std::string& prefix) {
                 unreadableFolders_.push_back(path + "/");
             }
         } else {
-            check(dirFd, name, path, st);
+            check(dirFd, name, path, st, recorded);
         }
     }
 }
 
 void RootCheck::check(int dirFd, const std::string& name, const std::string& path,
-                      const struct stat& st) {
-    const auto record = history_.files.find(path);
-    if (record != history_.files.end())
-        seen_.insert(path);
+                      const struct stat& st, HistoryEntry* record) {
     if (!S_ISREG(st.st_mode)) {
         // A recorded file replaced by a link or a device is no longer that file.
-        if (record != history_.files.end())
+        if (record)
             result_.changed.push_back(path);
         return;
     }
-    if (record == history_.files.end()) {
+    if (!record) {
         result_.unrecorded.push_back(path);
         return;
     }
-    const HistoryEntry& entry = record->second;
+    const HistoryEntry& entry = *record;
     if (entry.size >= 0 && entry.size != st.st_size) {
         result_.changed.push_back(path);
         return;
     }
-    if (entry.xxh128.empty()) {
+    if (!entry.xxh128) {
         result_.unchecked.push_back(path);
         return;
     }
@@ -129,18 +143,33 @@ void RootCheck::check(int dirFd, const std::string& name, const std::string& pat
     });
     if (!digest)
         unreadable(path, errno);
-    else if (digest->hex() != entry.xxh128)
+    else if (*digest != *entry.xxh128)
         result_.changed.push_back(path);
     else
         ++result_.matched;
 }
 
+const std::string* RootCheck::linkOn(const std::string& path) const {
+    for (std::size_t slash = path.find('/'); !links_.empty() && slash != std::string::npos;
+         slash = path.find('/', slash + 1))
+        if (const auto link = links_.find(path.substr(0, slash)); link != links_.end())
+            return &*link;
+    return nullptr;
+}
+
 void RootCheck::finish() {
+    // A stopped walk has not seen every file, so none can be called missing.
     for (const auto& [path, entry] : history_.files) {
         const auto under = [&](const std::string& folder) { return path.starts_with(folder); };
-        // A stopped walk has not seen every file, so none can be called missing.
-        if (!result_.stopped && seen_.count(path) == 0 &&
-            std::none_of(unreadableFolders_.begin(), unreadableFolders_.end(), under))
+        if (result_.stopped || entry.seen ||
+            std::any_of(unreadableFolders_.begin(), unreadableFolders_.end(), under))
+            continue;
+        // The walk does not follow the link, and what lies behind it may be outside the root.
+        if (const std::string* link = linkOn(path); link && result_.error.empty())
+            result_.error =
+                damagedEntry(rootPath_, history_.generationNames[entry.generation], entry.ordinal,
+                             path, "the path goes through the symbolic link " + quotedName(*link));
+        else if (!link)
             result_.missing.push_back(path);
     }
     for (auto* list : {&result_.missing, &result_.changed, &result_.unrecorded, &result_.unchecked,
@@ -154,15 +183,22 @@ VerifyResult verifyRoot(const std::string& rootPath,
                         const std::function<void(std::int64_t bytesDone)>& progress,
                         const std::function<bool()>& stop) {
     VerifyResult result;
-    const auto history = readHistory(rootPath, result.error);
+    auto history = readHistory(rootPath, result.error);
     if (!history)
         return result;
+    return verifyRoot(rootPath, std::move(*history), progress, stop);
+}
+
+VerifyResult verifyRoot(const std::string& rootPath, History history,
+                        const std::function<void(std::int64_t bytesDone)>& progress,
+                        const std::function<bool()>& stop) {
+    VerifyResult result;
     const Fd root(::open(rootPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!root.valid()) {
         result.error = rootPath + " cannot be read: " + std::strerror(errno);
         return result;
     }
-    RootCheck check(*history, progress, stop, result);
+    RootCheck check(rootPath, std::move(history), progress, stop, result);
     check.walk(root.get(), "");
     check.finish();
     return result;

@@ -35,9 +35,9 @@ bool sameAt(const std::string& destination, int source, off_t size, const Import
 
 } // namespace
 
-// The files a hash record lists, by name and size: [path below the root, xxh128 in hex].
+// The files a hash record lists, by name and size: [path below the root, xxh128].
 struct StandingCheck::Recorded {
-    std::map<std::pair<std::string, std::int64_t>, std::vector<std::pair<std::string, std::string>>>
+    std::map<std::pair<std::string, std::int64_t>, std::vector<std::pair<std::string, Digest128>>>
         files;
 };
 
@@ -93,9 +93,9 @@ std::shared_ptr<const StandingCheck::Recorded> StandingCheck::recordOf(const std
     std::string error;
     if (const auto history = readHistory(root, error))
         for (const auto& [path, entry] : history->files)
-            if (!entry.xxh128.empty() && entry.action != RecordedFile::Action::Failed)
+            if (entry.xxh128 && entry.action != RecordedFile::Action::Failed)
                 index->files[{path.substr(path.rfind('/') + 1), entry.size}].emplace_back(
-                    path, entry.xxh128);
+                    path, *entry.xxh128);
     recorded = std::move(index);
     return recorded;
 }
@@ -124,9 +124,8 @@ Standing StandingCheck::standingOf(const SurveyedFile& file, std::string* record
     const auto digest = hashFile(source.get());
     if (!digest)
         return Standing::New;
-    const std::string hex = digest->hex();
     for (const auto& [path, hash] : candidates->second) {
-        if (hash != hex)
+        if (hash != *digest)
             continue;
         if (recordedPath != nullptr)
             *recordedPath = path;

@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <array>
 #include <csignal>
 #include <filesystem>
 
@@ -134,6 +135,54 @@ TEST_F(CliTest, VerifyChecksADestinationAgainstItsRecord) {
     EXPECT_EQ(result.err,
               "kestrel-import: " + card.path() + " has no hash record (ascmhl folder)\n");
     EXPECT_EQ(kestrelImport({"--verify", dest / "JPG/B.JPG"}).exitCode, 2);
+}
+
+// An entry the check cannot use damages the record: --verify names its generation, its
+// place and its path as written, and fails.
+TEST_F(CliTest, VerifyNamesTheEntryThatDamagesTheRecord) {
+    writeFile(dest / "A.JPG", "a");
+    recordFiles(dest.path(), {"A.JPG"});
+    const std::string hex(32, 'a'), name = "0002_root_2026-12-08_101500Z.mhl";
+    const std::string entity = "<!DOCTYPE hashlist [<!ENTITY x ", good = "JPG/B.JPG";
+    // path, size, xxh128, doctype ("link": JPG is a link out of the root), what is wrong
+    const std::array<std::string, 5> rows[] = {
+        {"a&x;.JPG", "1", hex, "", "entry 2: Entity 'x' not declared. at line 5"},
+        {"a&x;.JPG", "1", hex, "<!DOCTYPE hashlist SYSTEM \"mhl.dtd\">",
+         "entry 2 (a&x;.JPG): the path refers to the entity &x;, which cannot be resolved"},
+        {"a&x;.JPG", "1", hex, entity + "SYSTEM \"/etc/passwd\">]>",
+         "line 2: the entity &x; refers to /etc/passwd, which cannot be resolved"},
+        {"&x;/etc/passwd", "1", hex, entity + "\"..\">]>",
+         "entry 2 (../etc/passwd): the path leaves the root"},
+        {"../etc/passwd", "1", hex, "", "entry 2 (../etc/passwd): the path leaves the root"},
+        {"JPG/./B.JPG", "1", hex, "", "entry 2 (JPG/./B.JPG): the path has an empty or \".\" part"},
+        {"JPG//B.JPG", "1", hex, "", "entry 2 (JPG//B.JPG): the path has an empty or \".\" part"},
+        {"", "1", hex, "", "entry 2 (): the path is empty"},
+        {"/etc/passwd", "1", hex, "", "entry 2 (/etc/passwd): the path is absolute"},
+        {good, "1", "abc", "", "entry 2 (JPG/B.JPG): the xxh128 hash is not 32 hex digits"},
+        {good, "1", hex.substr(1) + "g", "",
+         "entry 2 (JPG/B.JPG): the xxh128 hash is not 32 hex digits"},
+        {good, "-1", hex, "", "entry 2 (JPG/B.JPG): the size \"-1\" is not a number of bytes"},
+        {good, "1e3", hex, "", "entry 2 (JPG/B.JPG): the size \"1e3\" is not a number of bytes"},
+        {good, "1", hex, "link",
+         "entry 2 (JPG/B.JPG): the path goes through the symbolic link JPG"}};
+    for (const auto& [path, size, hash, doctype, why] : rows) {
+        SCOPED_TRACE(why);
+        std::filesystem::remove_all(dest / "JPG");
+        if (doctype == "link")
+            std::filesystem::create_directory_symlink(card.path(), dest / "JPG");
+        writeFile(
+            dest / ("ascmhl/" + name),
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + (doctype == "link" ? "" : doctype) +
+                "\n<hashlist version=\"2.0\" xmlns=\"urn:ASC:MHL:v2.0\"><hashes>\n"
+                "<hash><path size=\"1\">A.JPG</path><xxh128>" +
+                xxhsum(dest / "A.JPG") + "</xxh128></hash>\n<hash><path size=\"" + size + "\">" +
+                path + "</path><xxh128>" + hash + "</xxh128></hash>\n" + "</hashes></hashlist>\n");
+        const ProcessResult result = kestrelImport({"--verify", dest.path()});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "kestrel-import: the hash record at " + dest.path() +
+                                  " is damaged: " + name + ", " + why + "\n");
+    }
 }
 
 // The exit status tells whether every photo is safe; standard error names what is not.
