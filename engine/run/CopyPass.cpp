@@ -217,7 +217,7 @@ void CopyPass::explainNameTaken(const CopyBatch::Item& item, CopyBatch::Copy& co
         return;
     // Recorded with the very bytes the card holds now: that copy came from this file.
     const auto recorded = history->files.find(outcome.destPath.substr(copy.folder.rootLength));
-    if (recorded != history->files.end() && recorded->second.xxh128 == item.read.digest->hex())
+    if (recorded != history->files.end() && recorded->second.xxh128 == item.read.digest)
         outcome.detail = "the copy at the destination has changed since it was imported (damaged?)";
 }
 
