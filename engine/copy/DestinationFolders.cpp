@@ -156,6 +156,11 @@ std::vector<std::string> DestinationFolders::rootsGone() const {
     return gone;
 }
 
+void DestinationFolders::checkRoots() {
+    for (const std::string& root : rootsGone())
+        gone_.insert(root + "/");
+}
+
 std::shared_ptr<const Fd> DestinationFolders::openedRoot(const std::string& root) const {
     const auto it = firstRoots_.find(root + "/");
     return it == firstRoots_.end() ? nullptr : it->second;
@@ -206,6 +211,8 @@ DestinationFolder DestinationFolders::make(const std::string& root,
     DestinationFolder folder{root + "/", root.size() + 1, {}, {}, fine()};
     if (!chosen)
         folder.problem = CopyOutcome{Outcome::NoDestination};
+    else if (gone_.contains(folder.path))
+        folder.problem = CopyOutcome{Outcome::DestinationFolder, 0, {}, destinationGone(root)};
     else if (const auto it = known_.find(folder.path); it == known_.end() || !it->second.fd)
         folder.problem = openRoot(folder.path, root);
     for (const std::string_view level : levels) {

@@ -61,6 +61,10 @@ class DestinationFolders {
     // The roots (as given to make(), without the "/") whose path no longer leads to the
     // folder this run first opened there: unmounted, or replaced by another folder.
     std::vector<std::string> rootsGone() const;
+    // Looks again at every root this run opened: a folder asked for below one that was
+    // unmounted or replaced fails from then on, rather than taking copies to a disk that is
+    // no longer there.
+    void checkRoots();
     // The folder this run first opened at root, open; null when it never opened one.
     std::shared_ptr<const Fd> openedRoot(const std::string& root) const;
 
@@ -83,6 +87,7 @@ class DestinationFolders {
     std::unordered_map<std::string, Entry> known_;
     // Each root as first opened, kept open: a root opened again must be the same folder.
     std::map<std::string, std::shared_ptr<const Fd>> firstRoots_;
+    std::unordered_set<std::string> gone_; // roots found unmounted or replaced, as keys
     std::unordered_set<std::string> used_;
     std::map<std::string, std::shared_ptr<const Fd>> changed_;
     std::size_t openBudget_;

@@ -171,6 +171,7 @@ void CopyPass::commit(CopyBatch& batch) {
         bytesDone_ += item.size;
     }
     parts_.report.flush();
+    parts_.folders.checkRoots();
     parts_.sink.bytesDone(bytesDone_);
     // Output that cannot be written any more (a closed pipe) stops the run.
     if (!parts_.log.flush() && parts_.stop != nullptr && !parts_.stop->requested())

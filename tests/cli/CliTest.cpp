@@ -122,7 +122,16 @@ TEST_F(CliTest, VerifyChecksADestinationAgainstItsRecord) {
 
     writeFile(dest / "JPG/new\nline.JPG", "unrecorded");
     EXPECT_EQ(kestrelImport({"--verify", dest.path()}).exitCode, 0);
+    // Each alone fails the check: a link in a recorded file's place, a change at the same size.
+    std::filesystem::rename(dest / "C.MOV", dest / "C.old");
+    std::filesystem::create_symlink("C.old", dest / "C.MOV");
+    result = kestrelImport({"--verify", dest.path()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_THAT(result.out, StartsWith("changed: C.MOV\n"));
+    std::filesystem::remove(dest / "C.MOV");
+    std::filesystem::rename(dest / "C.old", dest / "C.MOV");
     writeFile(dest / "JPG/A.JPG", "JPG/A.JPX"); // same size, one byte changed
+    EXPECT_EQ(kestrelImport({"--verify", dest.path()}).exitCode, 1);
     std::filesystem::remove(dest / "C.MOV");
     result = kestrelImport({"--verify", dest.path()});
     EXPECT_EQ(result.exitCode, 1);

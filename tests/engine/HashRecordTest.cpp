@@ -173,34 +173,21 @@ TEST_F(HashRecordTest, VerifyTellsWhatBecameOfARecordedFile) {
         int stopAfter; // stop answers true once asked more often than this (0: never)
         std::vector<std::string> expected;
     };
+    const auto link = replace([](auto& p) { ::symlink("/etc/passwd", p.c_str()); });
+    const auto fifo = replace([](auto& p) { ::mkfifo(p.c_str(), 0644); });
+    const auto folder = replace([](auto& p) { ::mkdir(p.c_str(), 0755); });
+    // Stopped before big.raw and empty.txt, which are gone: neither is called missing.
+    const auto gone = [](auto& p) {
+        std::filesystem::remove(p), std::filesystem::remove(p + "/../empty.txt");
+    };
+    const std::string eio = "unreadable: " + kPaths[1] + ": Input/output error";
     const std::vector<Row> rows{
-        {replace([](auto& p) { ::symlink("/etc/passwd", p.c_str()); }),
-         Read,
-         0,
-         0,
-         0,
-         {"changed: big.raw", "3 match"}},
-        {replace([](auto& p) { ::mkfifo(p.c_str(), 0644); }),
-         Read,
-         0,
-         0,
-         0,
-         {"changed: big.raw", "3 match"}},
-        {replace([](auto& p) { ::mkdir(p.c_str(), 0755); }),
-         Read,
-         0,
-         0,
-         0,
-         {"changed: big.raw", "3 match"}},
+        {link, Read, 0, 0, 0, {"changed: big.raw", "3 match"}},
+        {fifo, Read, 0, 0, 0, {"changed: big.raw", "3 match"}},
+        {folder, Read, 0, 0, 0, {"changed: big.raw", "3 match"}},
         {{}, OpenSource, EACCES, 2, 0, {"unreadable: big.raw: Permission denied", "3 match"}},
-        {{}, Read, EIO, 0, 0, {"unreadable: " + kPaths[1] + ": Input/output error", "3 match"}},
-        // Stopped before big.raw and empty.txt, which are gone: neither is called missing.
-        {[](auto& p) { std::filesystem::remove(p), std::filesystem::remove(p + "/../empty.txt"); },
-         Read,
-         0,
-         0,
-         4,
-         {"stopped, 2 match"}}};
+        {{}, Read, EIO, 0, 0, {eio, "3 match"}},
+        {gone, Read, 0, 0, 4, {"stopped, 2 match"}}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.expected.front());
         std::filesystem::remove_all(root);
