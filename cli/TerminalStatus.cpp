@@ -74,6 +74,11 @@ WhenShort TerminalStatus::spaceShort(const std::vector<std::string>& shortfalls)
     return WhenShort::CopyNothing;
 }
 
+void TerminalStatus::sayWarning(const std::string& text) {
+    clearLive();
+    std::fprintf(stream_, "kestrel-import: warning: %s\n", printable(text).c_str());
+}
+
 void TerminalStatus::clearLive() {
     if (live_)
         std::fputs("\r\033[K", stream_);

@@ -23,6 +23,8 @@ class TerminalStatus : public StatusSink {
     void sayFinished(const RunSummary& summary) override;
     void setTotalBytes(std::int64_t bytes) override;
     void bytesDone(std::int64_t bytes) override;
+    // "kestrel-import: warning: TEXT", on a line of its own.
+    void sayWarning(const std::string& text) override;
     // A terminal cannot ask: nothing is copied, and it says why.
     WhenShort spaceShort(const std::vector<std::string>& shortfalls) override;
     // Takes the live line away, so that a message written next starts on a clean line.

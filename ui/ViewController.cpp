@@ -9,6 +9,7 @@
 #include "ReportView.h"
 #include "imgViewDragger.h"
 #include "run/CopyHandler.h"
+#include "run/DestinationCheck.h"
 #include "run/ImportOptions.h"
 #include "run/Preferences.h"
 #include "ui_ViewController.h"
@@ -176,8 +177,17 @@ void ViewController::storeFolder(PathControl* sender, const char* key) {
     if (!clicked)
         return;
     const std::string path = QFile::encodeName(*clicked).toStdString();
-    storeString(*uDefs, key, path);
-    out_ << path << std::endl;
+    // A group's destination in the backup folder would count one copy twice: not kept.
+    ImportOptions options = readImportOptions(*uDefs);
+    (key == keys::ImportPath ? options.jpgRoot : options.rawRoot) = path;
+    const std::string conflict =
+        key == keys::BackupPath ? std::string() : backupConflict(options.backupRoot, options);
+    if (conflict.empty()) {
+        storeString(*uDefs, key, path);
+        out_ << path << std::endl;
+    } else {
+        showProblems({tr(conflict.c_str())});
+    }
     // Show what the next import will use, never a folder other than the stored one.
     showStoredFolder(sender, key);
     refreshBrowsers();

@@ -52,6 +52,8 @@ void CopyHandler::prepareProcessing(const std::string& path) {
         finish();
         return;
     }
+    if (const std::string oneDisk = backupOnDestinationDisk(options_); !oneDisk.empty())
+        mainViewController->sayWarning(oneDisk);
     const FileList files = scan(sourceRoot);
     summary_.matched = static_cast<std::int32_t>(files.size());
     log_.count(summary_.matched);

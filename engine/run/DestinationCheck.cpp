@@ -100,6 +100,20 @@ std::string backupConflict(const std::string& backup, const ImportOptions& optio
     return {};
 }
 
+std::string backupOnDestinationDisk(const ImportOptions& options) {
+    const auto backup = isChosenFolder(options.backupRoot) ? folderId(options.backupRoot)
+                                                           : std::nullopt;
+    for (const auto& [on, root, group] : {std::tuple{options.jpg, &options.jpgRoot, "JPG"},
+                                          {options.raw, &options.rawRoot, "RAW"}}) {
+        const auto id = on && backup && isChosenFolder(*root) ? folderId(*root) : std::nullopt;
+        if (id && id->device == backup->device)
+            return "the backup folder " + options.backupRoot +
+                   " is on the same disk as the destination of the " + group +
+                   " group: one failure of that disk would lose both copies";
+    }
+    return {};
+}
+
 bool awaitsItsDrive(const std::string& path, const std::string& fstab) {
     const std::string mount = mountPointOf(path);
     char* found = ::realpath(path.c_str(), nullptr);
@@ -129,7 +143,12 @@ bool awaitsItsDrive(const std::string& path, const std::string& fstab) {
 
 bool onCard(const std::string& path) {
     const std::string mount = mountPointOf(path);
-    return mount.starts_with("/media/") || mount.starts_with("/run/media/");
+    if (mount.empty() || mount == "/")
+        return false;
+    // Every camera writes a DCIM folder at the top of its card, wherever it is mounted.
+    struct stat dcim {};
+    return mount.starts_with("/media/") || mount.starts_with("/run/media/") ||
+           (::stat((mount + "/DCIM").c_str(), &dcim) == 0 && S_ISDIR(dcim.st_mode));
 }
 
 std::string refusedDestinations(const std::string& source, const ImportOptions& options) {

@@ -41,6 +41,11 @@ std::string backupConflict(const std::string& backup, const ImportOptions& optio
 // awaits its drive is refused too.
 std::string refusedDestinations(const std::string& source, const ImportOptions& options);
 
+// "the backup folder B is on the same disk as the destination of the JPG group: one failure
+// of that disk would lose both copies" when it is; empty when it is not, or there is no
+// backup. Two folders of one disk count as two copies, but are one against a failing disk.
+std::string backupOnDestinationDisk(const ImportOptions& options);
+
 // True when the folder at path is where a drive is mounted, but no drive is: a mount point in
 // fstab (one of fstab's lines) that is not mounted now, or a folder below /media/ or
 // /run/media/ that lies on a file system mounted elsewhere. Copies made there would fill the
@@ -48,7 +53,7 @@ std::string refusedDestinations(const std::string& source, const ImportOptions& 
 bool awaitsItsDrive(const std::string& path, const std::string& fstab = "/etc/fstab");
 
 // True when the folder at path lies on a card: a file system the desktop mounted for
-// removable media, below /media/ or /run/media/.
+// removable media, below /media/ or /run/media/, or one with a DCIM folder at its top.
 bool onCard(const std::string& path);
 
 } // namespace kestrel

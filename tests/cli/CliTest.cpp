@@ -85,11 +85,11 @@ TEST_F(CliTest, RefusedDestinationsChangeNothing) {
     ::symlink(dest.path().c_str(), (card / "link").c_str());
     const std::string onCard = "the destination " + card / "copies" +
                                " is on the card being imported: it would be erased with the card";
+    const std::string same = "the backup folder is the destination of the JPG group: choose "
+                             "another folder";
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"--backup-dest", dest.path()},
-         "the backup folder is the destination of the JPG group: choose another folder"},
-        {{"--backup-dest", card / "link", "--other-formats", "on", card.path()},
-         "the backup folder is the destination of the JPG group: choose another folder"},
+        {{"--backup-dest", dest.path()}, same},
+        {{"--backup-dest", card / "link", "--other-formats", "on", card.path()}, same},
         {{"--jpg-dest", card / "copies", card.path()}, onCard},
         {{"--backup-dest", card / "copies", "--folders", "y", card.path()}, onCard},
         {{"--raw-dest", card / "unplugged"},
@@ -105,6 +105,11 @@ TEST_F(CliTest, RefusedDestinationsChangeNothing) {
     EXPECT_EQ(readFile(sandbox.preferencesFile()), stored);
     EXPECT_EQ(listTree(dest.path()), std::vector<std::string>{});
     EXPECT_FALSE(std::filesystem::exists(card / "unplugged"));
+    TempDir backup; // a second copy, but on the destination's disk: said, not refused
+    const ProcessResult result = kestrelImport({"--backup-dest", backup.path(), card.path()});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_THAT(result.err, StartsWith("kestrel-import: warning: the backup folder " +
+                                       backup.path() + " is on the same disk as the destination"));
 }
 
 // --verify lists what changed, went or was never recorded at a destination, and fails only
@@ -153,6 +158,7 @@ TEST_F(CliTest, VerifyNamesTheEntryThatDamagesTheRecord) {
     recordFiles(dest.path(), {"A.JPG"});
     const std::string hex(32, 'a'), name = "0002_root_2026-12-08_101500Z.mhl";
     const std::string entity = "<!DOCTYPE hashlist [<!ENTITY x ", good = "JPG/B.JPG";
+    const std::string dot = "the path has an empty or \".\" part", notHex = "is not 32 hex digits";
     // path, size, xxh128, doctype ("link": JPG is a link out of the root), what is wrong
     const std::array<std::string, 5> rows[] = {
         {"a&x;.JPG", "1", hex, "", "entry 2: Entity 'x' not declared. at line 5"},
@@ -163,13 +169,12 @@ TEST_F(CliTest, VerifyNamesTheEntryThatDamagesTheRecord) {
         {"&x;/etc/passwd", "1", hex, entity + "\"..\">]>",
          "entry 2 (../etc/passwd): the path leaves the root"},
         {"../etc/passwd", "1", hex, "", "entry 2 (../etc/passwd): the path leaves the root"},
-        {"JPG/./B.JPG", "1", hex, "", "entry 2 (JPG/./B.JPG): the path has an empty or \".\" part"},
-        {"JPG//B.JPG", "1", hex, "", "entry 2 (JPG//B.JPG): the path has an empty or \".\" part"},
+        {"JPG/./B.JPG", "1", hex, "", "entry 2 (JPG/./B.JPG): " + dot},
+        {"JPG//B.JPG", "1", hex, "", "entry 2 (JPG//B.JPG): " + dot},
         {"", "1", hex, "", "entry 2 (): the path is empty"},
         {"/etc/passwd", "1", hex, "", "entry 2 (/etc/passwd): the path is absolute"},
-        {good, "1", "abc", "", "entry 2 (JPG/B.JPG): the xxh128 hash is not 32 hex digits"},
-        {good, "1", hex.substr(1) + "g", "",
-         "entry 2 (JPG/B.JPG): the xxh128 hash is not 32 hex digits"},
+        {good, "1", "abc", "", "entry 2 (JPG/B.JPG): the xxh128 hash " + notHex},
+        {good, "1", hex.substr(1) + "g", "", "entry 2 (JPG/B.JPG): the xxh128 hash " + notHex},
         {good, "-1", hex, "", "entry 2 (JPG/B.JPG): the size \"-1\" is not a number of bytes"},
         {good, "1e3", hex, "", "entry 2 (JPG/B.JPG): the size \"1e3\" is not a number of bytes"},
         {good, "1", hex, "link",
@@ -179,13 +184,14 @@ TEST_F(CliTest, VerifyNamesTheEntryThatDamagesTheRecord) {
         std::filesystem::remove_all(dest / "JPG");
         if (doctype == "link")
             std::filesystem::create_directory_symlink(card.path(), dest / "JPG");
-        writeFile(
-            dest / ("ascmhl/" + name),
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + (doctype == "link" ? "" : doctype) +
-                "\n<hashlist version=\"2.0\" xmlns=\"urn:ASC:MHL:v2.0\"><hashes>\n"
-                "<hash><path size=\"1\">A.JPG</path><xxh128>" +
-                xxhsum(dest / "A.JPG") + "</xxh128></hash>\n<hash><path size=\"" + size + "\">" +
-                path + "</path><xxh128>" + hash + "</xxh128></hash>\n" + "</hashes></hashlist>\n");
+        const std::string a =
+            "<hash><path size=\"1\">A.JPG</path><xxh128>" + xxhsum(dest / "A.JPG");
+        writeFile(dest / ("ascmhl/" + name),
+                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" +
+                      (doctype == "link" ? "" : doctype) +
+                      "\n<hashlist version=\"2.0\" xmlns=\"urn:ASC:MHL:v2.0\"><hashes>\n" + a +
+                      "</xxh128></hash>\n<hash><path size=\"" + size + "\">" + path +
+                      "</path><xxh128>" + hash + "</xxh128></hash>\n</hashes></hashlist>\n");
         const ProcessResult result = kestrelImport({"--verify", dest.path()});
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(result.out, "");

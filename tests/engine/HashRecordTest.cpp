@@ -124,34 +124,13 @@ TEST_F(HashRecordTest, TwoGenerationsFollowTheSchemasAndTheChain) {
     }
 }
 
-TEST_F(HashRecordTest, VerifyFindsChangedMissingAndUnrecordedFiles) {
-    ASSERT_TRUE(record(kFirst).ok());
-    test::writeFile(root + "/.DS_Store", "ignored by the record");
-    std::int64_t done = 0;
-    VerifyResult untouched = verifyRoot(root, [&](std::int64_t bytes) { done = bytes; });
-    EXPECT_TRUE(untouched.ok()) << untouched.error;
-    EXPECT_EQ(untouched.matched, 4);
-    EXPECT_EQ(done, 9 + (3 << 19) + 1);
-
-    test::writeFile(root + "/DCIM/IMG_0001.JPG", "jpeG");
-    std::filesystem::remove(root + "/" + kPaths[1]);
-    test::writeFile(root + "/DCIM/new.JPG", "new");
-    ASSERT_EQ(::symlink("/etc/passwd", (root + "/empty.link").c_str()), 0);
-    const VerifyResult result = verifyRoot(root);
-    EXPECT_EQ(result.changed, std::vector<std::string>{kPaths[0]});
-    EXPECT_EQ(result.missing, std::vector<std::string>{kPaths[1]});
-    EXPECT_EQ(result.unrecorded, std::vector<std::string>{"DCIM/new.JPG"});
-    EXPECT_EQ(result.matched, 2);
-    EXPECT_FALSE(result.ok());
-    EXPECT_EQ(verifyRoot(root + "/DCIM").error, "no hash record");
-}
-
 // What verifyRoot found, a line each, as kestrel-import --verify names it.
 std::vector<std::string> found(const VerifyResult& result) {
     std::vector<std::string> lines;
     for (const auto& [label, list] : {std::pair{"changed: ", &result.changed},
                                       {"missing: ", &result.missing},
-                                      {"unreadable: ", &result.unreadable}})
+                                      {"unreadable: ", &result.unreadable},
+                                      {"not recorded: ", &result.unrecorded}})
         for (const std::string& path : *list)
             lines.push_back(label + path);
     lines.push_back((result.stopped ? "stopped, " : "") + std::to_string(result.matched) +
@@ -159,51 +138,61 @@ std::vector<std::string> found(const VerifyResult& result) {
     return lines;
 }
 
+// Each thing that can become of a recorded file alone fails the check.
 TEST_F(HashRecordTest, VerifyTellsWhatBecameOfARecordedFile) {
+    using Change = std::function<void(const std::string& bigRaw)>;
     const auto replace = [](const std::function<void(const std::string&)>& make) {
         return [make](const std::string& path) {
             std::filesystem::remove(path);
             make(path);
         };
     };
-    struct Row {
-        std::function<void(const std::string& bigRaw)> change;
-        faults::Call call; // made to fail, after `after` calls, with error (0: none)
-        int error, after;
-        int stopAfter; // stop answers true once asked more often than this (0: never)
-        std::vector<std::string> expected;
-    };
     const auto link = replace([](auto& p) { ::symlink("/etc/passwd", p.c_str()); });
     const auto fifo = replace([](auto& p) { ::mkfifo(p.c_str(), 0644); });
     const auto folder = replace([](auto& p) { ::mkdir(p.c_str(), 0755); });
+    const Change sameSize = [](auto& p) { test::writeFile(p, std::string(3 << 19, 'r') + "?"); };
+    const Change removed = [](auto& p) { std::filesystem::remove(p); };
+    const Change added = [](auto& p) { test::writeFile(p + ".new", "new"); };
     // Stopped before big.raw and empty.txt, which are gone: neither is called missing.
-    const auto gone = [](auto& p) {
+    const Change gone = [](auto& p) {
         std::filesystem::remove(p), std::filesystem::remove(p + "/../empty.txt");
     };
     const std::string eio = "unreadable: " + kPaths[1] + ": Input/output error";
+    // what becomes of big.raw, the call made to fail after `after` calls (with error; 0:
+    // none), how often stop is asked before it answers true (0: never), what the check finds
+    using Row = std::tuple<Change, faults::Call, int, int, int, std::vector<std::string>>;
     const std::vector<Row> rows{
+        {{}, Read, 0, 0, 0, {"4 match"}},
+        {sameSize, Read, 0, 0, 0, {"changed: big.raw", "3 match"}},
+        {removed, Read, 0, 0, 0, {"missing: big.raw", "3 match"}},
+        {added, Read, 0, 0, 0, {"not recorded: big.raw.new", "4 match"}},
         {link, Read, 0, 0, 0, {"changed: big.raw", "3 match"}},
         {fifo, Read, 0, 0, 0, {"changed: big.raw", "3 match"}},
         {folder, Read, 0, 0, 0, {"changed: big.raw", "3 match"}},
         {{}, OpenSource, EACCES, 2, 0, {"unreadable: big.raw: Permission denied", "3 match"}},
         {{}, Read, EIO, 0, 0, {eio, "3 match"}},
-        {gone, Read, 0, 0, 4, {"stopped, 2 match"}}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.expected.front());
+        {gone, Read, 0, 0, 5, {"stopped, 2 match"}}};
+    for (const auto& [change, call, error, after, stopAfter, expected] : rows) {
+        SCOPED_TRACE(expected.front());
         std::filesystem::remove_all(root);
         SetUp();
         ASSERT_TRUE(record(kFirst).ok());
-        if (row.change)
-            row.change(root + "/big.raw");
-        if (row.error != 0)
-            faults::failNext(row.call, row.error, 1, row.after);
+        test::writeFile(root + "/.DS_Store", "ignored by the record");
+        if (change)
+            change(root + "/big.raw");
+        if (error != 0)
+            faults::failNext(call, error, 1, after);
         int asked = 0;
-        const VerifyResult result =
-            verifyRoot(root, {}, [&] { return row.stopAfter > 0 && ++asked > row.stopAfter; });
+        std::int64_t done = 0;
+        const VerifyResult result = verifyRoot(
+            root, [&](std::int64_t bytes) { done = bytes; },
+            [&, stop = stopAfter] { return stop > 0 && ++asked > stop; });
         faults::clear();
-        EXPECT_EQ(found(result), row.expected);
-        EXPECT_FALSE(result.ok());
+        EXPECT_EQ(found(result), expected);
+        EXPECT_EQ(result.ok(), expected.size() == 1 && !result.stopped);
+        EXPECT_TRUE(!result.ok() || done == 9 + (3 << 19) + 1);
     }
+    EXPECT_EQ(verifyRoot(root + "/DCIM").error, "no hash record");
 }
 
 TEST_F(HashRecordTest, RefusesARecordFolderThatIsASymbolicLink) {

@@ -356,6 +356,10 @@ class WindowTest : public QObject {
         vc.chkBackup->click();
         QCOMPARE(preferencesOnDisk().value(u"kestrelBackupPath"_s), raw);
         QVERIFY(!shown->isVisibleTo(&vc) && vc.chkBackup->isChecked());
+        // Nor is a destination chosen in the backup folder.
+        vc.destinationPath->selectFolder(raw);
+        QCOMPARE(shown->text(), refusal.replace(u"RAW"_s, u"JPG"_s));
+        QCOMPARE(preferencesOnDisk().value(u"kestrelImportPath"_s), dest_);
     }
 
     // Esc stops an import after the file in hand; a missing destination is asked for first;
