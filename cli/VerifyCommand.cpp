@@ -114,11 +114,9 @@ int verifyDestination(const std::string& dest, std::ostream& out, TerminalStatus
     std::fprintf(stderr, "%s\n", verifyMessage(result, root).c_str());
     if (result.stopped)
         return stop.signal() != 0 ? 128 + stop.signal() : kFound;
-    // Files never recorded are listed but do not fail the check: the record vouches only
-    // for what it lists, and a destination may well hold other files.
-    const bool allMatch = result.changed.empty() && result.missing.empty() &&
-                          result.unreadable.empty() && result.unchecked.empty();
-    return allMatch ? 0 : kFound;
+    // Files never recorded are listed but do not fail the check: a destination may well hold
+    // other files.
+    return result.passed() ? 0 : kFound;
 }
 
 } // namespace kestrel::cli

@@ -91,9 +91,12 @@ struct VerifyResult {
     std::vector<std::string> unreadable; // "path: reason", files or folders
     std::int64_t matched = 0;
     bool stopped = false; // the check ended early, as asked: missing was not worked out
-    bool ok() const {
-        return error.empty() && missing.empty() && changed.empty() && unrecorded.empty() &&
-               unreadable.empty() && !stopped;
+    bool ok() const { return passed() && unrecorded.empty(); }
+    // True when every recorded file was checked and matches its record. Files never recorded
+    // do not count against it: the record vouches only for what it lists.
+    bool passed() const {
+        return error.empty() && missing.empty() && changed.empty() && unreadable.empty() &&
+               unchecked.empty() && !stopped;
     }
 };
 
