@@ -7,11 +7,11 @@
 // a card of M small photos, scrolls through all of it, and reports the peak memory.
 // Everything lives in a temporary home folder.
 
-#include "BrowseModel.h"
-#include "BrowseWindow.h"
 #include "TemporaryHome.h"
-#include "ViewController.h"
+#include "browse/BrowseModel.h"
+#include "browse/BrowseWindow.h"
 #include "run/Preferences.h"
+#include "window/ViewController.h"
 
 #include <exiv2/exiv2.hpp>
 

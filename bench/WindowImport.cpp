@@ -9,7 +9,7 @@
 // With --paint-only N it copies nothing: it shows the status line of N files the way an
 // import does, so the runner can time what painting one status line per file costs alone.
 
-#include "ViewController.h"
+#include "window/ViewController.h"
 
 #include <QApplication>
 #include <QEvent>

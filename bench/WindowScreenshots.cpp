@@ -6,23 +6,23 @@
 // system's disk service on a private bus). Everything it imports and stores lives in a
 // temporary home folder.
 
-#include "BrowseModel.h"
-#include "BrowseWindow.h"
-#include "CardEjector.h"
-#include "CardList.h"
 #include "FakeUDisks.h"
 #include "TemporaryHome.h"
-#include "ViewController.h"
+#include "browse/BrowseModel.h"
+#include "browse/BrowseWindow.h"
+#include "devices/CardEjector.h"
+#include "devices/CardList.h"
 #include "run/Preferences.h"
+#include "window/ViewController.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QImage>
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 

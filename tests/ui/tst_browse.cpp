@@ -2,9 +2,9 @@
 // the chosen ones with a verdict that speaks of the rest.
 #include "UiTestSupport.h"
 
-#include "BrowseModel.h"
-#include "BrowseWindow.h"
-#include "ViewController.h"
+#include "browse/BrowseModel.h"
+#include "browse/BrowseWindow.h"
+#include "window/ViewController.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,9 +1,9 @@
 // Memory cards: which mounts are cards, and the list that offers to import each.
 #include "UiTestSupport.h"
 
-#include "CardList.h"
-#include "CardWatcher.h"
-#include "MountTable.h"
+#include "devices/CardList.h"
+#include "devices/CardWatcher.h"
+#include "devices/MountTable.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,10 +1,10 @@
 // Ejecting cards, against a stand-in for UDisks2 on a private bus of the test's own.
 #include "UiTestSupport.h"
 
-#include "CardEjector.h"
-#include "CardList.h"
 #include "FakeUDisks.h"
-#include "ViewController.h"
+#include "devices/CardEjector.h"
+#include "devices/CardList.h"
+#include "window/ViewController.h"
 
 #include <QFile>
 #include <QLabel>

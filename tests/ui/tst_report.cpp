@@ -2,8 +2,8 @@
 // double-click on a file opens.
 #include "UiTestSupport.h"
 
-#include "ReportModel.h"
-#include "ReportView.h"
+#include "window/ReportModel.h"
+#include "window/ReportView.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -2,11 +2,11 @@
 // the loader that fills the grid.
 #include "UiTestSupport.h"
 
-#include "FilmIcon.h"
 #include "SampleMedia.h"
-#include "ThumbnailCache.h"
-#include "ThumbnailLoader.h"
-#include "ThumbnailReader.h"
+#include "browse/FilmIcon.h"
+#include "browse/ThumbnailCache.h"
+#include "browse/ThumbnailLoader.h"
+#include "browse/ThumbnailReader.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>

@@ -2,13 +2,13 @@
 // started from the drop well, with the status line painted as the run goes.
 #include "UiTestSupport.h"
 
-#include "CardList.h"
-#include "PathControl.h"
-#include "ReportModel.h"
-#include "ReportView.h"
-#include "ViewController.h"
-#include "imgViewDragger.h"
+#include "devices/CardList.h"
 #include "run/Preferences.h"
+#include "window/PathControl.h"
+#include "window/ReportModel.h"
+#include "window/ReportView.h"
+#include "window/ViewController.h"
+#include "window/imgViewDragger.h"
 
 #include <QCheckBox>
 #include <QDir>

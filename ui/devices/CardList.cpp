@@ -1,0 +1,94 @@
+#include "devices/CardList.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QVBoxLayout>
+
+namespace kestrel {
+
+CardList::CardList(QWidget* parent)
+    : QWidget(parent), layout_(new QVBoxLayout(this)),
+      none_(new QLabel(tr("No memory card found."), this)), tabPlace_(new QWidget(this)) {
+    // Never shown: it holds the list's place in the window's Tab order, where rows made
+    // later would otherwise come last.
+    tabPlace_->setFocusPolicy(Qt::TabFocus);
+    tabPlace_->hide();
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->addWidget(none_);
+}
+
+void CardList::setCards(const QList<Card>& cards) {
+    cards_ = cards;
+    showRows();
+}
+
+QPushButton* CardList::offerFolder(const QString& folder) {
+    offered_ = Card{folder, QDir::toNativeSeparators(folder)};
+    showRows();
+    return rows_.constFirst()->findChild<QPushButton*>(QStringLiteral("import"));
+}
+
+void CardList::showRows() {
+    // A row's button may be sending the signal that got here: take the rows off now and
+    // delete them once it has returned.
+    for (QWidget* row : std::as_const(rows_)) {
+        row->hide();
+        row->setParent(nullptr);
+        row->deleteLater();
+    }
+    rows_.clear();
+    none_->setVisible(cards_.isEmpty() && !offered_);
+    // The offered folder's size is its file system's, worth showing only for a whole one.
+    QList<std::pair<Card, bool>> shown;
+    if (offered_)
+        shown.append(
+            {*offered_, QStorageInfo(offered_->mountPoint).rootPath() == offered_->mountPoint});
+    for (const Card& card : std::as_const(cards_))
+        if (!offered_ || card.mountPoint != offered_->mountPoint)
+            shown.append({card, true});
+    QWidget* previous = tabPlace_;
+    for (const auto& [card, showSize] : std::as_const(shown)) {
+        QPushButton* importButton = addRow(card, showSize);
+        QWidget* browseButton = importButton->parentWidget()->findChild<QPushButton*>(
+            QStringLiteral("browse"));
+        setTabOrder(previous, browseButton);
+        setTabOrder(browseButton, importButton);
+        previous = importButton;
+    }
+}
+
+QPushButton* CardList::addRow(const Card& card, bool showSize) {
+    auto* row = new QWidget(this);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    auto* name = new QLabel(card.name, row);
+    name->setToolTip(card.mountPoint);
+    line->addWidget(name);
+    // Cards are sold by decimal sizes: a 32 GB card shows as such, not as 29.8 GiB.
+    const qint64 bytes = showSize ? QStorageInfo(card.mountPoint).bytesTotal() : 0;
+    line->addWidget(new QLabel(
+        bytes > 0 ? locale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat) : QString(),
+        row));
+    line->addStretch();
+    auto* browseButton = new QPushButton(tr("Browse"), row);
+    browseButton->setObjectName(QStringLiteral("browse"));
+    browseButton->setAccessibleName(tr("Browse %1").arg(card.name));
+    connect(browseButton, &QPushButton::clicked, this,
+            [this, mountPoint = card.mountPoint] { emit browseRequested(mountPoint); });
+    line->addWidget(browseButton);
+    auto* importButton = new QPushButton(tr("Import"), row);
+    importButton->setObjectName(QStringLiteral("import"));
+    importButton->setAccessibleName(tr("Import %1").arg(card.name));
+    connect(importButton, &QPushButton::clicked, this,
+            [this, mountPoint = card.mountPoint] { emit importRequested(mountPoint); });
+    line->addWidget(importButton);
+    layout_->addWidget(row);
+    rows_.append(row);
+    return importButton;
+}
+
+} // namespace kestrel

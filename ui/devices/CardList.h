@@ -1,0 +1,47 @@
+#pragma once
+
+#include "devices/MountTable.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace kestrel {
+
+// The memory cards mounted now, one row each: its name, its size, a Browse button, which sends
+// browseRequested, and an Import button, which sends importRequested, with the card's mount
+// point. Says so when there is none.
+class CardList : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CardList(QWidget* parent = nullptr);
+
+    // Shows cards in place of the rows shown so far; may be called from importRequested.
+    void setCards(const QList<Card>& cards);
+    const QList<Card>& cards() const { return cards_; }
+    // Shows folder above the cards with an Import button of its own, as long as the list
+    // lives: the folder kestrel was started with. Returns that button.
+    QPushButton* offerFolder(const QString& folder);
+
+  signals:
+    void importRequested(const QString& mountPoint);
+    void browseRequested(const QString& mountPoint);
+
+  private:
+    void showRows();
+    QPushButton* addRow(const Card& card, bool showSize);
+
+    QList<Card> cards_;
+    std::optional<Card> offered_;
+    QVBoxLayout* layout_;
+    QLabel* none_;
+    QWidget* tabPlace_;
+    QList<QWidget*> rows_;
+};
+
+} // namespace kestrel

@@ -1,0 +1,241 @@
+#pragma once
+
+#include "devices/MountTable.h"
+#include "run/StatusSink.h"
+#include "run/StopRequest.h"
+#include "run/TransferProgress.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <unordered_set>
+
+class QCheckBox;
+class QFileSystemWatcher;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSettings;
+
+namespace Ui {
+class ViewController;
+}
+
+namespace kestrel {
+
+class BrowseWindow;
+class CardEjector;
+class CardList;
+class CardWatcher;
+class PathControl;
+class ReportModel;
+class ReportView;
+class imgViewDragger;
+struct VerifyResult;
+
+// The controller of kestrel's one window: the option checkboxes, the two destination
+// folders and the backup one, the sources (the drop well, the cards mounted now, a folder
+// chooser, the start button), and the status line, progress and report of an import run or
+// of a check of a destination. Every choice is stored in the preferences the moment it is
+// made, and choices made elsewhere are shown.
+class ViewController : public QWidget, public StatusSink {
+    Q_OBJECT
+  public:
+    // Diagnostic lines (chosen folders, dropped paths, the import's log) go to out.
+    explicit ViewController(std::ostream& out, QWidget* parent = nullptr);
+    ~ViewController() override;
+
+    // The stored string under key, or "<nil>".
+    std::string getUserDefAsString(const char* key) const;
+
+    // Brings the nine checkboxes and the date checkboxes' enabled state in line with the
+    // preferences, writing the start-up default of every absent option first.
+    void restoreCHKState();
+
+    // Runs one import of source with a fresh CopyHandler, on this thread, until it ends;
+    // first asks for a destination that is needed and not chosen. With only, imports just
+    // those files (full source paths). False, doing nothing, while another import is running.
+    bool runImport(const std::string& source, const std::unordered_set<std::string>* only = nullptr);
+    // True while runImport (or runVerify) is under way.
+    bool isImporting() const { return importing_; }
+
+    // Checks the folder root against its hash record, on this thread, showing the progress
+    // in the status line and what it found in the verdict and the report. False, doing
+    // nothing, while an import or another check is running.
+    bool runVerify(const std::string& root);
+
+    // Where diagnostic lines go.
+    std::ostream& out() { return out_; }
+
+    // Ejects cards through ejector, which the window takes over; the system's by default.
+    void setUpEject(CardEjector* ejector);
+
+    // The status line (StatusSink). Each change is painted before the call returns.
+    void sayNothing() override;
+    void setBar(std::int32_t count) override;
+    void setBarInc(const std::string& text) override;
+    void stopBar() override;
+    void sayFinished(const RunSummary& summary) override;
+    void setTotalBytes(std::int64_t bytes) override;
+    void bytesDone(std::int64_t bytes) override;
+    void sayWarning(const std::string& text) override;
+    WhenShort spaceShort(const std::vector<std::string>& shortfalls) override;
+
+    // Asks for a folder (title says what for); an empty string when cancelled. A folder
+    // dialog unless a test puts something else here.
+    std::function<QString(const QString& title)> chooseFolder;
+    // Tells of a problem that stops an import before it starts. A message box by default.
+    std::function<void(const QString& text)> showProblem;
+
+    std::unique_ptr<QSettings> uDefs;
+    // The match count of the last run, for the final message.
+    std::int32_t filesToCopy = 0;
+
+    // The window's controls; an outlet whose control is gone reads as null.
+    QPointer<QPushButton> btnClick;
+    QPointer<imgViewDragger> imgView;
+    QPointer<PathControl> destinationPath;
+    QPointer<PathControl> destinationPathRAW;
+    QPointer<PathControl> destinationPathBackup;
+    QPointer<QGroupBox> optionsBox;
+    QPointer<QLabel> lblInfo;
+    QPointer<QProgressBar> pgSpin;
+    QPointer<QCheckBox> chkJPG;
+    QPointer<QCheckBox> chkRAW;
+    QPointer<QCheckBox> chkJPGYear;
+    QPointer<QCheckBox> chkRAWYear;
+    QPointer<QCheckBox> chkJPGMonth;
+    QPointer<QCheckBox> chkRAWMonth;
+    QPointer<QCheckBox> chkJPGDay;
+    QPointer<QCheckBox> chkRAWDay;
+    QPointer<QCheckBox> chkModDate;
+    QPointer<QCheckBox> chkTakenDate;
+    QPointer<QCheckBox> chkKeepBoth;
+    QPointer<QCheckBox> chkOtherFormats;
+    QPointer<QCheckBox> chkVerify;
+    QPointer<QCheckBox> chkBackup;
+    QPointer<QPushButton> btnCancel;
+    QPointer<QPushButton> btnChooseFolder;
+    QPointer<QLabel> lblProgress;
+    QPointer<ReportView> reportView;
+    QPointer<CardList> cardList;
+    // The files of the last run that are not copied now, by reason.
+    ReportModel* report = nullptr;
+
+  public slots:
+    // Enables the JPG-side date checkboxes when flag is set or the RAW group is not off.
+    void setChkJPGEnabled(bool flag);
+    // Enables all six date checkboxes when flag is set or the JPG group is not off.
+    void setChkRAWEnabled(bool flag);
+
+    // Each stores its own checkbox as "1" (checked) or "0" (anything else).
+    void chkJPGChecked();
+    void chkRAWChecked();
+    void chkJPGYearChecked();
+    void chkJPGMonthChecked();
+    void chkJPGDayChecked();
+    void chkRAWYearChecked();
+    void chkRAWMonthChecked();
+    void chkRAWDayChecked();
+    void chkModDatePressed();
+    void chkTakenDatePressed();
+    void chkKeepBothPressed();
+    void chkOtherFormatsPressed();
+    void chkVerifyPressed();
+    // Switches the backup off, or on by asking for its folder.
+    void chkBackupPressed();
+
+    // Store the folder picked in sender and print it on one line.
+    void destPathSelected(kestrel::PathControl* sender);
+    void destPathRAWSelected(kestrel::PathControl* sender);
+    void destPathBackupSelected(kestrel::PathControl* sender);
+
+    // Imports the fixed folder "Users/harl/SD" below the current folder.
+    void btnClickPressed();
+    // Imports a folder that was dropped, chosen or found as a card, printing it first.
+    void importFolder(const QString& path);
+    // Asks for a folder and imports it.
+    void importChosenFolder();
+    // Asks for a folder and checks it against its hash record.
+    void verifyChosenFolder();
+    // Opens the folder as a grid of its photos and clips, or raises the grid already open.
+    BrowseWindow* browseFolder(const QString& path);
+    // Asks for a folder and browses it.
+    void browseChosenFolder();
+    // Imports the chosen files of the folder root, as a grid asks.
+    void importSelection(const QString& root, const QStringList& paths);
+    // Unmounts and ejects the card the last import found safe.
+    void ejectCard();
+    // Shows folder in the card list and the status line, ready to import; imports nothing.
+    void offerFolder(const QString& folder);
+    // Stops the running import after the file in hand.
+    void cancelImport();
+    // Shows the destinations and options as the preferences file holds them now.
+    void preferencesChanged();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void viewDidLoad();
+    void connectActions();
+    void showStoredFolder(PathControl* control, const char* key);
+    void showStoredBackup();
+    // Shows why folder cannot be the backup and returns true; false when it can be.
+    bool backupRefused(const QString& folder);
+    void storeFolder(PathControl* sender, const char* key);
+    void storeState(const QCheckBox* box, const char* key);
+    void groupChecked(const QCheckBox* group, void (ViewController::*setEnabled)(bool),
+                      PathControl* path, const char* key);
+    void setStatusText(const QString& text);
+    void showProblems(const QStringList& problems);
+    void showNow();
+    void letEventsThrough();
+    bool destinationsChosen();
+    void refreshOptions(bool writeDefaults);
+    void watchPreferences();
+    void showVerdict(const RunSummary& summary);
+    // The verdict of an import of chosen files: of those, then of the files not chosen.
+    QString selectionVerdict(const RunSummary& summary) const;
+    void cardsChanged(const QList<Card>& cards);
+    // Marks the open grids again when the options they were marked by have changed.
+    void refreshBrowsers();
+    // Offers to eject the card of summary's source when it may be formatted.
+    void offerEject(const RunSummary& summary);
+    void showEjectOffer();
+    void showVerifyVerdict(const VerifyResult& result, const QString& root);
+    // What every run does first and last: hold back input but Cancel's, and refuse drops.
+    void beginRun();
+    void endRun();
+
+    std::unique_ptr<Ui::ViewController> ui_;
+    std::ostream& out_;
+    QPointer<QLabel> lblDetail_;
+    bool importing_ = false;
+    bool closeWhenDone_ = false;
+    StopRequest stop_;
+    TransferProgress progress_;
+    QElapsedTimer sinceProgress_;
+    QStringList warnings_;
+    CardWatcher* cards_ = nullptr;
+    QFileSystemWatcher* preferencesWatcher_ = nullptr;
+    // Time since the window system last had its events during an import.
+    QElapsedTimer sinceEvents_;
+    QList<QPointer<BrowseWindow>> browsers_;
+    QList<Card> shownCards_;
+    CardEjector* ejector_ = nullptr;
+    QPointer<QPushButton> btnEject_;
+    QString safeCard_;  // the mount point of the card the last import found safe
+    QString ejectable_; // the mount point of the card offered for ejecting
+
+};
+
+} // namespace kestrel
