@@ -30,6 +30,10 @@ enum class Call {
     ReportWrite,
     Statvfs, // error 0: the disk has no space left
     Corrupt, // not a call: one byte of the data changes between its hash and the disk
+    // A camera's calls; the error is the libgphoto2 result the call gives (GP_ERROR_IO, …).
+    DeviceOpen,
+    DeviceList, // each folder's listing and each file's examination
+    DeviceRead, // each chunk of a file that the camera sends
     Count
 };
 

@@ -1,10 +1,12 @@
 #!/bin/sh
-# The engine's folders include one way only: base <- record <- copy <- scan <- run. A file may
-# include headers of its own folder and of the folders before it, never of one after it.
+# The engine's folders include one way only: base <- device <- record <- copy <- scan <- run. A
+# file may include headers of its own folder and of the folders before it, never of one after
+# it: the camera behind device/ knows nothing but base/.
 cd "$(dirname "$0")/../../engine" || exit 2
 rank() {
     case "$1" in
-    base) echo 0 ;; record) echo 1 ;; copy) echo 2 ;; scan) echo 3 ;; run) echo 4 ;; *) echo 9 ;;
+    base) echo 0 ;; device) echo 1 ;; record) echo 2 ;; copy) echo 3 ;; scan) echo 4 ;; run) echo 5 ;;
+    *) echo 9 ;;
     esac
 }
 status=0

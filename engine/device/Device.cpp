@@ -1,0 +1,303 @@
+#include "device/Device.h"
+
+#include "base/FaultPoints.h"
+
+#include <gphoto2/gphoto2.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+namespace kestrel {
+
+namespace {
+
+using faults::Call;
+
+// A test's fault at call stands for the libgphoto2 result its error number holds.
+bool failed(Call call, int& result) {
+    if (!faults::injected(call))
+        return false;
+    result = errno;
+    return true;
+}
+
+// The plain words for a libgphoto2 result that is not GP_OK.
+std::string words(int result) {
+    switch (result) {
+    case GP_ERROR_IO_USB_FIND:
+    case GP_ERROR_MODEL_NOT_FOUND:
+        return "the camera was disconnected";
+    case GP_ERROR_IO_USB_CLAIM:
+    case GP_ERROR_IO_LOCK:
+        return "another program is using the camera (unmount it in the file manager)";
+    case GP_ERROR_CAMERA_BUSY:
+        return "the camera is busy";
+    case GP_ERROR_DIRECTORY_NOT_FOUND:
+    case GP_ERROR_FILE_NOT_FOUND:
+        return "it is no longer on the camera";
+    default:
+        return std::string("the camera says: ") + gp_result_as_string(result);
+    }
+}
+
+// Owns a libgphoto2 list.
+struct List {
+    List() { gp_list_new(&list); }
+    ~List() { gp_list_free(list); }
+    List(const List&) = delete;
+    List& operator=(const List&) = delete;
+    CameraList* list = nullptr;
+};
+
+std::string joined(const std::string& folder, const char* name) {
+    return folder == "/" ? "/" + std::string(name) : folder + "/" + name;
+}
+
+// Where a transfer's chunks go, and whether one could not.
+struct Sink {
+    int fd;
+    int result = GP_OK;
+};
+
+int writeChunk(void* priv, unsigned char* data, uint64_t* len) {
+    auto* sink = static_cast<Sink*>(priv);
+    if (sink->result != GP_OK || failed(Call::DeviceRead, sink->result))
+        return sink->result;
+    for (uint64_t done = 0; done < *len;) {
+        // Not a pipe: a reader that went away must not raise SIGPIPE.
+        const ssize_t sent = ::send(sink->fd, data + done, *len - done, MSG_NOSIGNAL);
+        if (sent < 0 && errno == EINTR)
+            continue;
+        if (sent < 0)
+            return sink->result = GP_ERROR_IO_WRITE;
+        done += static_cast<uint64_t>(sent);
+    }
+    return GP_OK;
+}
+
+class GPhotoDevice final : public Device {
+  public:
+    GPhotoDevice(std::string port) : port_(std::move(port)), context_(gp_context_new()) {
+        gp_camera_new(&camera_);
+    }
+    ~GPhotoDevice() override {
+        gp_camera_exit(camera_, context_);
+        gp_camera_free(camera_);
+        gp_context_unref(context_);
+    }
+    GPhotoDevice(const GPhotoDevice&) = delete;
+    GPhotoDevice& operator=(const GPhotoDevice&) = delete;
+
+    // 0 or the libgphoto2 result of the failure.
+    int open(const std::string& model) {
+        GPPortInfoList* ports = nullptr;
+        CameraAbilitiesList* models = nullptr;
+        int result = gp_port_info_list_new(&ports);
+        if (result >= GP_OK)
+            result = gp_port_info_list_load(ports);
+        const int index =
+            result >= GP_OK ? gp_port_info_list_lookup_path(ports, port_.c_str()) : result;
+        GPPortInfo info;
+        result = index >= GP_OK ? gp_port_info_list_get_info(ports, index, &info) : index;
+        if (result >= GP_OK)
+            result = gp_camera_set_port_info(camera_, info);
+        if (result >= GP_OK && !model.empty()) {
+            gp_abilities_list_new(&models);
+            result = gp_abilities_list_load(models, context_);
+            const int which =
+                result >= GP_OK ? gp_abilities_list_lookup_model(models, model.c_str()) : result;
+            CameraAbilities abilities;
+            result =
+                which >= GP_OK ? gp_abilities_list_get_abilities(models, which, &abilities) : which;
+            if (result >= GP_OK)
+                result = gp_camera_set_abilities(camera_, abilities);
+        }
+        if (result >= GP_OK)
+            result = gp_camera_init(camera_, context_);
+        if (result >= GP_OK) {
+            CameraAbilities abilities;
+            gp_camera_get_abilities(camera_, &abilities);
+            model_ = abilities.model;
+        }
+        if (models != nullptr)
+            gp_abilities_list_free(models);
+        gp_port_info_list_free(ports);
+        return result < GP_OK ? result : 0;
+    }
+
+    const std::string& port() const override { return port_; }
+    const std::string& model() const override { return model_; }
+
+    std::vector<std::string> storages() override {
+        std::vector<std::string> names;
+        CameraStorageInformation* info = nullptr;
+        int count = 0;
+        if (gp_camera_get_storageinfo(camera_, &info, &count, context_) < GP_OK)
+            return names;
+        for (int i = 0; i < count; ++i) {
+            const CameraStorageInformation& s = info[i];
+            if (s.fields & GP_STORAGEINFO_DESCRIPTION && s.description[0] != '\0')
+                names.emplace_back(s.description);
+            else if (s.fields & GP_STORAGEINFO_LABEL && s.label[0] != '\0')
+                names.emplace_back(s.label);
+            else
+                names.emplace_back(s.basedir);
+        }
+        std::free(info);
+        return names;
+    }
+
+    void list(std::vector<DeviceFile>& files, std::vector<DeviceProblem>& problems) override {
+        listFolder("/", files, problems);
+    }
+
+    std::string read(const std::string& path, int fd) override {
+        const auto slash = path.rfind('/');
+        const std::string folder = slash == 0 ? "/" : path.substr(0, slash);
+        Sink sink{fd};
+        CameraFileHandler handler{nullptr, nullptr, writeChunk};
+        CameraFile* file = nullptr;
+        int result = gp_file_new_from_handler(&file, &handler, &sink);
+        if (result >= GP_OK)
+            result = gp_camera_file_get(camera_, folder.c_str(), path.c_str() + slash + 1,
+                                        GP_FILE_TYPE_NORMAL, file, context_);
+        if (file != nullptr)
+            gp_file_unref(file);
+        // A chunk that could not be passed on fails the transfer, whatever the camera says.
+        if (sink.result != GP_OK)
+            result = sink.result;
+        if (result >= GP_OK)
+            return {};
+        return result == GP_ERROR_IO_WRITE ? "the transfer was abandoned" : words(result);
+    }
+
+  private:
+    void listFolder(const std::string& folder, std::vector<DeviceFile>& files,
+                    std::vector<DeviceProblem>& problems) {
+        List names;
+        List folders;
+        int result = GP_OK;
+        if (failed(Call::DeviceList, result) ||
+            (result = gp_camera_folder_list_files(camera_, folder.c_str(), names.list, context_)) <
+                GP_OK ||
+            (result = gp_camera_folder_list_folders(camera_, folder.c_str(), folders.list,
+                                                    context_)) < GP_OK) {
+            problems.push_back({folder, words(result)});
+            return;
+        }
+        for (int i = 0, n = gp_list_count(names.list); i < n; ++i) {
+            const char* name = nullptr;
+            gp_list_get_name(names.list, i, &name);
+            DeviceFile file{joined(folder, name)};
+            CameraFileInfo info;
+            if (failed(Call::DeviceList, result) ||
+                (result = gp_camera_file_get_info(camera_, folder.c_str(), name, &info, context_)) <
+                    GP_OK) {
+                problems.push_back({file.path, words(result)});
+                continue;
+            }
+            if (info.file.fields & GP_FILE_INFO_SIZE)
+                file.size = static_cast<std::int64_t>(info.file.size);
+            file.hasTime = (info.file.fields & GP_FILE_INFO_MTIME) != 0;
+            file.modified = file.hasTime ? info.file.mtime : 0;
+            files.push_back(std::move(file));
+        }
+        for (int i = 0, n = gp_list_count(folders.list); i < n; ++i) {
+            const char* name = nullptr;
+            gp_list_get_name(folders.list, i, &name);
+            listFolder(joined(folder, name), files, problems);
+        }
+    }
+
+    std::string port_;
+    std::string model_;
+    GPContext* context_;
+    Camera* camera_ = nullptr;
+};
+
+// The model of the camera at port, as autodetection names it; empty when it is not found.
+std::string modelAt(const std::string& port) {
+    // libgphoto2 serves a folder at a disk: port, but never finds one there by itself.
+    if (port.starts_with("disk:"))
+        return "Directory Browse";
+    std::string why;
+    for (const DetectedDevice& device : detectDevices(why))
+        if (device.port == port)
+            return device.model;
+    return {};
+}
+
+} // namespace
+
+std::unique_ptr<Device> openDevice(const std::string& port, std::string& why) {
+    struct stat folder {};
+    if (port.starts_with("disk:") &&
+        (::stat(port.c_str() + 5, &folder) != 0 || !S_ISDIR(folder.st_mode))) {
+        why = "there is no folder " + port.substr(5);
+        return nullptr;
+    }
+    auto device = std::make_unique<GPhotoDevice>(port);
+    int result = GP_OK;
+    if (failed(Call::DeviceOpen, result) || (result = device->open(modelAt(port))) != 0) {
+        const bool none = result == GP_ERROR_UNKNOWN_PORT || result == GP_ERROR_MODEL_NOT_FOUND ||
+                          result == GP_ERROR_IO_USB_FIND;
+        why = none ? "no camera or phone is connected at " + port : words(result);
+        return nullptr;
+    }
+    return device;
+}
+
+std::vector<DetectedDevice> detectDevices(std::string& why) {
+    std::vector<DetectedDevice> found;
+    GPContext* context = gp_context_new();
+    List cameras;
+    const int result = gp_camera_autodetect(cameras.list, context);
+    if (result < GP_OK)
+        why = words(result);
+    for (int i = 0; i < std::max(result, 0); ++i) {
+        const char* model = nullptr;
+        const char* port = nullptr;
+        gp_list_get_name(cameras.list, i, &model);
+        gp_list_get_value(cameras.list, i, &port);
+        found.push_back({port, model});
+    }
+    gp_context_unref(context);
+    return found;
+}
+
+DeviceTransfer::DeviceTransfer(Device& device, const std::string& path) {
+    int ends[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
+        why_ = std::string("the transfer cannot start: ") + std::strerror(errno);
+        return;
+    }
+    in_ = ends[0];
+    thread_ = std::thread([this, &device, path, out = ends[1]] {
+        why_ = device.read(path, out);
+        // The end of the file, for the reader.
+        ::close(out);
+    });
+}
+
+DeviceTransfer::~DeviceTransfer() {
+    finish();
+}
+
+std::string DeviceTransfer::finish() {
+    // A reader that stopped early lets a transfer still sending fail rather than wait.
+    if (in_ >= 0)
+        ::shutdown(in_, SHUT_RD);
+    if (thread_.joinable())
+        thread_.join();
+    if (in_ >= 0)
+        ::close(std::exchange(in_, -1));
+    return why_;
+}
+
+} // namespace kestrel
