@@ -102,16 +102,18 @@ void CopyBatch::prepare() {
     prepared_ = true;
 }
 
-// Once more from the card: a bad moment on the way to the disk should not leave the file
-// behind, a bad disk or cable should not pass.
+// Once more from the card (or the camera, which sends the file again): a bad moment on the way to
+// the disk should not leave the file behind, a bad disk or cable should not pass.
 void CopyBatch::copyAgain(Item& item, Copy& copy) {
     ++item.copiedAgain;
     FolderRef folder;
     folder.use(copy.folder.fd);
     StageTarget target{folder, copy.folder.path,    copy.fileName, &copy.staged,
                        {},     copy.folder.inMemory};
+    const auto targets = std::span(&target, 1);
     const SourceRead again =
-        StagedCopy::stageAll(item.source, &item.scanned, rules_, std::span(&target, 1), *hooks_);
+        item.streamed ? StagedCopy::stageStream(*item.streamed, rules_, targets)
+                      : StagedCopy::stageAll(item.source, &item.scanned, rules_, targets, *hooks_);
     copy.outcome = target.outcome;
     if (copy.outcome.copied() && again.digest != item.read.digest)
         copy.outcome = CopyOutcome{Outcome::SourceChanged, 0, copy.outcome.destPath};

@@ -41,6 +41,7 @@ class CopyBatch {
         std::vector<Copy> copies;
         SourceRead read; // what its staging read of the source
         int copiedAgain = 0;
+        std::shared_ptr<StreamedSource> streamed; // when a camera sends the source
 
         const CopyOutcome& outcome() const { return copies.front().outcome; }
     };

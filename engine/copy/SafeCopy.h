@@ -4,6 +4,7 @@
 #include "base/LongPath.h"
 #include "copy/FileData.h"
 #include "copy/SourceIdentity.h"
+#include "copy/StreamedSource.h"
 #include "copy/TakenName.h"
 #include "record/CopyOutcome.h"
 
@@ -85,6 +86,13 @@ class StagedCopy {
                                const PublishRules& rules, std::span<StageTarget> targets,
                                const CopyHooks& hooks = {});
 
+    // Stages the file that source sends for every target at once, as stageAll() does: its
+    // bytes arrive once, are hashed and written to each target's staging file, and only then
+    // is each name looked at, against the staged bytes. A transfer that stops, or that sends
+    // another size than listed, fails every target with the reason in its detail.
+    static SourceRead stageStream(StreamedSource& source, const PublishRules& rules,
+                                  std::span<StageTarget> targets);
+
     // The digest of this copy as the disk holds it: its flushed pages are dropped first so
     // that they are read from the storage (tmpfs has no other); nothing when a read fails.
     std::optional<Digest128> readBack(const CopyHooks& hooks) const;
@@ -113,6 +121,12 @@ class StagedCopy {
     // Looks at target's name and opens its staging file: the descriptor to write the data
     // to, or -1 with target's outcome final.
     int begin(StageTarget& target, int source, off_t size, const PublishRules& rules);
+    // Takes the name number of target's for this copy when state says it is free, else makes
+    // target's outcome final and returns false.
+    bool claimName(StageTarget& target, NameState state, int number);
+    // Opens target's staging file: the descriptor to write the data to, or -1 with target's
+    // outcome final.
+    int openStaging(StageTarget& target);
     // Ends staging once the data is written: target's outcome is final unless Copied.
     void finish(StageTarget& target, const DataCopy& data, const struct stat& source);
     void discard();

@@ -89,14 +89,21 @@ int StagedCopy::begin(StageTarget& target, int source, off_t size, const Publish
     // taken name costs a comparison.
     int number = 0;
     const NameState state = findName(target.folder, target.fileName, rules, number, source, size);
+    return claimName(target, state, number) ? openStaging(target) : -1;
+}
+
+bool StagedCopy::claimName(StageTarget& target, NameState state, int number) {
+    number_ = number;
     destPath_ = target.folderPath + numberedName(target.fileName, number);
-    if (state != NameState::Free) {
-        const bool same = state == NameState::SameFile;
-        target.outcome =
-            same ? CopyOutcome(Outcome::AlreadyThere, 0, destPath_)
-                 : CopyOutcome(Outcome::NameTaken, 0, target.folderPath + target.fileName);
-        return -1;
-    }
+    if (state == NameState::Free)
+        return true;
+    const bool same = state == NameState::SameFile;
+    target.outcome = same ? CopyOutcome(Outcome::AlreadyThere, 0, destPath_)
+                          : CopyOutcome(Outcome::NameTaken, 0, target.folderPath + target.fileName);
+    return false;
+}
+
+int StagedCopy::openStaging(StageTarget& target) {
     StagingFile staging;
     if (const int error = createStagingFile(target.folder, staging)) {
         target.outcome = CopyOutcome(destinationFailure(error), error, destPath_);
@@ -106,7 +113,6 @@ int StagedCopy::begin(StageTarget& target, int source, off_t size, const Publish
     inMemory_ = target.inMemory;
     folderPath_ = target.folderPath;
     fileName_ = target.fileName;
-    number_ = number;
     tempName_ = std::move(staging.name);
     fd_ = std::move(staging.fd);
     target.outcome = CopyOutcome(Outcome::Copied, 0, destPath_);
@@ -201,6 +207,62 @@ SourceRead StagedCopy::stageAll(const std::string& source, const SourceIdentity*
             read.size = data.bytes;
         }
     }
+    return read;
+}
+
+SourceRead StagedCopy::stageStream(StreamedSource& source, const PublishRules& rules,
+                                   std::span<StageTarget> targets) {
+    // Nothing can be compared before the bytes are here, so every target is staged first and
+    // its name looked at against its own staged bytes.
+    std::vector<PumpTarget> pumped;
+    std::vector<StageTarget*> copying;
+    for (StageTarget& target : targets) {
+        target.staged->discard();
+        target.staged->rules_ = rules;
+        target.staged->destPath_ = target.folderPath + target.fileName;
+        if (const int fd = target.staged->openStaging(target); fd >= 0) {
+            pumped.push_back({fd, {}});
+            copying.push_back(&target);
+        }
+    }
+    if (copying.empty())
+        return {};
+    ContentHash hash;
+    if (const int in = source.start(); in >= 0)
+        pumpData(in, pumped, hash);
+    std::string why = source.finish();
+    const off_t bytes = pumped.front().result.bytes;
+    if (why.empty() && source.size >= 0 && bytes != source.size)
+        why = "the camera sent " + std::to_string(bytes) + " bytes of the " +
+              std::to_string(source.size) + " it listed";
+    SourceRead read{hash.digest(), bytes, source.modified};
+    struct stat attributes {};
+    attributes.st_mode = S_IFREG | 0644;
+    attributes.st_atim.tv_sec = attributes.st_mtim.tv_sec = source.modified;
+    for (std::size_t i = 0; i < copying.size(); ++i) {
+        StageTarget& target = *copying[i];
+        StagedCopy& staged = *target.staged;
+        const DataCopy& data = pumped[i].result;
+        if (!why.empty() && data.failed != DataCopy::Failed::Writing) {
+            staged.discard();
+            target.outcome = CopyOutcome(Outcome::SourceUnreadable, 0, staged.destPath_, why);
+            continue;
+        }
+        int number = 0;
+        if (data.failed == DataCopy::Failed::Nothing &&
+            !staged.claimName(target,
+                              findName(target.folder, target.fileName, rules, number,
+                                       staged.fd_.get(), data.bytes),
+                              number)) {
+            staged.discard();
+            continue;
+        }
+        staged.finish(target, data, attributes);
+        if (target.outcome.copied())
+            target.outcome.destPath = staged.destPath_;
+    }
+    if (!why.empty())
+        read.digest.reset();
     return read;
 }
 

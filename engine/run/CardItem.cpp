@@ -115,7 +115,8 @@ Examined examineItem(const std::string& fullPath, const std::string& tag, const 
                                  std::move(day),
                                  root,
                                  dates->identity,
-                                 dates->size};
+                                 dates->size,
+                                 {}};
     return examined;
 }
 

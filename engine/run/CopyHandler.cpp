@@ -32,29 +32,37 @@ void CopyHandler::initDoVars() {
 }
 
 void CopyHandler::prepareProcessing(const std::string& path) {
+    if (!begin(path, path))
+        return;
+    copyAll(scan(path + "/"));
+}
+
+bool CopyHandler::begin(const std::string& source, const std::string& folder) {
     initDoVars();
     ::tzset(); // the local calendar, as TZ says now
     summary_ = RunSummary{};
-    summary_.source = path;
+    summary_.source = source;
     summary_.byCaptureDate = options_.byCaptureDate;
     summary_.verified = options_.verify;
     summary_.destinations = isChosenFolder(options_.backupRoot) ? 2 : 1;
     summary_.selection = only != nullptr;
-    report_.open(path);
+    report_.open(source);
     mainViewController->sayNothing();
 
-    const std::string sourceRoot = path + "/";
-    log_.sourceRoot(sourceRoot);
+    log_.sourceRoot(source + "/");
     // Copies that would be one copy, or that would go with the card, are no copies at all.
-    summary_.refused = refusedDestinations(path, options_);
+    summary_.refused = refusedDestinations(folder, options_);
     if (!summary_.refused.empty()) {
         log_.flush();
         finish();
-        return;
+        return false;
     }
     if (const std::string oneDisk = backupOnDestinationDisk(options_); !oneDisk.empty())
         mainViewController->sayWarning(oneDisk);
-    const FileList files = scan(sourceRoot);
+    return true;
+}
+
+void CopyHandler::copyAll(const FileList& files) {
     summary_.matched = static_cast<std::int32_t>(files.size());
     log_.count(summary_.matched);
     // Output that cannot be written (a closed pipe) stops the run before its first copy.
@@ -79,7 +87,10 @@ void CopyHandler::finish() {
 }
 
 void CopyHandler::unreadable(const std::string& path, int error) {
-    const CopyOutcome why{Outcome::SourceUnreadable, error, {}};
+    unreadable(path, CopyOutcome{Outcome::SourceUnreadable, error, {}});
+}
+
+void CopyHandler::unreadable(const std::string& path, const CopyOutcome& why) {
     log_.error(path, why);
     summary_.addUnreadable(path, why);
     report_.add(path, why);

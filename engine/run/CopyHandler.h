@@ -23,6 +23,8 @@
 
 namespace kestrel {
 
+class Device;
+
 // One import run: walks a source folder, picks photos and clips by the ending of their
 // paths, and copies each into DEST/<tag>/<year>/<month>/<day>/ without ever replacing a
 // file. Make a fresh CopyHandler for every run.
@@ -33,6 +35,11 @@ class CopyHandler {
 
     // Runs one complete import of the folder at path (absolute or relative).
     void prepareProcessing(const std::string& path);
+    // Runs one complete import of the camera or phone at port ("usb:001,004"; "disk:/FOLDER"
+    // serves FOLDER as one), which sends each file over USB. Its files are named PORT + the
+    // camera's path, "usb:001,004/store_00010001/DCIM/100CANON/IMG_0001.JPG", and filed by
+    // the time the camera gives them. Ignores only.
+    void importDevice(const std::string& port);
 
     // Reads the run's options from the preferences: the eight flags into the do… members,
     // and every option into one value that the rest of the run uses.
@@ -87,10 +94,17 @@ class CopyHandler {
     const std::unordered_set<std::string>* only = nullptr;
 
   private:
+    // Starts a run of source, whose files lie in folder (empty when they lie in none): false
+    // when the destinations are refused, and the run is over.
+    bool begin(const std::string& source, const std::string& folder);
+    // Copies the picked files and ends the run.
+    void copyAll(const FileList& files);
     FileList scan(const std::string& sourceRoot);
+    FileList scanDevice(const std::shared_ptr<Device>& device, const std::string& root);
     // Ends the run: its report, then the final status.
     void finish();
     void unreadable(const std::string& path, int error);
+    void unreadable(const std::string& path, const CopyOutcome& why);
     // Before the first copy: asks what to do when the destinations' disks cannot take every
     // file, and marks the files that will not be copied.
     void checkSpace(const FileList& files);

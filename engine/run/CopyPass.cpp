@@ -55,7 +55,9 @@ SourceRead CopyPass::stage(const FileFields& f, std::vector<CopyBatch::Copy>& co
         staging.push_back(&copy);
     }
     const SourceRead read =
-        StagedCopy::stageAll(f.fullPath, &f.scanned, rules(parts_.options), targets, parts_.hooks);
+        f.streamed ? StagedCopy::stageStream(*f.streamed, rules(parts_.options), targets)
+                   : StagedCopy::stageAll(f.fullPath, &f.scanned, rules(parts_.options), targets,
+                                          parts_.hooks);
     for (std::size_t i = 0; i < staging.size(); ++i)
         staging[i]->outcome = targets[i].outcome;
     CopyBatch::Copy& first = copies.front();
@@ -81,7 +83,7 @@ void CopyPass::run(const FileList& files, const std::vector<bool>& fits,
         if (entry.isError()) {
             std::vector<CopyBatch::Copy> problem(1);
             problem.front().outcome = entry.problem();
-            filling_.add({{}, entry.problemPath(), {}, 0, true, std::move(problem), {}, 0});
+            filling_.add({{}, entry.problemPath(), {}, 0, true, std::move(problem), {}, 0, {}});
             continue;
         }
         const FileFields& f = entry.fields();
@@ -100,7 +102,7 @@ void CopyPass::run(const FileList& files, const std::vector<bool>& fits,
         const SourceRead read = room ? stage(f, copies) : SourceRead{};
         // The folders made for it are synced with its copies, in its batch.
         filling_.add({parts_.log.takeFileLines(), f.fullPath, f.scanned, f.size, false,
-                      std::move(copies), read, 0},
+                      std::move(copies), read, 0, f.streamed},
                      parts_.folders.takeChanged());
         if (filling_.full()) {
             commitWriting();

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "copy/SourceIdentity.h"
+#include "copy/StreamedSource.h"
 #include "record/CopyOutcome.h"
 
 #include <sys/types.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +26,7 @@ struct FileFields {
     std::string destRoot;     // the group's destination root, unchanged
     SourceIdentity scanned;
     std::int64_t size = 0;
+    std::shared_ptr<StreamedSource> streamed; // when a camera sends it: fullPath is no file
 };
 
 // One picked file: its fields, or the error form of a file whose attributes could not be

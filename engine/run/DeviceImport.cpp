@@ -1,0 +1,97 @@
+// An import from a camera or phone: the same run as from a card, with the files listed and
+// sent by the device.
+#include "device/Device.h"
+#include "run/CardItem.h"
+#include "run/CopyHandler.h"
+
+#include <sys/stat.h>
+
+#include <optional>
+#include <utility>
+
+namespace kestrel {
+
+namespace {
+
+// A file on a device, sent afresh by each start().
+class DeviceSource final : public StreamedSource {
+  public:
+    DeviceSource(std::shared_ptr<Device> device, std::string path)
+        : device_(std::move(device)), path_(std::move(path)) {}
+
+    int start() override {
+        transfer_.reset();
+        return transfer_.emplace(*device_, path_).fd();
+    }
+    std::string finish() override {
+        std::string why = transfer_ ? transfer_->finish() : std::string();
+        transfer_.reset();
+        return why;
+    }
+
+  private:
+    std::shared_ptr<Device> device_;
+    std::string path_;
+    std::optional<DeviceTransfer> transfer_;
+};
+
+} // namespace
+
+void CopyHandler::importDevice(const std::string& port) {
+    // A folder served as a camera is still a folder that a destination must not lie in.
+    std::string root = port;
+    while (root.size() > 1 && root.back() == '/' && root[root.size() - 2] != ':')
+        root.pop_back();
+    const bool disk = root.starts_with("disk:");
+    if (!begin(root, disk ? root.substr(5) : std::string()))
+        return;
+    std::string why;
+    std::shared_ptr<Device> device = openDevice(port, why);
+    if (!device) {
+        unreadable(root, CopyOutcome{Outcome::SourceUnreadable, 0, {}, why});
+        copyAll({});
+        return;
+    }
+    copyAll(scanDevice(device, root));
+}
+
+FileList CopyHandler::scanDevice(const std::shared_ptr<Device>& device, const std::string& root) {
+    std::vector<DeviceFile> found;
+    std::vector<DeviceProblem> problems;
+    device->list(found, problems);
+    // A folder that could not be listed may hold photos: the run must not call the device
+    // safe to clear.
+    for (const DeviceProblem& problem : problems)
+        unreadable(root + problem.path, CopyOutcome{Outcome::SourceUnreadable, 0, {}, problem.why});
+    FileList files;
+    for (DeviceFile& file : found) {
+        const std::string fullPath = root + file.path;
+        const Pick pick = pickItem(file.path, false, true, options_);
+        if (pick.verdict == Pick::Verdict::LeftOnCard)
+            leftOnCard(fullPath, pick.reason);
+        if (pick.verdict != Pick::Verdict::Picked)
+            continue;
+        // Filed by the time the camera gives; the capture date inside the file is not read.
+        const FilingTime time = localFilingTime(file.modified);
+        if (!file.hasTime || !time.placed) {
+            const CopyOutcome undated{Outcome::Undated, 0, {}, "the camera gives no time for it"};
+            log_.error(fullPath, undated);
+            files.push_back(FileEntry::error(fullPath, undated));
+            continue;
+        }
+        summary_.datedByFileTimes += options_.byCaptureDate ? 1 : 0;
+        auto [year, month, day] = time.folders();
+        const auto slash = fullPath.rfind('/');
+        auto source = std::make_shared<DeviceSource>(device, file.path);
+        source->size = file.size;
+        source->modified = file.modified;
+        files.emplace_back(FileFields{pick.tag, fullPath, fullPath.substr(slash + 1),
+                                      fullPath.substr(0, slash + 1), std::move(year),
+                                      std::move(month), std::move(day), pick.root,
+                                      SourceIdentity{0, 0, S_IFREG},
+                                      std::max<std::int64_t>(file.size, 0), std::move(source)});
+    }
+    return files;
+}
+
+} // namespace kestrel
