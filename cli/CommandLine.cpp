@@ -28,6 +28,8 @@ enum Option {
     OptVerifyCopies,
     OptBackupDest,
     OptVerify,
+    OptDevice,
+    OptListDevices,
     OptShow,
     OptVersion,
 };
@@ -108,6 +110,8 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
         {"verify-copies", required_argument, nullptr, OptVerifyCopies},
         {"backup-dest", required_argument, nullptr, OptBackupDest},
         {"verify", required_argument, nullptr, OptVerify},
+        {"device", required_argument, nullptr, OptDevice},
+        {"list-devices", no_argument, nullptr, OptListDevices},
         {"show", no_argument, nullptr, OptShow},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, OptVersion},
@@ -173,6 +177,12 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
         case OptVerify:
             cmd.verify = value;
             break;
+        case OptDevice:
+            cmd.device = value;
+            break;
+        case OptListDevices:
+            cmd.listDevices = true;
+            break;
         case OptShow:
             cmd.show = true;
             break;
@@ -211,11 +221,21 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
     }
     if (cmd.verify)
         return cmd;
-    if (cmd.show && cmd.source) {
-        error = "--show does not import; leave out SOURCE";
+    if (cmd.listDevices && (cmd.source || cmd.show || !cmd.settings.empty())) {
+        error = "--list-devices only lists; leave out SOURCE, settings and --show";
         return std::nullopt;
     }
-    if (!cmd.source && !cmd.show && cmd.settings.empty()) {
+    if (cmd.listDevices)
+        return cmd;
+    if (cmd.device && cmd.source) {
+        error = "give SOURCE or --device PORT, not both";
+        return std::nullopt;
+    }
+    if (cmd.show && (cmd.source || cmd.device)) {
+        error = "--show does not import; leave out SOURCE and --device";
+        return std::nullopt;
+    }
+    if (!cmd.source && !cmd.device && !cmd.show && cmd.settings.empty()) {
         error = "no SOURCE folder given";
         return std::nullopt;
     }
@@ -226,11 +246,16 @@ std::string helpText() {
     return R"(Usage: kestrel-import [SETTINGS] SOURCE
   or:  kestrel-import SETTINGS
   or:  kestrel-import [SETTINGS] --show
+  or:  kestrel-import [SETTINGS] --device PORT
+  or:  kestrel-import --list-devices [--device PORT]
   or:  kestrel-import --verify DEST
 
 Copies the photos and clips below the folder SOURCE into dated folders,
 DEST/<tag>/<year>/<month>/<day>/, exactly as a drop of SOURCE on kestrel's
 window does. Sources are only read; an existing file is never replaced.
+With --device, the files come from a camera or phone connected over USB
+(PTP or MTP, through libgphoto2) instead, filed by the time the camera gives
+each file; nothing on it is deleted or changed.
 
 JPG group: files ending in jpg, JPG, mov, MOV (tag JPG).
 RAW group: files ending in raf, RAF, cr2, CR2, nef, NEF (tag RAW) and
@@ -273,6 +298,14 @@ Other options:
                             its hash record (the ascmhl folder): print each
                             file changed, missing or not recorded, and a
                             count; imports nothing
+  --device PORT             import from the camera or phone at PORT
+                            (usb:001,004, as listed by --list-devices) instead
+                            of SOURCE; disk:FOLDER serves FOLDER as a camera.
+                            Files are named PORT + their path on the camera:
+                            usb:001,004/store_00010001/DCIM/IMG_0001.JPG
+  --list-devices            print each camera and phone connected, one a line:
+                            PORT, MODEL and its storages, separated by tabs
+                            (with --device, that port's too); imports nothing
   --show                    print the stored settings, one key=value a line
   -h, --help                print this help
   --version                 print the version
@@ -281,9 +314,9 @@ Standard output carries the import's log: the source folder, one line per
 folder and file, and a count. Standard error shows the progress while it is
 a terminal, and always the final message.
 
-Exit status: 0 when every photo and clip below SOURCE is at its destination
-(copied now, or already there with the same bytes): the card may be
-formatted; 1 when any is not; 2 for usage errors, preferences that cannot be
+Exit status: 0 when every photo and clip below SOURCE (or on the camera) is
+at its destination (copied now, or already there with the same bytes): the
+card may be formatted; 1 when any is not, or a camera cannot be opened; 2 for usage errors, preferences that cannot be
 read, no destination chosen for a group that is on, or destinations that are
 refused: a backup folder that is a group's destination, a destination on the
 card being imported, or a folder that does not exist (nothing is copied and
@@ -296,6 +329,8 @@ changed, missing, unreadable or recorded without an XXH3-128 hash, or the
 record is damaged (an entry that cannot be checked, or a path through a
 symbolic link, named in the message); 2 when DEST is not a folder or has no
 hash record.
+With --list-devices: 0 (no line when nothing is connected); 1 when
+libgphoto2 cannot look for cameras.
 )";
 }
 

@@ -17,6 +17,9 @@ struct CommandLine {
     std::optional<std::string> source;
     // --verify DEST: the destination to check against its hash record, instead of an import.
     std::optional<std::string> verify;
+    // --device PORT: the camera or phone to import from, instead of SOURCE.
+    std::optional<std::string> device;
+    bool listDevices = false;
 };
 
 // Parses argv without decoding it, so paths with any bytes pass through unchanged.

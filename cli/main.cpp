@@ -4,6 +4,7 @@
 #include "RunReport.h"
 #include "TerminalStatus.h"
 #include "VerifyCommand.h"
+#include "device/Device.h"
 #include "record/Verdict.h"
 #include "run/CopyHandler.h"
 #include "run/DestinationCheck.h"
@@ -12,11 +13,13 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -78,6 +81,31 @@ kestrel::ImportOptions optionsWith(const QSettings& store, const kestrel::cli::C
     });
 }
 
+// One line per camera: PORT, MODEL and its storages, separated by tabs; the port given
+// with --device too, which autodetection does not find when it serves a folder.
+int listDevices(const std::optional<std::string>& port) {
+    std::string why;
+    std::vector<kestrel::DetectedDevice> found = kestrel::detectDevices(why);
+    if (port &&
+        std::none_of(found.begin(), found.end(), [&](const auto& d) { return d.port == *port; }))
+        found.push_back({*port, {}});
+    for (const kestrel::DetectedDevice& detected : found) {
+        std::string opened;
+        const auto device = kestrel::openDevice(detected.port, opened);
+        std::string storages;
+        for (const std::string& storage : device ? device->storages() : std::vector<std::string>())
+            storages += (storages.empty() ? "" : ", ") + storage;
+        std::cout << detected.port << '\t' << (device ? device->model() : detected.model) << '\t'
+                  << (device ? storages : "cannot be opened: " + opened) << '\n';
+    }
+    std::cout.flush();
+    if (!why.empty())
+        std::fprintf(stderr, "kestrel-import: cameras cannot be looked for: %s\n", why.c_str());
+    else if (found.empty())
+        std::fprintf(stderr, "kestrel-import: no camera or phone is connected\n");
+    return why.empty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -104,6 +132,8 @@ int main(int argc, char** argv) {
         kestrel::cli::TerminalStatus status(stderr);
         return kestrel::cli::verifyDestination(*cmd->verify, std::cout, status, stopRequest);
     }
+    if (cmd->listDevices)
+        return listDevices(cmd->device);
 
     std::string source;
     if (cmd->source) {
@@ -127,9 +157,16 @@ int main(int argc, char** argv) {
         if (refusal.empty() && isFolderKey(key) && kestrel::isChosenFolder(value) &&
             kestrel::awaitsItsDrive(value))
             refusal = value + " is not mounted (is its drive connected?): connect it first";
-    if (refusal.empty() && cmd->source)
+    const bool importing = cmd->source || cmd->device;
+    if (refusal.empty() && importing)
         refusal = missingDestination(options);
-    if (refusal.empty() && cmd->source)
+    // A folder served as a camera holds what the card would: no destination may lie in it.
+    std::string port = cmd->device.value_or("");
+    if (port.starts_with("disk:")) {
+        source = kestrel::cli::absoluteFolderPath(port.substr(5));
+        port = "disk:" + source;
+    }
+    if (refusal.empty() && importing)
         refusal = kestrel::refusedDestinations(source, options);
     if (!refusal.empty()) {
         std::fprintf(stderr, "kestrel-import: %s\n", refusal.c_str());
@@ -143,13 +180,16 @@ int main(int argc, char** argv) {
 
     if (cmd->show)
         showSettings(*store);
-    if (!cmd->source)
+    if (!importing)
         return 0;
 
     kestrel::cli::TerminalStatus status(stderr);
     kestrel::CopyHandler handler(status, std::cout);
     handler.stop = &stopRequest;
-    handler.prepareProcessing(source);
+    if (cmd->device)
+        handler.importDevice(port);
+    else
+        handler.prepareProcessing(source);
     std::cout.flush();
     kestrel::cli::printLeftBehind(stderr, handler.summary());
     std::fprintf(stderr, "%s\n", qPrintable(kestrel::verdictSentence(handler.summary())));

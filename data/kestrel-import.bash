@@ -22,6 +22,11 @@ _kestrel_import() {
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -d -- "$cur")
         return ;;
+    --device)
+        # The ports of the cameras connected now; "disk:FOLDER" is typed by hand.
+        mapfile -t COMPREPLY < <(compgen -W "$(kestrel-import --list-devices 2>/dev/null |
+            cut -f1)" -- "$cur")
+        return ;;
     --backup-dest)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -W none -- "$cur"; compgen -d -- "$cur")
@@ -35,7 +40,7 @@ _kestrel_import() {
     if [ "${cur:0:1}" = "-" ]; then
         mapfile -t COMPREPLY < <(compgen -W "--jpg --raw --folders --raw-folders --date
             --jpg-dest --raw-dest --taken --keep-both --other-formats --verify-copies
-            --backup-dest --verify --show --help --version" -- "$cur")
+            --backup-dest --verify --device --list-devices --show --help --version" -- "$cur")
         return
     fi
     # SOURCE: a folder.

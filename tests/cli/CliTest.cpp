@@ -331,5 +331,33 @@ TEST_F(CliTest, ManyFilesWithFewOpenFilesAllowed) {
     EXPECT_EQ(readFile(copyOf("299.JPG")), "299");
 }
 
+// A camera's port in place of SOURCE: Directory Browse serves card at disk:CARD.
+TEST_F(CliTest, DevicesAreListedAndImportedLikeACard) {
+    photo("DCIM/IMG_1.JPG", "one");
+    const std::string port = "disk:" + card.path();
+    const std::tuple<std::vector<std::string>, int, std::string, std::string> cases[] = {
+        {{"--list-devices"}, 0, "", "no camera or phone is connected\n"},
+        {{"--list-devices", "--device", port},
+         0,
+         port + "\tDirectory Browse\tDirectory Driver\n",
+         ""},
+        {{"--device", "disk:" + (card / "none")}, 1, "", "there is no folder " + (card / "none")},
+        {{"--device", port, "--jpg-dest", card / "DCIM"}, 2, "", "is on the card being imported"},
+        {{"--device", port},
+         0,
+         port + "/DCIM/IMG_1.JPG -> " + copyOf("IMG_1.JPG") + " true",
+         "The card may be formatted"},
+    };
+    for (const auto& [args, status, out, err] : cases) {
+        SCOPED_TRACE(args.back());
+        const ProcessResult result = kestrelImport(args);
+        EXPECT_EQ(result.exitCode, status) << result.err;
+        EXPECT_THAT(result.out, HasSubstr(out));
+        EXPECT_THAT(result.err, HasSubstr(err));
+    }
+    EXPECT_EQ(readFile(copyOf("IMG_1.JPG")), "one");
+    EXPECT_EQ(kestrelImport({"--device", port}).exitCode, 0); // already there
+}
+
 } // namespace
 } // namespace kestrel::test

@@ -1,0 +1,115 @@
+// Imports from a camera through libgphoto2: its Directory Browse camera serves a temporary
+// folder at disk:FOLDER through the calls a camera over USB answers.
+#include "TestSupport.h"
+#include "base/FaultPoints.h"
+#include "record/Verdict.h"
+#include "run/Preferences.h"
+
+#include <gmock/gmock.h>
+#include <gphoto2/gphoto2-result.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace kestrel::test {
+namespace {
+
+using testing::ElementsAre;
+using testing::HasSubstr;
+using enum Outcome;
+const std::string kDay = "2016-03-07 10:00";
+const std::string kPhoto(200'000, 'p'); // longer than one chunk the camera sends
+
+class DeviceTest : public ::testing::Test {
+  protected:
+    DeviceTest() {
+        applyStartupDefaults(*openPreferences());
+        sandbox.set({{keys::ImportPath, dest.path()}, {keys::ImportPathRAW, dest.path()}});
+        writeFile(card / "DCIM/100TEST/IMG_0001.JPG", kPhoto, kDay);
+        writeFile(card / "DCIM/100TEST/IMG_0002.CR2", "raw", kDay);
+        writeFile(card / "DCIM/100TEST/IMG_0003.CR3", "cr3", kDay);
+        writeFile(card / "DCIM/notes.txt", "notes", kDay);
+    }
+    ~DeviceTest() override { faults::clear(); }
+    RunResult run() {
+        std::ostringstream out;
+        CopyHandler handler(sink, out);
+        handler.importDevice(port);
+        return {lines(out.str()), handler.summary()};
+    }
+    std::string on(const std::string& name) { return port + "/DCIM/100TEST/" + name; }
+
+    Sandbox sandbox;
+    TempDir card, dest;
+    RecordingSink sink;
+    const std::string port = "disk:" + card.path();
+};
+
+TEST_F(DeviceTest, CopiesReadsBackRecordsAndFindsItThereNextTime) {
+    faults::failNext(faults::Call::Corrupt, 0); // read back wrong once: the camera sends it again
+    const RunResult first = run();
+    EXPECT_THAT(filesBelow(dest.path()),
+                ElementsAre("JPG/2016/03/07/IMG_0001.JPG", "RAW/2016/03/07/IMG_0002.CR2"));
+    EXPECT_EQ(readFile(dest / "JPG/2016/03/07/IMG_0001.JPG"), kPhoto);
+    EXPECT_THAT(first.out, testing::Contains(on("IMG_0001.JPG") + " -> " + dest.path() +
+                                             "/JPG/2016/03/07/IMG_0001.JPG true"));
+    EXPECT_EQ(first.of(on("IMG_0003.CR3")).detail, "kestrel does not import .CR3 files");
+    EXPECT_EQ(std::tuple(first.summary.copied, first.summary.copiedAgain, first.summary.leftOnCard),
+              std::tuple(2, 1, 1));
+    std::string record;
+    for (const auto& entry : std::filesystem::directory_iterator(dest / "ascmhl"))
+        if (entry.path().extension() == ".mhl")
+            record = readFile(entry.path());
+    EXPECT_THAT(record, HasSubstr("JPG/2016/03/07/IMG_0001.JPG"));
+    EXPECT_THAT(record, HasSubstr(xxhsum(dest / "JPG/2016/03/07/IMG_0001.JPG")));
+
+    std::filesystem::remove(card / "DCIM/100TEST/IMG_0003.CR3");
+    const RunResult second = run();
+    EXPECT_EQ(std::tuple(second.summary.alreadyThere, second.summary.copied), std::tuple(2, 0));
+    EXPECT_TRUE(second.summary.allSafe());
+    EXPECT_THAT(verdictSentence(second.summary).toStdString(), HasSubstr("may be formatted"));
+}
+
+// A transfer that stops, or a listing that fails, is named, and leaves the device unsafe.
+TEST_F(DeviceTest, AFailedTransferOrListingIsNamedAndLeavesNothing) {
+    writeFile(card / "IMG_A.JPG", "first", kDay);
+    // After IMG_A.JPG and the first chunk of IMG_0001.JPG; after the listing of / and IMG_A.JPG.
+    struct Case {
+        faults::Call call;
+        int result, after;
+        std::string path, why;
+        std::vector<std::string> copied;
+    };
+    const Case cases[] = {
+        {faults::Call::DeviceRead,
+         GP_ERROR_IO_USB_FIND,
+         2,
+         on("IMG_0001.JPG"),
+         "the camera was disconnected",
+         {"JPG/2016/03/07/IMG_A.JPG", "RAW/2016/03/07/IMG_0002.CR2"}},
+        {faults::Call::DeviceList, GP_ERROR_IO, 0, port + "/", "the camera says: I/O problem", {}},
+        // The card's own files are listed and copied; its DCIM folder is not.
+        {faults::Call::DeviceList,
+         GP_ERROR_IO,
+         2,
+         port + "/DCIM",
+         "the camera says: I/O problem",
+         {"JPG/2016/03/07/IMG_A.JPG"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        std::filesystem::remove_all(dest.path());
+        std::filesystem::create_directory(dest.path());
+        faults::failNext(c.call, c.result, 1, c.after);
+        const RunResult result = run();
+        faults::clear();
+        EXPECT_EQ(result.of(c.path).outcome, SourceUnreadable);
+        EXPECT_EQ(result.of(c.path).detail, c.why);
+        EXPECT_EQ(filesBelow(dest.path()), c.copied);
+        EXPECT_THAT(verdictSentence(result.summary).toStdString(), HasSubstr("Do not format"));
+    }
+}
+
+} // namespace
+} // namespace kestrel::test
