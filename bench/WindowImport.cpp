@@ -94,6 +94,9 @@ int main(int argc, char** argv) {
         return recorder.painted().size() >= std::size_t(files) ? 0 : 3;
     }
     window.runImport(argv[1]);
+    // The import runs on a thread of its own while the window's events are handled here.
+    while (window.isImporting())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     std::cout.flush();
 
     const QString missing = firstUnpainted(recorder.painted(), window.filesToCopy);

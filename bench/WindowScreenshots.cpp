@@ -115,6 +115,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     window.grab().save(out + QStringLiteral("/window-cards.png"));
     window.importFolder(card);
+    waitFor([&] { return !window.isImporting(); });
     QApplication::processEvents();
     window.grab().save(out + QStringLiteral("/window-report.png"));
 
@@ -123,6 +124,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i <= 18; ++i)
         writePhoto(xt + QStringLiteral("/DCIM/100_FUJI/DSCF%1.JPG").arg(4000 + i), i * 19);
     window.importFolder(xt);
+    waitFor([&] { return !window.isImporting(); });
     // One of them culled at the destination since: its record remains.
     QFile::remove(pictures + QStringLiteral("/JPG") + day + QStringLiteral("DSCF4011.JPG"));
     for (int i = 19; i <= 24; ++i)
@@ -156,6 +158,7 @@ int main(int argc, char** argv) {
     window.cardList->setCards({{xt, QStringLiteral("X-T4")}});
     QFile::remove(xt + QStringLiteral("/DCIM/100_FUJI/DSCF4025.HIF"));
     window.importFolder(xt);
+    waitFor([&] { return !window.isImporting(); });
     const auto* eject = window.findChild<QPushButton*>(QStringLiteral("btnEject"));
     waitFor([&] { return eject->isVisible(); });
     window.grab().save(out + QStringLiteral("/window-eject.png"));

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "TestSupport.h"
+#include "window/ViewController.h"
 
 #include <QApplication>
 #include <QMap>
+#include <QSignalSpy>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -20,6 +22,12 @@ QMap<QString, QString> preferencesOnDisk();
 // Writes a file last modified on 21 July 2016 at noon, local time.
 inline void writePhoto(const QString& path, const std::string& data) {
     writeFile(path.toStdString(), data, "2016-07-21 12:00");
+}
+
+// Waits until the import or check that vc has under way has ended; true once none is.
+inline bool runEnds(ViewController& vc) {
+    QSignalSpy ended(&vc, &ViewController::runFinished);
+    return !vc.isImporting() || ended.wait(60000);
 }
 
 // The child of window called name, or null.

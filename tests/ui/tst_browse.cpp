@@ -70,6 +70,7 @@ class BrowseTest : public QObject {
         std::ostringstream out;
         ViewController vc(out);
         vc.importFolder(card_);
+        QVERIFY(runEnds(vc));
         writePhoto(card_ + u"/DCIM/B.JPG"_s, "second");
         setModified((card_ + u"/DCIM/B.JPG"_s).toStdString(), "2016-07-21 13:00");
         writePhoto(card_ + u"/DCIM/C.CR3"_s, "canon");
@@ -113,6 +114,7 @@ class BrowseTest : public QObject {
                                                   QItemSelectionModel::Deselect);
         QSignalSpy again(browser, &BrowseWindow::surveyed);
         browser->importButton()->click();
+        QVERIFY(runEnds(vc));
         QCOMPARE(listTree(dest_.toStdString()),
                  (std::vector<std::string>{"JPG/", "JPG/2016/", "JPG/2016/07/", "JPG/2016/07/21/",
                        "JPG/2016/07/21/A.JPG", "JPG/2016/07/21/B.JPG"}));
@@ -125,6 +127,7 @@ class BrowseTest : public QObject {
                                                u"B.JPG at destination"_s, u"C.JPG new *"_s}));
         // Then the last one: nothing new is left.
         browser->importButton()->click();
+        QVERIFY(runEnds(vc));
         QVERIFY(vc.findChild<QLabel*>(u"lblDetail"_s)->text().startsWith(
             u"The selected file is verified at its destination. The files not selected were "
             "imported before: the card may be formatted."_s));
@@ -138,6 +141,7 @@ class BrowseTest : public QObject {
         browser->grid()->selectionModel()->select(browser->model()->index(2),
                                                   QItemSelectionModel::Select);
         browser->importButton()->click();
+        QVERIFY(runEnds(vc));
         QVERIFY(vc.findChild<QLabel*>(u"lblDetail"_s)->text().startsWith(
             u"The selected file is verified at its destination. 1 file not selected was "
             "imported before but is no longer at its destination, so it is only on the card. "

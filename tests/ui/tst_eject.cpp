@@ -112,8 +112,9 @@ class EjectTest : public QObject {
         vc.cardList->setCards({{dir_.path() + u'2', u"OTHER"_s}, {dir_.path(), u"CARD"_s}});
         auto* eject = vc.findChild<QPushButton*>(u"btnEject"_s);
         vc.importFolder(dir_.path()); // the CR3 stays on the card
-        QVERIFY(QFile::remove(dir_.filePath(u"DCIM/B.CR3"_s)));
+        QVERIFY(kestrel::test::runEnds(vc) && QFile::remove(dir_.filePath(u"DCIM/B.CR3"_s)));
         vc.importFolder(dir_.path());
+        QVERIFY(kestrel::test::runEnds(vc));
         QTRY_VERIFY(eject->isVisibleTo(&vc));
         QCOMPARE(udisks_.calls, QStringList{u"GetManagedObjects UDisks2"_s});
         QCOMPARE(eject->text(), u"&Eject CARD"_s);
@@ -127,6 +128,7 @@ class EjectTest : public QObject {
         kestrel::test::writePhoto(folder.filePath(u"C.JPG"_s), "photo");
         udisks_.calls.clear();
         vc.importFolder(folder.path());
+        QVERIFY(kestrel::test::runEnds(vc));
         // Any look-up the window made is answered before this one.
         kestrel::CardEjector later(client());
         QSignalSpy answered(&later, &kestrel::CardEjector::removable);

@@ -19,9 +19,11 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QUrl>
 
+#include <future>
 #include <sstream>
 
 using kestrel::imgViewDragger;
@@ -199,7 +201,7 @@ class WindowTest : public QObject {
         QDropEvent drop(QPointF(centre), Qt::CopyAction, files.get(), Qt::LeftButton,
                         Qt::NoModifier);
         QCoreApplication::sendEvent(vc.imgView, &drop);
-        QVERIFY(drop.isAccepted());
+        QVERIFY(drop.isAccepted() && runEnds(vc));
         QVERIFY(!nested);
         QVERIFY(!optionsShown);
         QCOMPARE(recorder.texts, painted);
@@ -247,7 +249,9 @@ class WindowTest : public QObject {
             vc.chooseFolder = [](const QString&) { return QString(); }; // cancelled
             vc.show();
             QVERIFY(vc.imgView->performDragOperation(
-                dropOf({QUrl::fromLocalFile(dir_.filePath(QString::fromUtf8(dropped)))}).get()));
+                        dropOf({QUrl::fromLocalFile(dir_.filePath(QString::fromUtf8(dropped)))})
+                            .get()) &&
+                    runEnds(vc));
             const auto* shown = child<QLabel>(vc, "lblDetail");
             QVERIFY2(shown->isVisible() && shown->text().contains(QLatin1String(detail)),
                      qPrintable(shown->text()));
@@ -274,7 +278,7 @@ class WindowTest : public QObject {
         QVERIFY(!preferencesOnDisk().contains(u"kestrelVerify"_s));
         QVERIFY(!preferencesOnDisk().contains(u"kestrelBackupPath"_s));
         QVERIFY(vc.chkVerify->isChecked() && !vc.chkBackup->isChecked());
-        QVERIFY(vc.runImport(card_.toStdString()));
+        QVERIFY(vc.runImport(card_.toStdString()) && runEnds(vc));
         const auto* verdict = child<QLabel>(vc, "lblDetail");
         QVERIFY(verdict->text().startsWith(
             u"Do not format the card yet: 1 file is only on the card. The list below says why."_s));
@@ -291,7 +295,7 @@ class WindowTest : public QObject {
         QCOMPARE(preferencesOnDisk().value(u"kestrelTakenDate"_s), u"1"_s);
         vc.chkVerify->click();
         QCOMPARE(preferencesOnDisk().value(u"kestrelVerify"_s), u"0"_s);
-        QVERIFY(vc.runImport(card_.toStdString()));
+        QVERIFY(vc.runImport(card_.toStdString()) && runEnds(vc));
         QVERIFY(verdict->text().startsWith(u"The card may be formatted: every photo and clip is "
                                            u"copied (not read back) to its destination."_s));
         QVERIFY(QFile::exists(dest_ + u"/JPG/2016/07/21/B-1.JPG"_s));
@@ -320,6 +324,7 @@ class WindowTest : public QObject {
         for (QAction* action : vc.findChildren<QAction*>())
             if (action->text() == u"&Verify Folder…"_s)
                 action->trigger();
+        QVERIFY(runEnds(vc));
         const QModelIndex group = vc.report->index(0, 0);
         QCOMPARE(group.data().toString(), u"changed since it was recorded (1)"_s);
         QCOMPARE(vc.report->index(0, 0, group).data().toString(), u"A.JPG"_s);
@@ -373,8 +378,14 @@ class WindowTest : public QObject {
         vc.chooseFolder = [this](const QString&) { return dest_; };
         vc.show();
         PaintRecorder recorder(vc.lblInfo);
-        recorder.during = [&] { QTest::keyClick(vc.btnClick.data(), Qt::Key_Escape); };
-        QVERIFY(vc.runImport(card_.toStdString()));
+        // The first copy waits for Esc: the next file is never begun.
+        std::promise<void> cancelled;
+        vc.copyHooks.whileCopying = [done = cancelled.get_future().share()](auto&) { done.wait(); };
+        recorder.during = [&] {
+            QTest::keyClick(vc.btnClick.data(), Qt::Key_Escape);
+            cancelled.set_value();
+        };
+        QVERIFY(vc.runImport(card_.toStdString()) && runEnds(vc));
         QVERIFY(QString::fromStdString(out.str()).startsWith(dest_ + u'\n'));
         QCOMPARE(preferencesOnDisk().value(u"kestrelImportPath"_s), dest_);
         QCOMPARE(vc.lblInfo->text(), u"copying of 5 files stopped: 1 done, 4 left."_s);
@@ -388,6 +399,39 @@ class WindowTest : public QObject {
         QVERIFY2(problem.contains(openPreferences()->fileName()), qPrintable(problem));
         QCOMPARE(filesBelow(dest_.toStdString()).size(), 1);
         QVERIFY(QDir(openPreferences()->fileName()).removeRecursively());
+    }
+
+    // Closed during an import, the window stops it after the file in hand and goes once it
+    // has ended; destroyed meanwhile, it waits for the end. Meanwhile it answers a call posted
+    // to it while the copy waits on another thread. The log is whole either way.
+    void closingStopsTheImport() {
+        for (int i = 0; i < 5; ++i)
+            writePhoto(card_ + QStringLiteral("/%1.JPG").arg(i), "x");
+        resetPreferences({{u"kestrelImportPath"_s, dest_}, {u"kestrelRAW"_s, u"0"_s}});
+        std::string logs[2];
+        for (const bool destroy : {false, true}) {
+            QVERIFY(QDir(dest_).removeRecursively() && QDir().mkpath(dest_));
+            std::ostringstream out;
+            auto vc = std::make_unique<ViewController>(out);
+            vc->show();
+            std::promise<bool> answer; // whether the window was importing as it answered
+            std::shared_future<bool> answered = answer.get_future().share();
+            vc->copyHooks.whileCopying = [&, answered](auto&) {
+                QMetaObject::invokeMethod(qApp, [&] {
+                    vc->close();
+                    answer.set_value(vc->isImporting());
+                    if (destroy)
+                        vc.reset();
+                });
+                answered.wait();
+            };
+            QSignalSpy gone(vc.get(), &QObject::destroyed);
+            QVERIFY(vc->runImport(card_.toStdString()) && (destroy ? gone.wait() : runEnds(*vc)));
+            QVERIFY(answered.get() && (destroy || !vc->isVisible()));
+            QCOMPARE(filesBelow(dest_.toStdString()).size(), 1);
+            logs[destroy] = out.str();
+        }
+        QVERIFY(!logs[0].empty() && logs[1] == logs[0]);
     }
 
     // A destination stored by another program shows in the window.
@@ -457,6 +501,7 @@ class WindowTest : public QObject {
         QVERIFY(importButton && importButton->accessibleName() == u"Import %1"_s.arg(card_));
         QVERIFY(filesBelow(dest_.toStdString()).empty());
         QTest::keyClick(importButton, Qt::Key_Space);
+        QVERIFY(runEnds(vc));
         QCOMPARE(filesBelow(dest_.toStdString()).size(), 1);
     }
 
@@ -470,7 +515,7 @@ class WindowTest : public QObject {
         delete vc.lblInfo.data();
         delete vc.pgSpin.data();
         delete vc.optionsBox.data();
-        QVERIFY(vc.runImport(card_.toStdString()));
+        QVERIFY(vc.runImport(card_.toStdString()) && runEnds(vc));
         vc.restoreCHKState();
         QCOMPARE(filesBelow(dest_.toStdString()).size(), 1);
     }

@@ -43,10 +43,11 @@ void ViewController::importSelection(const QString& root, const QStringList& pat
     const std::string source = QFile::encodeName(root).toStdString();
     out_ << source << std::endl;
     runImport(source, &chosen);
-    // The marks change with what the import did.
-    for (const QPointer<BrowseWindow>& open : std::as_const(browsers_))
-        if (open && open->root() == root)
-            open->refresh(readImportOptions(*uDefs));
+    // The marks change with a destination chosen now; those of an import, once it has ended.
+    if (!importing_)
+        for (const QPointer<BrowseWindow>& open : std::as_const(browsers_))
+            if (open && open->root() == root)
+                open->refresh(readImportOptions(*uDefs));
 }
 
 void ViewController::refreshBrowsers() {

@@ -39,12 +39,13 @@ void ViewController::showEjectOffer() {
         return;
     }
     btnEject_->setText(tr("&Eject %1").arg(shown->name));
-    btnEject_->setEnabled(true);
+    // Not while a run may be reading the card.
+    btnEject_->setEnabled(!importing_);
     btnEject_->show();
 }
 
 void ViewController::ejectCard() {
-    if (ejectable_.isEmpty() || ejector_ == nullptr)
+    if (ejectable_.isEmpty() || ejector_ == nullptr || importing_)
         return;
     btnEject_->setEnabled(false);
     btnEject_->setText(tr("Ejecting…"));

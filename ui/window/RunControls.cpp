@@ -6,12 +6,10 @@
 #include "run/Preferences.h"
 #include "window/PathControl.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QSettings>
 
@@ -59,28 +57,6 @@ bool ViewController::destinationsChosen() {
                          pathKey);
     }
     return true;
-}
-
-// During an import only Cancel (and Esc) take clicks and keys; every other control keeps
-// still until the run is over.
-bool ViewController::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-            cancelImport();
-        return true;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-        return watched != btnCancel.data();
-    case QEvent::KeyRelease:
-    case QEvent::Wheel:
-    case QEvent::Shortcut:
-    case QEvent::ShortcutOverride:
-        return true;
-    default:
-        return false;
-    }
 }
 
 void ViewController::closeEvent(QCloseEvent* event) {

@@ -1,8 +1,6 @@
 // The status line of an import run, as the engine drives it.
 #include "window/ViewController.h"
 
-#include <QApplication>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -22,19 +20,10 @@ void ViewController::setStatusText(const QString& text) {
 }
 
 void ViewController::showNow() {
-    // The import holds the main thread: lay out and paint now, and let the window system
-    // take the picture, but take no clicks, keys or closing until the run is over.
+    // Lay out and paint now: the run's next status may follow at once.
     if (QLayout* top = layout())
         top->activate();
     repaint();
-    letEventsThrough();
-}
-
-void ViewController::letEventsThrough() {
-    // During a run the event filter holds back every click and key but Cancel's.
-    QCoreApplication::processEvents(importing_ ? QEventLoop::AllEvents
-                                               : QEventLoop::ExcludeUserInputEvents);
-    sinceEvents_.start();
 }
 
 void ViewController::sayNothing() {
@@ -69,16 +58,13 @@ void ViewController::setBar(std::int32_t count) {
 }
 
 void ViewController::setBarInc(const std::string& text) {
-    // Once per file, so paint only what changed; repaint() puts it on screen at once. The
-    // bar repaints itself when its fill moves. The window system's own events (exposure,
-    // frame callbacks) are let through once a frame, not once a file.
+    // Once per file, so paint only what changed; repaint() puts it on screen at once, so
+    // that every file's text is seen. The bar repaints itself when its fill moves.
     setStatusText(QString::fromStdString(text));
     if (pgSpin)
         pgSpin->setValue(std::min(pgSpin->value() + 1, pgSpin->maximum()));
     if (lblInfo)
         lblInfo->repaint();
-    if (!sinceEvents_.isValid() || sinceEvents_.hasExpired(16))
-        letEventsThrough();
 }
 
 void ViewController::stopBar() {
@@ -114,10 +100,8 @@ WhenShort ViewController::spaceShort(const std::vector<std::string>& shortfalls)
                               "card, or import nothing?"));
     QPushButton* some = ask.addButton(tr("Import What Fits"), QMessageBox::AcceptRole);
     ask.addButton(tr("Import Nothing"), QMessageBox::RejectRole);
-    // The run holds back clicks and keys meant for the window, not those for this question.
-    qApp->removeEventFilter(this);
+    // The run's thread waits for the answer.
     ask.exec();
-    qApp->installEventFilter(this);
     return ask.clickedButton() == some ? WhenShort::CopyWhatFits : WhenShort::CopyNothing;
 }
 

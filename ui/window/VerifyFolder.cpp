@@ -6,6 +6,7 @@
 #include "window/ReportModel.h"
 #include "window/ReportView.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -80,48 +81,61 @@ bool ViewController::runVerify(const std::string& root) {
     if (importing_)
         return false;
     const QString shown = QFile::decodeName(root.c_str());
-    std::string error;
-    auto history = readHistory(root, error);
-    if (!history) {
-        report->removeRows(0, report->rowCount());
-        if (reportView)
-            reportView->hide();
-        showProblems({error == kNoRecord
-                          ? tr("%1 has no hash record (ascmhl folder): there is nothing to "
-                               "check it against.")
-                                .arg(shown)
-                          : QString::fromStdString(error)});
-        return true;
-    }
-    // The bytes the check reads: those of every recorded file with a size and a hash.
-    std::int64_t total = 0;
-    for (const auto& [path, entry] : history->files)
-        if (entry.size > 0 && entry.xxh128)
-            total += entry.size;
-
     beginRun();
-    sayNothing();
-    setStatusText(tr("Checking %1 against its hash record…").arg(shown));
-    setTotalBytes(total);
-    const VerifyResult result = verifyRoot(
-        root, std::move(*history),
-        [this](std::int64_t done) {
-            bytesDone(done);
-            if (!sinceEvents_.isValid() || sinceEvents_.hasExpired(16))
-                letEventsThrough();
+    // The record is read on the run's thread too: a large one takes seconds.
+    auto error = std::make_shared<std::string>();
+    auto result = std::make_shared<VerifyResult>();
+    startRun(
+        [this, root, shown, error, result](StatusSink& sink, std::ostream&) {
+            auto history = readHistory(root, *error);
+            if (!history)
+                return;
+            // The bytes the check reads: those of every recorded file with a size and a hash.
+            std::int64_t total = 0;
+            for (const auto& [path, entry] : history->files)
+                if (entry.size > 0 && entry.xxh128)
+                    total += entry.size;
+            QMetaObject::invokeMethod(
+                this,
+                [this, shown, total] {
+                    sayNothing();
+                    setStatusText(tr("Checking %1 against its hash record…").arg(shown));
+                    setTotalBytes(total);
+                },
+                Qt::QueuedConnection);
+            // It reports every piece it reads: the window takes a count once a frame at most.
+            QElapsedTimer sinceCount;
+            *result = verifyRoot(
+                root, std::move(*history),
+                [&](std::int64_t done) {
+                    if (!sinceCount.isValid() || sinceCount.hasExpired(16)) {
+                        sinceCount.start();
+                        sink.bytesDone(done);
+                    }
+                },
+                [this] { return stop_.requested(); });
+            error->clear();
         },
-        [this] { return stop_.requested(); });
-    endRun();
-
-    for (QWidget* running : std::initializer_list<QWidget*>{btnCancel, lblProgress})
-        if (running)
-            running->hide();
-    if (optionsBox)
-        optionsBox->show();
-    showVerifyVerdict(result, shown);
-    showNow();
-    if (closeWhenDone_)
-        close();
+        [this, shown, error, result] {
+            if (!error->empty()) {
+                report->removeRows(0, report->rowCount());
+                if (reportView)
+                    reportView->hide();
+                showProblems({*error == kNoRecord
+                                  ? tr("%1 has no hash record (ascmhl folder): there is nothing "
+                                       "to check it against.")
+                                        .arg(shown)
+                                  : QString::fromStdString(*error)});
+                return;
+            }
+            for (QWidget* running : std::initializer_list<QWidget*>{btnCancel, lblProgress})
+                if (running)
+                    running->hide();
+            if (optionsBox)
+                optionsBox->show();
+            showVerifyVerdict(*result, shown);
+            showNow();
+        });
     return true;
 }
 

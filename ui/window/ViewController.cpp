@@ -1,5 +1,6 @@
 #include "window/ViewController.h"
 
+#include "browse/BrowseWindow.h"
 #include "devices/CardEjector.h"
 #include "devices/CardList.h"
 #include "devices/CardWatcher.h"
@@ -22,6 +23,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
+#include <QShortcut>
 
 #include <ostream>
 
@@ -34,7 +36,7 @@ constexpr char kStartButtonSource[] = "Users/harl/SD";
 
 ViewController::ViewController(std::ostream& out, QWidget* parent)
     : QWidget(parent), uDefs(openPreferences()), ui_(std::make_unique<Ui::ViewController>()),
-      out_(out) {
+      target_(out), out_(out, outLock_) {
     ui_->setupUi(this);
     btnClick = ui_->btnClick;
     imgView = ui_->imgView;
@@ -88,7 +90,15 @@ ViewController::ViewController(std::ostream& out, QWidget* parent)
     viewDidLoad();
 }
 
-ViewController::~ViewController() = default;
+ViewController::~ViewController() {
+    // A run still under way stops after the file in hand, and its log is written out whole,
+    // before the window goes.
+    if (run_) {
+        stop_.request();
+        run_->abandon();
+        run_->wait();
+    }
+}
 
 void ViewController::connectActions() {
     const std::pair<QCheckBox*, void (ViewController::*)()> boxes[] = {
@@ -118,6 +128,10 @@ void ViewController::connectActions() {
     connect(imgView, &imgViewDragger::folderDropped, this, &ViewController::importFolder);
     connect(btnChooseFolder, &QPushButton::clicked, this, &ViewController::importChosenFolder);
     connect(btnCancel, &QPushButton::clicked, this, &ViewController::cancelImport);
+    // Esc cancels a run from any of kestrel's windows.
+    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &ViewController::cancelImport,
+                            Qt::ApplicationShortcut);
+    escape_->setEnabled(false);
     connect(cardList, &CardList::importRequested, this, &ViewController::importFolder);
     // File ▸ Import Folder… and Quit, in a menu bar of the window's own.
     auto* menus = new QMenuBar(this);
@@ -213,17 +227,47 @@ bool ViewController::runImport(const std::string& source,
     beginRun();
     warnings_.clear();
     const QStringList problems = importProblems(QFile::decodeName(source.c_str()), *uDefs);
-    CopyHandler handler(*this, out_);
-    handler.stop = &stop_;
-    handler.only = only;
-    handler.prepareProcessing(source);
-    endRun();
-    showProblems(problems + warnings_);
-    showVerdict(handler.summary());
-    offerEject(handler.summary());
-    if (closeWhenDone_)
-        close();
+    auto summary = std::make_shared<RunSummary>();
+    std::optional<std::unordered_set<std::string>> chosen;
+    if (only)
+        chosen = *only;
+    // The thread reads nothing of the window but the stop request and copies of the rest.
+    startRun(
+        [this, source, chosen, summary, hooks = copyHooks](StatusSink& sink, std::ostream& log) {
+            CopyHandler handler(sink, log);
+            handler.stop = &stop_;
+            handler.only = chosen ? &*chosen : nullptr;
+            handler.hooks = hooks;
+            handler.prepareProcessing(source);
+            *summary = handler.summary();
+        },
+        [this, problems, summary] {
+            showProblems(problems + warnings_);
+            showVerdict(*summary);
+            offerEject(*summary);
+            // The grids of a selection's folder mark what the import did.
+            if (summary->selection)
+                for (const QPointer<BrowseWindow>& open : std::as_const(browsers_))
+                    if (open && open->root() == QFile::decodeName(summary->source.c_str()))
+                        open->refresh(readImportOptions(*uDefs));
+            emit importFinished(*summary);
+        });
     return true;
+}
+
+void ViewController::startRun(RunThread::Work work, std::function<void()> done) {
+    afterRun_ = std::move(done);
+    run_ = std::make_unique<RunThread>(*this, target_, outLock_, std::move(work));
+    // Queued: it comes after every status call the run made.
+    connect(run_.get(), &QThread::finished, this, [this] {
+        run_.reset();
+        endRun();
+        std::exchange(afterRun_, nullptr)();
+        if (closeWhenDone_)
+            close();
+        emit runFinished();
+    });
+    run_->start();
 }
 
 void ViewController::beginRun() {
@@ -231,14 +275,16 @@ void ViewController::beginRun() {
     stop_.reset();
     if (imgView)
         imgView->setAcceptDrops(false);
-    qApp->installEventFilter(this);
+    escape_->setEnabled(true);
+    showEjectOffer();
 }
 
 void ViewController::endRun() {
-    qApp->removeEventFilter(this);
+    escape_->setEnabled(false);
     if (imgView)
         imgView->setAcceptDrops(true);
     importing_ = false;
+    showEjectOffer();
 }
 
 void ViewController::showProblems(const QStringList& problems) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "copy/SafeCopy.h"
 #include "devices/MountTable.h"
 #include "run/StatusSink.h"
 #include "run/StopRequest.h"
 #include "run/TransferProgress.h"
+#include "window/RunThread.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -13,6 +15,7 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <unordered_set>
 
@@ -23,6 +26,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QSettings;
+class QShortcut;
 
 namespace Ui {
 class ViewController;
@@ -59,16 +63,19 @@ class ViewController : public QWidget, public StatusSink {
     // preferences, writing the start-up default of every absent option first.
     void restoreCHKState();
 
-    // Runs one import of source with a fresh CopyHandler, on this thread, until it ends;
-    // first asks for a destination that is needed and not chosen. With only, imports just
-    // those files (full source paths). False, doing nothing, while another import is running.
-    bool runImport(const std::string& source, const std::unordered_set<std::string>* only = nullptr);
-    // True while runImport (or runVerify) is under way.
+    // Starts one import of source with a fresh CopyHandler on a thread of its own and
+    // returns; importFinished says when it has ended. First asks for a destination that is
+    // needed and not chosen. With only, imports just those files (full source paths). False,
+    // doing nothing, while another import is running.
+    bool runImport(const std::string& source,
+                   const std::unordered_set<std::string>* only = nullptr);
+    // True while an import or a check is under way.
     bool isImporting() const { return importing_; }
 
-    // Checks the folder root against its hash record, on this thread, showing the progress
-    // in the status line and what it found in the verdict and the report. False, doing
-    // nothing, while an import or another check is running.
+    // Starts a check of the folder root against its hash record on a thread of its own,
+    // showing the progress in the status line and what it found in the verdict and the
+    // report; runFinished says when it has ended. False, doing nothing, while an import or
+    // another check is running.
     bool runVerify(const std::string& root);
 
     // Where diagnostic lines go.
@@ -77,7 +84,8 @@ class ViewController : public QWidget, public StatusSink {
     // Ejects cards through ejector, which the window takes over; the system's by default.
     void setUpEject(CardEjector* ejector);
 
-    // The status line (StatusSink). Each change is painted before the call returns.
+    // The status line (StatusSink), on the window's thread; a run's thread reaches these
+    // through calls queued to it. Each change is painted before the call returns.
     void sayNothing() override;
     void setBar(std::int32_t count) override;
     void setBarInc(const std::string& text) override;
@@ -93,6 +101,9 @@ class ViewController : public QWidget, public StatusSink {
     std::function<QString(const QString& title)> chooseFolder;
     // Tells of a problem that stops an import before it starts. A message box by default.
     std::function<void(const QString& text)> showProblem;
+    // Hooks into the copy of each file, given to every import's CopyHandler; called on the
+    // import's thread.
+    CopyHooks copyHooks;
 
     std::unique_ptr<QSettings> uDefs;
     // The match count of the last run, for the final message.
@@ -128,6 +139,12 @@ class ViewController : public QWidget, public StatusSink {
     QPointer<CardList> cardList;
     // The files of the last run that are not copied now, by reason.
     ReportModel* report = nullptr;
+
+  signals:
+    // An import has ended and the window shows its outcome.
+    void importFinished(const kestrel::RunSummary& summary);
+    // An import or a check has ended and the window shows its outcome.
+    void runFinished();
 
   public slots:
     // Enables the JPG-side date checkboxes when flag is set or the RAW group is not off.
@@ -181,7 +198,6 @@ class ViewController : public QWidget, public StatusSink {
     void preferencesChanged();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -198,7 +214,6 @@ class ViewController : public QWidget, public StatusSink {
     void setStatusText(const QString& text);
     void showProblems(const QStringList& problems);
     void showNow();
-    void letEventsThrough();
     bool destinationsChosen();
     void refreshOptions(bool writeDefaults);
     void watchPreferences();
@@ -212,12 +227,16 @@ class ViewController : public QWidget, public StatusSink {
     void offerEject(const RunSummary& summary);
     void showEjectOffer();
     void showVerifyVerdict(const VerifyResult& result, const QString& root);
-    // What every run does first and last: hold back input but Cancel's, and refuse drops.
+    // What every run does first and last: refuse drops and another run, take Esc as Cancel.
     void beginRun();
     void endRun();
+    // Runs work on a thread of its own; then, on this thread, ends the run and calls done.
+    void startRun(RunThread::Work work, std::function<void()> done);
 
     std::unique_ptr<Ui::ViewController> ui_;
-    std::ostream& out_;
+    std::ostream& target_; // where out_ and the runs' logs go, one at a time
+    std::mutex outLock_;
+    LockedStream out_;
     QPointer<QLabel> lblDetail_;
     bool importing_ = false;
     bool closeWhenDone_ = false;
@@ -225,17 +244,17 @@ class ViewController : public QWidget, public StatusSink {
     TransferProgress progress_;
     QElapsedTimer sinceProgress_;
     QStringList warnings_;
+    std::unique_ptr<RunThread> run_; // the run under way, until its end is shown
+    std::function<void()> afterRun_; // what shows its end
+    QShortcut* escape_ = nullptr;
     CardWatcher* cards_ = nullptr;
     QFileSystemWatcher* preferencesWatcher_ = nullptr;
-    // Time since the window system last had its events during an import.
-    QElapsedTimer sinceEvents_;
     QList<QPointer<BrowseWindow>> browsers_;
     QList<Card> shownCards_;
     CardEjector* ejector_ = nullptr;
     QPointer<QPushButton> btnEject_;
     QString safeCard_;  // the mount point of the card the last import found safe
     QString ejectable_; // the mount point of the card offered for ejecting
-
 };
 
 } // namespace kestrel
