@@ -20,6 +20,7 @@ struct FileResult {
 // add up: copied + alreadyThere + notCopied == matched.
 struct RunSummary {
     std::string source;               // the source folder as the run was given it
+    bool fromDevice = false;          // the source is a camera or phone, not a card
     std::string refused;              // why nothing was copied at all, decided before the scan
     std::int32_t matched = 0;         // files counted by the scan (the N of "k of N")
     std::int32_t copied = 0;          // copied now

@@ -42,6 +42,7 @@ bool CopyHandler::begin(const std::string& source, const std::string& folder) {
     ::tzset(); // the local calendar, as TZ says now
     summary_ = RunSummary{};
     summary_.source = source;
+    summary_.fromDevice = fromDevice_;
     summary_.byCaptureDate = options_.byCaptureDate;
     summary_.verified = options_.verify;
     summary_.destinations = isChosenFolder(options_.backupRoot) ? 2 : 1;

@@ -121,6 +121,7 @@ class CopyHandler {
     std::vector<bool> fits_; // of each entry, when not everything fits
     std::string noSpace_;
     std::unique_ptr<StandingCheck> standings_; // made for the first file not selected
+    bool fromDevice_ = false;                  // this run's source is a camera or phone
 };
 
 } // namespace kestrel

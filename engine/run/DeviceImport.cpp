@@ -38,6 +38,7 @@ class DeviceSource final : public StreamedSource {
 } // namespace
 
 void CopyHandler::importDevice(const std::string& port) {
+    fromDevice_ = true;
     // A folder served as a camera is still a folder that a destination must not lie in.
     std::string root = port;
     while (root.size() > 1 && root.back() == '/' && root[root.size() - 2] != ':')

@@ -346,7 +346,7 @@ TEST_F(CliTest, DevicesAreListedAndImportedLikeACard) {
         {{"--device", port},
          0,
          port + "/DCIM/IMG_1.JPG -> " + copyOf("IMG_1.JPG") + " true",
-         "The card may be formatted"},
+         "they may be deleted from the camera or phone"},
     };
     for (const auto& [args, status, out, err] : cases) {
         SCOPED_TRACE(args.back());

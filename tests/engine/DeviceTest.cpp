@@ -68,7 +68,7 @@ TEST_F(DeviceTest, CopiesReadsBackRecordsAndFindsItThereNextTime) {
     const RunResult second = run();
     EXPECT_EQ(std::tuple(second.summary.alreadyThere, second.summary.copied), std::tuple(2, 0));
     EXPECT_TRUE(second.summary.allSafe());
-    EXPECT_THAT(verdictSentence(second.summary).toStdString(), HasSubstr("may be formatted"));
+    EXPECT_THAT(verdictSentence(second.summary).toStdString(), HasSubstr("may be deleted from the camera or phone"));
 }
 
 // A transfer that stops, or a listing that fails, is named, and leaves the device unsafe.
@@ -107,7 +107,7 @@ TEST_F(DeviceTest, AFailedTransferOrListingIsNamedAndLeavesNothing) {
         EXPECT_EQ(result.of(c.path).outcome, SourceUnreadable);
         EXPECT_EQ(result.of(c.path).detail, c.why);
         EXPECT_EQ(filesBelow(dest.path()), c.copied);
-        EXPECT_THAT(verdictSentence(result.summary).toStdString(), HasSubstr("Do not format"));
+        EXPECT_THAT(verdictSentence(result.summary).toStdString(), HasSubstr("Do not delete anything"));
     }
 }
 

@@ -12,7 +12,8 @@ namespace kestrel {
 
 CardList::CardList(QWidget* parent)
     : QWidget(parent), layout_(new QVBoxLayout(this)),
-      none_(new QLabel(tr("No memory card found."), this)), tabPlace_(new QWidget(this)) {
+      none_(new QLabel(tr("No memory card, camera or phone found."), this)),
+      tabPlace_(new QWidget(this)) {
     // Never shown: it holds the list's place in the window's Tab order, where rows made
     // later would otherwise come last.
     tabPlace_->setFocusPolicy(Qt::TabFocus);
@@ -23,6 +24,11 @@ CardList::CardList(QWidget* parent)
 
 void CardList::setCards(const QList<Card>& cards) {
     cards_ = cards;
+    showRows();
+}
+
+void CardList::setDevices(const QList<PluggedDevice>& devices) {
+    devices_ = devices;
     showRows();
 }
 
@@ -41,7 +47,7 @@ void CardList::showRows() {
         row->deleteLater();
     }
     rows_.clear();
-    none_->setVisible(cards_.isEmpty() && !offered_);
+    none_->setVisible(cards_.isEmpty() && devices_.isEmpty() && !offered_);
     // The offered folder's size is its file system's, worth showing only for a whole one.
     QList<std::pair<Card, bool>> shown;
     if (offered_)
@@ -59,6 +65,11 @@ void CardList::showRows() {
         setTabOrder(browseButton, importButton);
         previous = importButton;
     }
+    for (const PluggedDevice& device : std::as_const(devices_)) {
+        QPushButton* importButton = addDeviceRow(device);
+        setTabOrder(previous, importButton);
+        previous = importButton;
+    }
 }
 
 QPushButton* CardList::addRow(const Card& card, bool showSize) {
@@ -74,20 +85,49 @@ QPushButton* CardList::addRow(const Card& card, bool showSize) {
         bytes > 0 ? locale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat) : QString(),
         row));
     line->addStretch();
-    auto* browseButton = new QPushButton(tr("Browse"), row);
-    browseButton->setObjectName(QStringLiteral("browse"));
-    browseButton->setAccessibleName(tr("Browse %1").arg(card.name));
-    connect(browseButton, &QPushButton::clicked, this,
+    QPushButton* importButton = addButtons(row, card.name, true);
+    connect(row->findChild<QPushButton*>(QStringLiteral("browse")), &QPushButton::clicked, this,
             [this, mountPoint = card.mountPoint] { emit browseRequested(mountPoint); });
-    line->addWidget(browseButton);
-    auto* importButton = new QPushButton(tr("Import"), row);
-    importButton->setObjectName(QStringLiteral("import"));
-    importButton->setAccessibleName(tr("Import %1").arg(card.name));
     connect(importButton, &QPushButton::clicked, this,
             [this, mountPoint = card.mountPoint] { emit importRequested(mountPoint); });
-    line->addWidget(importButton);
     layout_->addWidget(row);
     rows_.append(row);
+    return importButton;
+}
+
+QPushButton* CardList::addDeviceRow(const PluggedDevice& device) {
+    auto* row = new QWidget(this);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    auto* name = new QLabel(device.model, row);
+    name->setToolTip(device.port);
+    line->addWidget(name);
+    auto* detail =
+        new QLabel(device.problem.isEmpty() ? device.storages.join(u", ") : device.problem, row);
+    detail->setObjectName(QStringLiteral("storages"));
+    detail->setWordWrap(true);
+    line->addWidget(detail, 1);
+    // Browsing reads a folder; a device's files are read only by its import.
+    QPushButton* importButton = addButtons(row, device.model, false);
+    connect(importButton, &QPushButton::clicked, this,
+            [this, port = device.port] { emit deviceImportRequested(port); });
+    layout_->addWidget(row);
+    rows_.append(row);
+    return importButton;
+}
+
+QPushButton* CardList::addButtons(QWidget* row, const QString& name, bool browse) {
+    auto* line = static_cast<QHBoxLayout*>(row->layout());
+    if (browse) {
+        auto* browseButton = new QPushButton(tr("Browse"), row);
+        browseButton->setObjectName(QStringLiteral("browse"));
+        browseButton->setAccessibleName(tr("Browse %1").arg(name));
+        line->addWidget(browseButton);
+    }
+    auto* importButton = new QPushButton(tr("Import"), row);
+    importButton->setObjectName(QStringLiteral("import"));
+    importButton->setAccessibleName(tr("Import %1").arg(name));
+    line->addWidget(importButton);
     return importButton;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devices/DeviceWatcher.h"
 #include "devices/MountTable.h"
 
 #include <QList>
@@ -15,7 +16,8 @@ namespace kestrel {
 
 // The memory cards mounted now, one row each: its name, its size, a Browse button, which sends
 // browseRequested, and an Import button, which sends importRequested, with the card's mount
-// point. Says so when there is none.
+// point. The cameras and phones plugged in follow, each with its storages and an Import button,
+// which sends deviceImportRequested with its port. Says so when there is none.
 class CardList : public QWidget {
     Q_OBJECT
   public:
@@ -24,6 +26,8 @@ class CardList : public QWidget {
     // Shows cards in place of the rows shown so far; may be called from importRequested.
     void setCards(const QList<Card>& cards);
     const QList<Card>& cards() const { return cards_; }
+    // Shows devices in place of the cameras and phones shown so far.
+    void setDevices(const QList<PluggedDevice>& devices);
     // Shows folder above the cards with an Import button of its own, as long as the list
     // lives: the folder kestrel was started with. Returns that button.
     QPushButton* offerFolder(const QString& folder);
@@ -31,12 +35,16 @@ class CardList : public QWidget {
   signals:
     void importRequested(const QString& mountPoint);
     void browseRequested(const QString& mountPoint);
+    void deviceImportRequested(const QString& port);
 
   private:
     void showRows();
     QPushButton* addRow(const Card& card, bool showSize);
+    QPushButton* addDeviceRow(const PluggedDevice& device);
+    QPushButton* addButtons(QWidget* row, const QString& name, bool browse);
 
     QList<Card> cards_;
+    QList<PluggedDevice> devices_;
     std::optional<Card> offered_;
     QVBoxLayout* layout_;
     QLabel* none_;

@@ -32,10 +32,12 @@ void checkDestination(const QSettings& prefs, const char* groupKey, const char* 
 
 } // namespace
 
-QStringList importProblems(const QString& source, const QSettings& prefs) {
+QStringList importProblems(const QString& source, const QSettings& prefs, bool folder) {
     QStringList problems;
     const QFileInfo info(source);
-    if (!info.exists())
+    if (!folder) {
+        // A camera's port: its import says when it cannot be opened.
+    } else if (!info.exists())
         problems.append(tr("“%1” is not there (any more).").arg(source));
     else if (!info.isDir())
         problems.append(tr("“%1” is a file: drop a memory card or a folder.").arg(source));

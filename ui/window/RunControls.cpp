@@ -25,6 +25,14 @@ void ViewController::importFolder(const QString& path) {
     runImport(source);
 }
 
+void ViewController::importDevice(const QString& port) {
+    if (importing_)
+        return;
+    const std::string source = port.toStdString();
+    out_ << source << std::endl;
+    runImport(source, nullptr, true);
+}
+
 void ViewController::importChosenFolder() {
     if (importing_)
         return;

@@ -4,6 +4,7 @@
 #include "devices/CardEjector.h"
 #include "devices/CardList.h"
 #include "devices/CardWatcher.h"
+#include "devices/DeviceWatcher.h"
 #include "run/CopyHandler.h"
 #include "run/DestinationCheck.h"
 #include "run/ImportOptions.h"
@@ -32,6 +33,16 @@ namespace kestrel {
 namespace {
 // What the start button imports, below the current folder.
 constexpr char kStartButtonSource[] = "Users/harl/SD";
+
+// What to do about a camera or phone that another program holds, when that kept a run from it.
+QStringList heldDevice(const RunSummary& summary) {
+    bool held = false;
+    if (summary.fromDevice)
+        for (const FileResult& result : summary.notCopiedNow)
+            if (QString text = deviceProblemText(result.outcome.detail, &held); held)
+                return {text};
+    return {};
+}
 } // namespace
 
 ViewController::ViewController(std::ostream& out, QWidget* parent)
@@ -148,6 +159,10 @@ void ViewController::connectActions() {
     connect(cards_, &CardWatcher::cardsChanged, this, &ViewController::cardsChanged);
     connect(cardList, &CardList::browseRequested, this, &ViewController::browseFolder);
     cardsChanged(cards_->cards());
+    devices_ = new DeviceWatcher(detectDevices, this);
+    connect(devices_, &DeviceWatcher::devicesChanged, cardList, &CardList::setDevices);
+    connect(cardList, &CardList::deviceImportRequested, this, &ViewController::importDevice);
+    cardList->setDevices(devices_->devices());
     setUpEject(new CardEjector);
     watchPreferences();
 }
@@ -212,7 +227,7 @@ void ViewController::btnClickPressed() {
 }
 
 bool ViewController::runImport(const std::string& source,
-                               const std::unordered_set<std::string>* only) {
+                               const std::unordered_set<std::string>* only, bool device) {
     if (importing_)
         return false;
     if (const std::string problem = preferencesProblem(*uDefs); !problem.empty()) {
@@ -221,28 +236,38 @@ bool ViewController::runImport(const std::string& source,
         return true;
     }
     if (!destinationsChosen()) {
-        showProblems(importProblems(QFile::decodeName(source.c_str()), *uDefs));
+        showProblems(importProblems(QFile::decodeName(source.c_str()), *uDefs, !device));
         return true;
     }
     beginRun();
     warnings_.clear();
-    const QStringList problems = importProblems(QFile::decodeName(source.c_str()), *uDefs);
+    const QStringList problems = importProblems(QFile::decodeName(source.c_str()), *uDefs, !device);
     auto summary = std::make_shared<RunSummary>();
     std::optional<std::unordered_set<std::string>> chosen;
     if (only)
         chosen = *only;
     // The thread reads nothing of the window but the stop request and copies of the rest.
     startRun(
-        [this, source, chosen, summary, hooks = copyHooks](StatusSink& sink, std::ostream& log) {
+        [this, source, chosen, device, summary, hooks = copyHooks](StatusSink& sink,
+                                                                   std::ostream& log) {
             CopyHandler handler(sink, log);
             handler.stop = &stop_;
             handler.only = chosen ? &*chosen : nullptr;
             handler.hooks = hooks;
-            handler.prepareProcessing(source);
+            if (device) {
+                // Not while the device watcher has it open.
+                const std::lock_guard hold(deviceLock());
+                handler.importDevice(source);
+            } else {
+                handler.prepareProcessing(source);
+            }
             *summary = handler.summary();
         },
         [this, problems, summary] {
-            showProblems(problems + warnings_);
+            showProblems(problems + warnings_ + heldDevice(*summary));
+            // Its row shows whether another program still holds it.
+            if (summary->fromDevice)
+                devices_->look();
             showVerdict(*summary);
             offerEject(*summary);
             // The grids of a selection's folder mark what the import did.

@@ -38,6 +38,7 @@ class BrowseWindow;
 class CardEjector;
 class CardList;
 class CardWatcher;
+class DeviceWatcher;
 class PathControl;
 class ReportModel;
 class ReportView;
@@ -65,10 +66,11 @@ class ViewController : public QWidget, public StatusSink {
 
     // Starts one import of source with a fresh CopyHandler on a thread of its own and
     // returns; importFinished says when it has ended. First asks for a destination that is
-    // needed and not chosen. With only, imports just those files (full source paths). False,
-    // doing nothing, while another import is running.
-    bool runImport(const std::string& source,
-                   const std::unordered_set<std::string>* only = nullptr);
+    // needed and not chosen. With only, imports just those files (full source paths); with
+    // device, source is the port of a camera or phone. False, doing nothing, while another
+    // import is running.
+    bool runImport(const std::string& source, const std::unordered_set<std::string>* only = nullptr,
+                   bool device = false);
     // True while an import or a check is under way.
     bool isImporting() const { return importing_; }
 
@@ -80,6 +82,9 @@ class ViewController : public QWidget, public StatusSink {
 
     // Where diagnostic lines go.
     std::ostream& out() { return out_; }
+
+    // Follows the cameras and phones plugged in, for the card list.
+    DeviceWatcher* deviceWatcher() const { return devices_; }
 
     // Ejects cards through ejector, which the window takes over; the system's by default.
     void setUpEject(CardEjector* ejector);
@@ -180,6 +185,8 @@ class ViewController : public QWidget, public StatusSink {
     void importFolder(const QString& path);
     // Asks for a folder and imports it.
     void importChosenFolder();
+    // Imports the camera or phone at port, as its row in the card list asks.
+    void importDevice(const QString& port);
     // Asks for a folder and checks it against its hash record.
     void verifyChosenFolder();
     // Opens the folder as a grid of its photos and clips, or raises the grid already open.
@@ -248,6 +255,7 @@ class ViewController : public QWidget, public StatusSink {
     std::function<void()> afterRun_; // what shows its end
     QShortcut* escape_ = nullptr;
     CardWatcher* cards_ = nullptr;
+    DeviceWatcher* devices_ = nullptr;
     QFileSystemWatcher* preferencesWatcher_ = nullptr;
     QList<QPointer<BrowseWindow>> browsers_;
     QList<Card> shownCards_;

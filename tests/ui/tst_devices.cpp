@@ -1,0 +1,84 @@
+// Cameras and phones in the card list and imported from it: libgphoto2's Directory Browse
+// camera serves a temporary folder at disk:FOLDER through a camera's calls.
+#include "UiTestSupport.h"
+#include "base/FaultPoints.h"
+#include "devices/CardList.h"
+#include "devices/DeviceWatcher.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <gphoto2/gphoto2-result.h>
+
+#include <sstream>
+
+using namespace Qt::StringLiterals;
+
+class DevicesTest : public QObject {
+    Q_OBJECT
+    kestrel::test::TempDir camera_, dest_;
+    std::vector<kestrel::DetectedDevice> plugged_;
+    std::ostringstream out_;
+
+    // Plugs in the camera at port alone; true once the window lists it.
+    bool plug(kestrel::ViewController& vc, const std::string& port) {
+        plugged_ = {{port, "Directory Browse"}};
+        vc.deviceWatcher()->setLister([this](std::string&) { return plugged_; });
+        return QTest::qWaitFor(
+            [&] {
+                const QList<QLabel*> labels = vc.cardList->findChildren<QLabel*>();
+                return std::any_of(labels.cbegin(), labels.cend(), [&](const QLabel* label) {
+                    return label->toolTip() == QString::fromStdString(port);
+                });
+            },
+            20000);
+    }
+    static QLabel* detail(const kestrel::ViewController& vc) {
+        return vc.cardList->findChild<QLabel*>(u"storages"_s);
+    }
+    static QString verdict(const kestrel::ViewController& vc) {
+        return vc.findChild<QLabel*>(u"lblDetail"_s)->text();
+    }
+
+  private slots:
+    void initTestCase() {
+        const QString dest = QString::fromStdString(dest_.path());
+        kestrel::test::resetPreferences(
+            {{u"kestrelImportPath"_s, dest}, {u"kestrelImportPathRAW"_s, dest}});
+        for (const char* name : {"DCIM/IMG_0001.JPG", "DCIM/IMG_0002.JPG"})
+            kestrel::test::writePhoto(QString::fromStdString(camera_ / name), name);
+    }
+
+    void plugImportUnplug() {
+        kestrel::ViewController vc(out_);
+        QVERIFY(plug(vc, "disk:" + camera_.path()));
+        QCOMPARE(detail(vc)->text(), u"Directory Driver"_s);
+        QVERIFY(!vc.cardList->findChild<QPushButton*>(u"browse"_s));
+        vc.cardList->findChild<QPushButton*>(u"import"_s)->click();
+        QVERIFY(kestrel::test::runEnds(vc));
+        QVERIFY(QFile::exists(QString::fromStdString(dest_ / "JPG/2016/07/21/IMG_0002.JPG")));
+        QVERIFY(verdict(vc).startsWith(u"Every photo and clip on the camera or phone is verified "
+                                       "at its destination: they may be deleted from the camera "
+                                       "or phone."_s));
+        QVERIFY(!vc.findChild<QPushButton*>(u"btnEject"_s)->isVisibleTo(&vc));
+        plugged_.clear();
+        vc.deviceWatcher()->look();
+        QTRY_VERIFY(!detail(vc));
+    }
+
+    void notOpened() {
+        kestrel::ViewController vc(out_);
+        QVERIFY(plug(vc, "disk:" + camera_.path() + "/none"));
+        QCOMPARE(detail(vc)->text(), u"It cannot be opened: there is no folder %1/none."_s.arg(
+                                         QString::fromStdString(camera_.path())));
+        QVERIFY(plug(vc, "disk:" + camera_.path()));
+        kestrel::faults::failNext(kestrel::faults::Call::DeviceOpen, GP_ERROR_IO_USB_CLAIM);
+        vc.cardList->findChild<QPushButton*>(u"import"_s)->click();
+        QVERIFY(kestrel::test::runEnds(vc));
+        QVERIFY(verdict(vc).startsWith(u"Do not delete anything from the camera or phone yet"_s));
+        QVERIFY(
+            verdict(vc).contains(u"Another program is using it: unmount it in the file manager"_s));
+    }
+};
+
+KESTREL_UI_TEST_MAIN(DevicesTest)
+#include "tst_devices.moc"
