@@ -71,6 +71,21 @@ TEST_F(DeviceTest, CopiesReadsBackRecordsAndFindsItThereNextTime) {
     EXPECT_THAT(verdictSentence(second.summary).toStdString(), HasSubstr("may be formatted"));
 }
 
+// Found there again by its record and the destination's bytes, without a transfer; a
+// destination or camera file that changed since is sent and compared.
+TEST_F(DeviceTest, AReimportSendsOnlyWhatTheRecordCannotVouchFor) {
+    run();
+    faults::failNext(faults::Call::DeviceRead, GP_ERROR_IO, -1); // any transfer fails
+    const RunResult again = run();
+    EXPECT_EQ(again.summary.alreadyThere, 2);
+    faults::clear();
+    writeFile(dest / "JPG/2016/03/07/IMG_0001.JPG", std::string(kPhoto.size(), 'q'), kDay);
+    writeFile(card / "DCIM/100TEST/IMG_0002.CR2", "RAW", "2016-03-07 11:00");
+    const RunResult changed = run();
+    EXPECT_THAT(changed.of(on("IMG_0001.JPG")).detail, HasSubstr("has changed since"));
+    EXPECT_EQ(changed.of(on("IMG_0002.CR2")).outcome, NameTaken);
+}
+
 // A transfer that stops, or a listing that fails, is named, and leaves the device unsafe.
 TEST_F(DeviceTest, AFailedTransferOrListingIsNamedAndLeavesNothing) {
     writeFile(card / "IMG_A.JPG", "first", kDay);
