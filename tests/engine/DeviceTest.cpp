@@ -1,5 +1,6 @@
 // Imports from a camera through libgphoto2: its Directory Browse camera serves a temporary
 // folder at disk:FOLDER through the calls a camera over USB answers.
+#include "SampleMedia.h"
 #include "TestSupport.h"
 #include "base/FaultPoints.h"
 #include "record/Verdict.h"
@@ -84,6 +85,18 @@ TEST_F(DeviceTest, AReimportSendsOnlyWhatTheRecordCannotVouchFor) {
     const RunResult changed = run();
     EXPECT_THAT(changed.of(on("IMG_0001.JPG")).detail, HasSubstr("has changed since"));
     EXPECT_EQ(changed.of(on("IMG_0002.CR2")).outcome, NameTaken);
+}
+
+// With capture dates on, a photo is dated by the EXIF at its start, which the camera sends
+// alone; one without is dated by the camera's file time.
+TEST_F(DeviceTest, CaptureDatesAreReadFromTheStartOfTheFile) {
+    sandbox.set({{keys::TakenDate, "1"}});
+    writeFile(card / "DCIM/100TEST/IMG_0005.JPG", stillWithDates("2019:05:04 08:00:00"), kDay);
+    const RunResult result = run();
+    EXPECT_THAT(filesBelow(dest.path()),
+                ElementsAre("JPG/2016/03/07/IMG_0001.JPG", "JPG/2019/05/04/IMG_0005.JPG",
+                            "RAW/2016/03/07/IMG_0002.CR2"));
+    EXPECT_EQ(result.summary.datedByFileTimes, 2);
 }
 
 // A transfer that stops, or a listing that fails, is named, and leaves the device unsafe.
