@@ -42,7 +42,9 @@ std::optional<SourceRead> CopyPass::recordedThere(const FileFields& f,
     const StreamedSource& source = *f.streamed;
     std::optional<Digest128> digest;
     for (const CopyBatch::Copy& copy : copies) {
-        if (!copy.folder.fd || copy.folder.rootLength == 0 || source.size < 0)
+        // A camera that gives no size or time leaves nothing to tell its files apart by.
+        if (!copy.folder.fd || copy.folder.rootLength == 0 || source.size < 0 ||
+            source.modified == 0)
             return std::nullopt;
         const History* history = historyOf(copy.folder.path.substr(0, copy.folder.rootLength - 1));
         if (history == nullptr)
