@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <utility>
 
 namespace kestrel {
@@ -41,11 +42,11 @@ class DeviceSource final : public StreamedSource {
     std::optional<DeviceTransfer> transfer_;
 };
 
-// How much of the start of a file its capture time is looked for in: as much as the card's
-// reading of a raw's TIFF header takes; a clip's movie header is found there when the camera
-// writes it first.
-constexpr std::size_t kStillHead = 1 << 20;
-constexpr std::size_t kMovieHead = 256 << 10;
+// How much of the start of a file its capture time is looked for in: a JPEG's EXIF lies in
+// its first 64 KiB almost always, and the card's reading of a raw's TIFF header takes up to
+// 1 MiB; a clip's movie header is found in its first 256 KiB when the camera writes it first.
+constexpr std::size_t kStillHeads[] = {64 << 10, 1 << 20};
+constexpr std::size_t kMovieHeads[] = {256 << 10};
 
 // The capture time in the metadata at the start of the device's file; not placed when it
 // has none there, or the device cannot send just the start.
@@ -53,16 +54,23 @@ FilingTime captureFilingTime(Device& device, const DeviceFile& file) {
     const auto kind = captureKindOf(file.path);
     if (!kind)
         return {};
-    std::size_t max = *kind == CaptureKind::Still ? kStillHead : kMovieHead;
-    if (file.size >= 0)
-        max = std::min<std::size_t>(max, static_cast<std::size_t>(file.size));
-    const std::string head = device.readStart(file.path, max);
-    // The card's reading works on a descriptor; this one lives in memory.
-    const Fd copy(::memfd_create("kestrel-head", MFD_CLOEXEC));
-    if (head.empty() || !copy.valid() ||
-        ::write(copy.get(), head.data(), head.size()) != static_cast<ssize_t>(head.size()))
-        return {};
-    const auto taken = readCaptureTime(copy.get(), *kind);
+    std::optional<CaptureTime> taken;
+    for (std::size_t max : *kind == CaptureKind::Still
+                               ? std::span<const std::size_t>(kStillHeads)
+                               : std::span<const std::size_t>(kMovieHeads)) {
+        if (file.size >= 0)
+            max = std::min<std::size_t>(max, static_cast<std::size_t>(file.size));
+        const std::string head = device.readStart(file.path, max);
+        // The card's reading works on a descriptor; this one lives in memory.
+        const Fd copy(::memfd_create("kestrel-head", MFD_CLOEXEC));
+        if (head.empty() || !copy.valid() ||
+            ::write(copy.get(), head.data(), head.size()) != static_cast<ssize_t>(head.size()))
+            return {};
+        taken = readCaptureTime(copy.get(), *kind);
+        // Found, or the whole file was looked at: a longer start tells no more.
+        if (taken || head.size() < max || max == static_cast<std::size_t>(file.size))
+            break;
+    }
     if (!taken)
         return {};
     return {.placed = true,
