@@ -255,7 +255,9 @@ DEST/<tag>/<year>/<month>/<day>/, exactly as a drop of SOURCE on kestrel's
 window does. Sources are only read; an existing file is never replaced.
 With --device, the files come from a camera or phone connected over USB
 (PTP or MTP, through libgphoto2) instead, filed by the time the camera gives
-each file; nothing on it is deleted or changed.
+each file (with --taken on, by the capture time at the start of the file where
+it has one); a file imported before, whose copy still holds what was recorded,
+is not sent again; nothing on it is deleted or changed.
 
 JPG group: files ending in jpg, JPG, mov, MOV (tag JPG).
 RAW group: files ending in raf, RAF, cr2, CR2, nef, NEF (tag RAW) and

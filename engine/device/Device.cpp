@@ -81,6 +81,25 @@ int writeChunk(void* priv, unsigned char* data, uint64_t* len) {
     return GP_OK;
 }
 
+// The start of a file, gathered from the chunks a camera sends until there is enough.
+struct Head {
+    std::size_t max;
+    std::string bytes;
+    bool failed = false;
+};
+
+int keepHead(void* priv, unsigned char* data, uint64_t* len) {
+    auto* head = static_cast<Head*>(priv);
+    int result = GP_OK;
+    if (failed(Call::DeviceRead, result)) {
+        head->failed = true;
+        return result;
+    }
+    const auto take = std::min<std::uint64_t>(*len, head->max - head->bytes.size());
+    head->bytes.append(reinterpret_cast<const char*>(data), take);
+    return head->bytes.size() < head->max ? GP_OK : GP_ERROR_CANCEL;
+}
+
 class GPhotoDevice final : public Device {
   public:
     GPhotoDevice(std::string port) : port_(std::move(port)), context_(gp_context_new()) {
@@ -155,6 +174,38 @@ class GPhotoDevice final : public Device {
 
     void list(std::vector<DeviceFile>& files, std::vector<DeviceProblem>& problems) override {
         listFolder("/", files, problems);
+    }
+
+    std::string readStart(const std::string& path, std::size_t max) override {
+        const auto slash = path.rfind('/');
+        const std::string folder = slash == 0 ? "/" : path.substr(0, slash);
+        const char* name = path.c_str() + slash + 1;
+        Head head{max};
+        head.bytes.resize(max);
+        std::uint64_t got = 0;
+        int result = GP_OK;
+        // Partial reads: the camera sends only what is asked for.
+        for (std::uint64_t size = max; got < max && size > 0; got += size) {
+            size = max - got;
+            if (failed(Call::DeviceRead, result) ||
+                (result = gp_camera_file_read(camera_, folder.c_str(), name, GP_FILE_TYPE_NORMAL,
+                                              got, head.bytes.data() + got, &size, context_)) <
+                    GP_OK)
+                break;
+            size = std::min<std::uint64_t>(size, max - got);
+        }
+        head.bytes.resize(got);
+        if (result != GP_ERROR_NOT_SUPPORTED || got != 0)
+            return head.bytes;
+        // A driver without them sends the file from its start, and is stopped once max
+        // bytes are here.
+        CameraFileHandler handler{nullptr, nullptr, keepHead};
+        CameraFile* file = nullptr;
+        if (gp_file_new_from_handler(&file, &handler, &head) >= GP_OK)
+            gp_camera_file_get(camera_, folder.c_str(), name, GP_FILE_TYPE_NORMAL, file, context_);
+        if (file != nullptr)
+            gp_file_unref(file);
+        return head.failed ? std::string() : head.bytes;
     }
 
     std::string read(const std::string& path, int fd) override {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <ctime>
 #include <memory>
@@ -39,6 +40,9 @@ class Device {
     // Writes the bytes of the file at path to fd, a chunk at a time as they arrive: empty
     // when every chunk was written, else why the transfer stopped.
     virtual std::string read(const std::string& path, int fd) = 0;
+    // The first bytes of the file at path, at most max of them: all of them when it is
+    // smaller; empty when they cannot be had.
+    virtual std::string readStart(const std::string& path, std::size_t max) = 0;
 };
 
 // Opens the camera at port ("usb:001,004"; "disk:/FOLDER" serves FOLDER as a camera): null,

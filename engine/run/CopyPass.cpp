@@ -2,6 +2,9 @@
 
 #include "run/Preferences.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -34,7 +37,47 @@ std::vector<CopyBatch::Copy> CopyPass::makeCopies(const FileFields& f) {
     return copies;
 }
 
+std::optional<SourceRead> CopyPass::recordedThere(const FileFields& f,
+                                                  std::vector<CopyBatch::Copy>& copies) {
+    const StreamedSource& source = *f.streamed;
+    std::optional<Digest128> digest;
+    for (const CopyBatch::Copy& copy : copies) {
+        // A camera that gives no size or time leaves nothing to tell its files apart by.
+        if (!copy.folder.fd || copy.folder.rootLength == 0 || source.size < 0 ||
+            source.modified == 0)
+            return std::nullopt;
+        const History* history = historyOf(copy.folder.path.substr(0, copy.folder.rootLength - 1));
+        if (history == nullptr)
+            return std::nullopt;
+        // Recorded under this very name, from a file of the camera's size and time: the bytes
+        // were compared with the camera's when that record was made.
+        const auto recorded =
+            history->files.find(copy.folder.path.substr(copy.folder.rootLength) + copy.fileName);
+        if (recorded == history->files.end() || !recorded->second.xxh128 ||
+            recorded->second.action == RecordedFile::Action::Failed ||
+            recorded->second.size != source.size ||
+            recorded->second.lastModified != source.modified ||
+            (digest && *digest != *recorded->second.xxh128))
+            return std::nullopt;
+        // And the destination holds those bytes now.
+        struct stat st {};
+        if (::fstatat(copy.folder.fd->get(), copy.fileName.c_str(), &st, AT_SYMLINK_NOFOLLOW) !=
+                0 ||
+            !S_ISREG(st.st_mode) || st.st_size != source.size ||
+            hashFileAt(copy.folder.fd->get(), copy.fileName) != recorded->second.xxh128)
+            return std::nullopt;
+        digest = recorded->second.xxh128;
+    }
+    for (CopyBatch::Copy& copy : copies)
+        copy.outcome = CopyOutcome(Outcome::AlreadyThere, 0, copy.folder.path + copy.fileName);
+    return SourceRead{digest, source.size, source.modified};
+}
+
 SourceRead CopyPass::stage(const FileFields& f, std::vector<CopyBatch::Copy>& copies, bool again) {
+    // A camera sends a file slowly: one it already gave is not sent again to be compared.
+    if (f.streamed && !again)
+        if (const auto read = recordedThere(f, copies))
+            return *read;
     std::vector<StageTarget> targets;
     std::vector<CopyBatch::Copy*> staging;
     for (CopyBatch::Copy& copy : copies) {

@@ -49,6 +49,11 @@ class CopyPass {
     // Stages every copy of f from one read of the source (again: after its group's folders
     // were made once more).
     SourceRead stage(const FileFields& f, std::vector<CopyBatch::Copy>& copies, bool again = false);
+    // For a file a camera sends: AlreadyThere at every copy, without a transfer, when each
+    // destination's record lists the file under its name with the camera's size and time and
+    // with the hash of the bytes the destination holds now; nothing otherwise.
+    std::optional<SourceRead> recordedThere(const FileFields& f,
+                                            std::vector<CopyBatch::Copy>& copies);
     void commit(CopyBatch& batch);
     // Commits the full batch before the one being filled, once it is prepared.
     void commitWriting();

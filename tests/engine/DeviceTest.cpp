@@ -1,5 +1,6 @@
 // Imports from a camera through libgphoto2: its Directory Browse camera serves a temporary
 // folder at disk:FOLDER through the calls a camera over USB answers.
+#include "SampleMedia.h"
 #include "TestSupport.h"
 #include "base/FaultPoints.h"
 #include "record/Verdict.h"
@@ -69,6 +70,33 @@ TEST_F(DeviceTest, CopiesReadsBackRecordsAndFindsItThereNextTime) {
     EXPECT_EQ(std::tuple(second.summary.alreadyThere, second.summary.copied), std::tuple(2, 0));
     EXPECT_TRUE(second.summary.allSafe());
     EXPECT_THAT(verdictSentence(second.summary).toStdString(), HasSubstr("may be deleted from the camera or phone"));
+}
+
+// Found there again by its record and the destination's bytes, without a transfer; a
+// destination or camera file that changed since is sent and compared.
+TEST_F(DeviceTest, AReimportSendsOnlyWhatTheRecordCannotVouchFor) {
+    run();
+    faults::failNext(faults::Call::DeviceRead, GP_ERROR_IO, -1); // any transfer fails
+    const RunResult again = run();
+    EXPECT_EQ(again.summary.alreadyThere, 2);
+    faults::clear();
+    writeFile(dest / "JPG/2016/03/07/IMG_0001.JPG", std::string(kPhoto.size(), 'q'), kDay);
+    writeFile(card / "DCIM/100TEST/IMG_0002.CR2", "RAW", "2016-03-07 11:00");
+    const RunResult changed = run();
+    EXPECT_THAT(changed.of(on("IMG_0001.JPG")).detail, HasSubstr("has changed since"));
+    EXPECT_EQ(changed.of(on("IMG_0002.CR2")).outcome, NameTaken);
+}
+
+// With capture dates on, a photo is dated by the EXIF at its start, which the camera sends
+// alone; one without is dated by the camera's file time.
+TEST_F(DeviceTest, CaptureDatesAreReadFromTheStartOfTheFile) {
+    sandbox.set({{keys::TakenDate, "1"}});
+    writeFile(card / "DCIM/100TEST/IMG_0005.JPG", stillWithDates("2019:05:04 08:00:00"), kDay);
+    const RunResult result = run();
+    EXPECT_THAT(filesBelow(dest.path()),
+                ElementsAre("JPG/2016/03/07/IMG_0001.JPG", "JPG/2019/05/04/IMG_0005.JPG",
+                            "RAW/2016/03/07/IMG_0002.CR2"));
+    EXPECT_EQ(result.summary.datedByFileTimes, 2);
 }
 
 // A transfer that stops, or a listing that fails, is named, and leaves the device unsafe.
