@@ -222,9 +222,9 @@ void realisticCard(const std::string& scratch, const std::string& kestrel, int r
         }
     }
     std::printf("card: 400 x 4 MiB photos + 4 x 64 MiB clips, %d runs of each\n", reps);
-    for (const std::string& tool : {"device", "device again", "gphoto2+sync", "card"})
+    for (const char* tool : {"device", "device again", "gphoto2+sync", "card"})
         if (!times[tool].empty())
-            std::printf("  %-14s median %.3f s, spread %.0f%%\n", tool.c_str(), median(times[tool]),
+            std::printf("  %-14s median %.3f s, spread %.0f%%\n", tool, median(times[tool]),
                         spread(times[tool]));
     for (const std::string& other : {std::string("gphoto2+sync"), std::string("card")}) {
         const auto& a = times["device"];

@@ -180,7 +180,7 @@ class GPhotoDevice final : public Device {
         const auto slash = path.rfind('/');
         const std::string folder = slash == 0 ? "/" : path.substr(0, slash);
         const char* name = path.c_str() + slash + 1;
-        Head head{max};
+        Head head{max, {}, false};
         head.bytes.resize(max);
         std::uint64_t got = 0;
         int result = GP_OK;
