@@ -75,18 +75,22 @@ FilingTime localFilingTime(std::time_t time) {
             .second = local.tm_sec};
 }
 
+FilingTime capturedFilingTime(const CaptureTime& taken) {
+    return {.placed = true,
+            .fromCapture = true,
+            .year = taken.day.year,
+            .month = taken.day.month,
+            .day = taken.day.day,
+            .hour = taken.hour,
+            .minute = taken.minute,
+            .second = taken.second};
+}
+
 FilingTime filingTime(const std::string& path, const FileDates& dates,
                       const ImportOptions& options) {
     if (options.byCaptureDate && S_ISREG(dates.identity.type))
         if (const auto taken = captureTime(path))
-            return {.placed = true,
-                    .fromCapture = true,
-                    .year = taken->day.year,
-                    .month = taken->day.month,
-                    .day = taken->day.day,
-                    .hour = taken->hour,
-                    .minute = taken->minute,
-                    .second = taken->second};
+            return capturedFilingTime(*taken);
     return localFilingTime(options.byModification ? dates.modified : dates.created);
 }
 

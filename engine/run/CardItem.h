@@ -2,6 +2,7 @@
 
 #include "record/CopyOutcome.h"
 #include "run/ImportOptions.h"
+#include "scan/CaptureDate.h"
 #include "scan/FileDates.h"
 #include "scan/FileEntry.h"
 
@@ -46,6 +47,8 @@ struct FilingTime {
 
 // time in the local calendar, as TZ says.
 FilingTime localFilingTime(std::time_t time);
+// The filing time of a capture time read from a file's own metadata.
+FilingTime capturedFilingTime(const CaptureTime& taken);
 
 // The capture time in the metadata of the regular file at path, when options.byCaptureDate
 // and it has one; else its birth or modification time, as the options choose.

@@ -73,14 +73,7 @@ FilingTime captureFilingTime(Device& device, const DeviceFile& file) {
     }
     if (!taken)
         return {};
-    return {.placed = true,
-            .fromCapture = true,
-            .year = taken->day.year,
-            .month = taken->day.month,
-            .day = taken->day.day,
-            .hour = taken->hour,
-            .minute = taken->minute,
-            .second = taken->second};
+    return capturedFilingTime(*taken);
 }
 
 } // namespace
