@@ -318,13 +318,14 @@ a terminal, and always the final message.
 
 Exit status: 0 when every photo and clip below SOURCE (or on the camera) is
 at its destination (copied now, or already there with the same bytes): the
-card may be formatted; 1 when any is not, or a camera cannot be opened; 2 for usage errors, preferences that cannot be
-read, no destination chosen for a group that is on, or destinations that are
-refused: a backup folder that is a group's destination, a destination on the
-card being imported, or a folder that does not exist (nothing is copied and
-none of the settings given is stored); 128 + the signal when a signal
-stopped the import (141 when standard output was closed). The last line on
-standard error says whether the card may be formatted.
+card may be formatted; 1 when any is not, or a camera cannot be opened; 2
+for usage errors, preferences that cannot be read, no destination chosen for
+a group that is on, or destinations that are refused: a backup folder that
+is a group's destination, a destination on the card being imported, or a
+folder that does not exist (nothing is copied and none of the settings given
+is stored); 128 + the signal when a signal stopped the import (141 when
+standard output was closed). The last line on standard error says whether
+the card (or the camera) may be cleared.
 With --verify: 0 when every recorded file at DEST matches its record (files
 never recorded are listed but do not count against it); 1 when any is
 changed, missing, unreadable or recorded without an XXH3-128 hash, or the
