@@ -12,6 +12,7 @@
 #include "browse/BrowseWindow.h"
 #include "devices/CardEjector.h"
 #include "devices/CardList.h"
+#include "devices/DeviceWatcher.h"
 #include "run/Preferences.h"
 #include "window/ViewController.h"
 
@@ -112,6 +113,8 @@ int main(int argc, char** argv) {
     window.show();
     window.cardList->setCards(
         {{QStringLiteral("/media/photographer/EOS_DIGITAL"), QStringLiteral("EOS_DIGITAL")}});
+    window.cardList->setDevices({{QStringLiteral("usb:001,004"), QStringLiteral("Google Pixel 7"),
+                                  {QStringLiteral("Internal shared storage")}, {}, false}});
     QApplication::processEvents();
     window.grab().save(out + QStringLiteral("/window-cards.png"));
     window.importFolder(card);
