@@ -55,6 +55,12 @@ struct List {
     CameraList* list = nullptr;
 };
 
+// The folder and the name of the file at a camera path.
+std::pair<std::string, std::string> split(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+}
+
 std::string joined(const std::string& folder, const char* name) {
     return folder == "/" ? "/" + std::string(name) : folder + "/" + name;
 }
@@ -177,9 +183,8 @@ class GPhotoDevice final : public Device {
     }
 
     std::string readStart(const std::string& path, std::size_t max) override {
-        const auto slash = path.rfind('/');
-        const std::string folder = slash == 0 ? "/" : path.substr(0, slash);
-        const char* name = path.c_str() + slash + 1;
+        const auto [folder, fileName] = split(path);
+        const char* name = fileName.c_str();
         Head head{max, {}, false};
         head.bytes.resize(max);
         std::uint64_t got = 0;
@@ -209,15 +214,14 @@ class GPhotoDevice final : public Device {
     }
 
     std::string read(const std::string& path, int fd) override {
-        const auto slash = path.rfind('/');
-        const std::string folder = slash == 0 ? "/" : path.substr(0, slash);
+        const auto [folder, name] = split(path);
         Sink sink{fd};
         CameraFileHandler handler{nullptr, nullptr, writeChunk};
         CameraFile* file = nullptr;
         int result = gp_file_new_from_handler(&file, &handler, &sink);
         if (result >= GP_OK)
-            result = gp_camera_file_get(camera_, folder.c_str(), path.c_str() + slash + 1,
-                                        GP_FILE_TYPE_NORMAL, file, context_);
+            result = gp_camera_file_get(camera_, folder.c_str(), name.c_str(), GP_FILE_TYPE_NORMAL,
+                                        file, context_);
         if (file != nullptr)
             gp_file_unref(file);
         // A chunk that could not be passed on fails the transfer, whatever the camera says.
@@ -320,35 +324,6 @@ std::vector<DetectedDevice> detectDevices(std::string& why) {
     }
     gp_context_unref(context);
     return found;
-}
-
-DeviceTransfer::DeviceTransfer(Device& device, const std::string& path) {
-    int ends[2];
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
-        why_ = std::string("the transfer cannot start: ") + std::strerror(errno);
-        return;
-    }
-    in_ = ends[0];
-    thread_ = std::thread([this, &device, path, out = ends[1]] {
-        why_ = device.read(path, out);
-        // The end of the file, for the reader.
-        ::close(out);
-    });
-}
-
-DeviceTransfer::~DeviceTransfer() {
-    finish();
-}
-
-std::string DeviceTransfer::finish() {
-    // A reader that stopped early lets a transfer still sending fail rather than wait.
-    if (in_ >= 0)
-        ::shutdown(in_, SHUT_RD);
-    if (thread_.joinable())
-        thread_.join();
-    if (in_ >= 0)
-        ::close(std::exchange(in_, -1));
-    return why_;
 }
 
 } // namespace kestrel

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <ctime>
 #include <utility>
 
 namespace kestrel {
@@ -46,7 +45,8 @@ std::optional<SourceRead> CopyPass::recordedThere(const FileFields& f,
         if (!copy.folder.fd || copy.folder.rootLength == 0 || source.size < 0 ||
             source.modified == 0)
             return std::nullopt;
-        const History* history = historyOf(copy.folder.path.substr(0, copy.folder.rootLength - 1));
+        const History* history =
+            records_.historyOf(copy.folder.path.substr(0, copy.folder.rootLength - 1));
         if (history == nullptr)
             return std::nullopt;
         // Recorded under this very name, from a file of the camera's size and time: the bytes
@@ -227,30 +227,13 @@ void CopyPass::record(const CopyBatch::Item& item, const CopyBatch::Copy& copy) 
     const CopyOutcome& outcome = copy.outcome;
     if (!item.read.digest || !outcome.safe() || copy.folder.rootLength == 0)
         return;
-    const std::string root = copy.folder.path.substr(0, copy.folder.rootLength - 1);
     RecordedFile file;
     file.path = outcome.destPath.substr(copy.folder.rootLength);
     file.size = item.read.size;
     file.lastModified = item.read.modified;
     file.hash = *item.read.digest;
-    // A file found already there is recorded as verified, unless the record never had it:
-    // a history's first word on a file is its original hash, and its bytes were compared
-    // with the card's just now.
-    const History* history = outcome.copied() ? nullptr : historyOf(root);
-    file.action = history != nullptr && history->files.contains(file.path)
-                      ? RecordedFile::Action::Verified
-                      : RecordedFile::Action::Original;
-    file.hashDate = std::time(nullptr);
-    records_[root].push_back(std::move(file));
-}
-
-const History* CopyPass::historyOf(const std::string& root) {
-    auto [it, first] = histories_.try_emplace(root);
-    if (first) {
-        std::string error;
-        it->second = readHistory(root, error);
-    }
-    return it->second ? &*it->second : nullptr;
+    records_.add(copy.folder.path.substr(0, copy.folder.rootLength - 1), std::move(file),
+                 outcome.copied());
 }
 
 void CopyPass::explainNameTaken(const CopyBatch::Item& item, CopyBatch::Copy& copy) {
@@ -258,7 +241,8 @@ void CopyPass::explainNameTaken(const CopyBatch::Item& item, CopyBatch::Copy& co
     if (outcome.outcome != Outcome::NameTaken || !item.read.digest || copy.folder.rootLength == 0 ||
         outcome.destPath.size() <= copy.folder.rootLength)
         return;
-    const History* history = historyOf(copy.folder.path.substr(0, copy.folder.rootLength - 1));
+    const History* history =
+        records_.historyOf(copy.folder.path.substr(0, copy.folder.rootLength - 1));
     if (history == nullptr)
         return;
     // Recorded with the very bytes the card holds now: that copy came from this file.
@@ -268,23 +252,8 @@ void CopyPass::explainNameTaken(const CopyBatch::Item& item, CopyBatch::Copy& co
 }
 
 void CopyPass::writeRecords() {
-    const CreatorInfo creator = creatorNow(KESTREL_VERSION);
-    const std::vector<std::string> gone = parts_.folders.rootsGone();
-    for (const auto& [root, files] : records_) {
-        // Written through the folder the copies went to, never to whatever has its path now.
-        const std::shared_ptr<const Fd> opened = parts_.folders.openedRoot(root);
-        if (std::find(gone.begin(), gone.end(), root) != gone.end() || opened == nullptr)
-            continue;
-        const RecordResult result = addGeneration(root, files, creator, opened->get());
-        if (!result.ok())
-            parts_.summary.recordProblems.push_back(result.error);
-        else if (!result.leftOut.empty())
-            parts_.summary.recordProblems.push_back(
-                "the hash record at " + root + " lists " + std::to_string(result.leftOut.size()) +
-                " files less: their names cannot be written in it");
-    }
-    records_.clear();
-    histories_.clear();
+    for (std::string& problem : records_.write(parts_.folders))
+        parts_.summary.recordProblems.push_back(std::move(problem));
 }
 
 void CopyPass::revokeGone() {

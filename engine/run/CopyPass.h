@@ -6,6 +6,7 @@
 #include "record/ImportLog.h"
 #include "record/ImportReport.h"
 #include "run/ImportOptions.h"
+#include "run/RunRecords.h"
 #include "run/StatusSink.h"
 #include "run/StopRequest.h"
 #include "scan/FileEntry.h"
@@ -65,9 +66,6 @@ class CopyPass {
     // Before the verdict: every copy counted safe at a root that was unmounted or replaced
     // meanwhile fails after all.
     void revokeGone();
-    // The hash record of root as it was before this run wrote to it; null when it has none
-    // that can be read.
-    const History* historyOf(const std::string& root);
     // The words for a different file under a copy's name, where its record tells more.
     void explainNameTaken(const CopyBatch::Item& item, CopyBatch::Copy& copy);
     bool stopRequested() const { return parts_.stop != nullptr && parts_.stop->requested(); }
@@ -80,8 +78,7 @@ class CopyPass {
     std::future<void> preparing_; // of writing_
     std::int64_t bytesDone_ = 0;
     bool warnedNoSafePublish_ = false;
-    std::map<std::string, std::vector<RecordedFile>> records_; // by destination root
-    std::map<std::string, std::optional<History>> histories_;  // by destination root
+    RunRecords records_;
     // A copy counted safe, until the run has checked that its root is still there.
     struct SafeCopy {
         std::string root;
