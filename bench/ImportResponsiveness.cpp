@@ -1,7 +1,8 @@
 // kestrel-bench-import-wait [--runs R] [--dir FOLDER]: how long the window's event loop waits
 // during an import. It writes a card of 400 photos of 4 MiB and 4 clips of 64 MiB below
 // FOLDER (default $TMPDIR), imports it R times (default 5) through the window into a fresh
-// destination beside it, and keeps the largest gap between two ticks of a 1 ms timer while
+// destination beside it, as a card and then as a camera (libgphoto2's Directory Browse camera
+// serving the same folder), and keeps the largest gap between two ticks of a 1 ms timer while
 // each import runs: what a click, a key or a repaint would wait for. Everything else lives in
 // a temporary home folder.
 
@@ -65,8 +66,9 @@ struct Run {
     double longestWaitMs = 0, seconds = 0;
 };
 
-// Imports card into dest through the window and keeps the largest gap between two ticks.
-Run importOnce(kestrel::ViewController& window, const QString& card) {
+// Imports source (a folder, or a camera's port) through the window and keeps the largest gap
+// between two ticks.
+Run importOnce(kestrel::ViewController& window, const QString& source, bool device) {
     Run run;
     QElapsedTimer clock;
     qint64 lastTick = -1;
@@ -81,7 +83,7 @@ Run importOnce(kestrel::ViewController& window, const QString& card) {
     });
     clock.start();
     ticker.start();
-    window.runImport(QFile::encodeName(card).toStdString());
+    window.runImport(QFile::encodeName(source).toStdString(), nullptr, device);
     // The window's own event loop turns until the import has ended (at once when it ran on
     // this thread).
     while (window.isImporting())
@@ -128,25 +130,36 @@ int main(int argc, char** argv) {
     window.resize(1000, 700);
     window.show();
     QApplication::processEvents();
-    std::vector<double> waits, seconds;
-    for (int n = 0; n < runs; ++n) {
-        const QString dest = work.filePath(QStringLiteral("DEST"));
-        QDir(dest).removeRecursively();
-        QDir().mkpath(dest);
-        {
-            const auto prefs = kestrel::openPreferences();
-            for (const char* key : {kestrel::keys::ImportPath, kestrel::keys::ImportPathRAW})
-                kestrel::storeString(*prefs, key, QFile::encodeName(dest).toStdString());
+    struct Source {
+        const char* name;
+        QString path;
+        bool device;
+        std::vector<double> waits, seconds;
+    };
+    Source sources[] = {{"card", card, false, {}, {}},
+                        {"camera", QStringLiteral("disk:") + card, true, {}, {}}};
+    for (int n = 0; n < runs; ++n)
+        for (Source& source : sources) {
+            const QString dest = work.filePath(QStringLiteral("DEST"));
+            QDir(dest).removeRecursively();
+            QDir().mkpath(dest);
+            {
+                const auto prefs = kestrel::openPreferences();
+                for (const char* key : {kestrel::keys::ImportPath, kestrel::keys::ImportPathRAW})
+                    kestrel::storeString(*prefs, key, QFile::encodeName(dest).toStdString());
+            }
+            window.preferencesChanged();
+            const Run run = importOnce(window, source.path, source.device);
+            std::fprintf(stderr, "run %d, %s: longest wait %.1f ms, import %.2f s\n", n + 1,
+                         source.name, run.longestWaitMs, run.seconds);
+            source.waits.push_back(run.longestWaitMs);
+            source.seconds.push_back(run.seconds);
         }
-        window.preferencesChanged();
-        const Run run = importOnce(window, card);
-        std::fprintf(stderr, "run %d: longest wait %.1f ms, import %.2f s\n", n + 1,
-                     run.longestWaitMs, run.seconds);
-        waits.push_back(run.longestWaitMs);
-        seconds.push_back(run.seconds);
-    }
-    std::printf("%d imports of 400 x 4 MiB photos and 4 x 64 MiB clips, medians:\n", runs);
-    std::printf("  longest wait of the event loop: %s\n", qPrintable(figures(waits, "ms", 1)));
-    std::printf("  import: %s\n", qPrintable(figures(seconds, "s", 2)));
+    std::printf("%d imports of 400 x 4 MiB photos and 4 x 64 MiB clips, medians (lowest-highest):\n",
+                runs);
+    for (const Source& source : sources)
+        std::printf("  %-6s longest wait of the event loop: %s; import: %s\n", source.name,
+                    qPrintable(figures(source.waits, "ms", 1)),
+                    qPrintable(figures(source.seconds, "s", 2)));
     return 0;
 }

@@ -23,8 +23,8 @@ is not sent again; nothing on it is deleted or changed.
 JPG group: files ending in jpg, JPG, mov, MOV (tag JPG).
 RAW group: files ending in raf, RAF, cr2, CR2, nef, NEF (tag RAW) and
            dng, DNG, tif, TIF (tag DNG).
-Any other photo or clip on the card (CR3, ARW, HEIC, MP4, .Jpg, …) is left
-there and named, and the import does not count as complete, unless
+Any other photo or clip on the card or camera (CR3, ARW, HEIC, MP4, .Jpg, …)
+is left there and named, and the import does not count as complete, unless
 --other-formats is on.
 
 Settings are stored in kestrel's preferences, shared with the window, and

@@ -245,7 +245,9 @@ SourceRead StagedCopy::stageStream(StreamedSource& source, const PublishRules& r
         const DataCopy& data = pumped[i].result;
         if (!why.empty() && data.failed != DataCopy::Failed::Writing) {
             staged.discard();
-            target.outcome = CopyOutcome(Outcome::SourceUnreadable, 0, staged.destPath_, why);
+            target.outcome = source.stopped()
+                                 ? CopyOutcome(Outcome::Stopped, 0, staged.destPath_)
+                                 : CopyOutcome(Outcome::SourceUnreadable, 0, staged.destPath_, why);
             continue;
         }
         int number = 0;

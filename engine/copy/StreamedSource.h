@@ -16,6 +16,8 @@ class StreamedSource {
     virtual int start() = 0;
     // Ends the transfer started last: empty when every byte arrived, else why not.
     virtual std::string finish() = 0;
+    // Whether the transfer ended last ended because the run was asked to stop.
+    virtual bool stopped() const { return false; }
 
     std::int64_t size = -1; // as the listing gave it; -1 when it did not
     std::time_t modified = 0;

@@ -68,6 +68,7 @@ std::string joined(const std::string& folder, const char* name) {
 // Where a transfer's chunks go, and whether one could not.
 struct Sink {
     int fd;
+    const std::function<bool()>& abandon;
     int result = GP_OK;
 };
 
@@ -75,6 +76,8 @@ int writeChunk(void* priv, unsigned char* data, uint64_t* len) {
     auto* sink = static_cast<Sink*>(priv);
     if (sink->result != GP_OK || failed(Call::DeviceRead, sink->result))
         return sink->result;
+    if (sink->abandon && sink->abandon())
+        return sink->result = GP_ERROR_CANCEL;
     for (uint64_t done = 0; done < *len;) {
         // Not a pipe: a reader that went away must not raise SIGPIPE.
         const ssize_t sent = ::send(sink->fd, data + done, *len - done, MSG_NOSIGNAL);
@@ -182,40 +185,34 @@ class GPhotoDevice final : public Device {
         listFolder("/", files, problems);
     }
 
-    std::string readStart(const std::string& path, std::size_t max) override {
-        const auto [folder, fileName] = split(path);
-        const char* name = fileName.c_str();
-        Head head{max, {}, false};
-        head.bytes.resize(max);
-        std::uint64_t got = 0;
+    std::string readRange(const std::string& path, std::uint64_t offset, std::size_t max) override {
         int result = GP_OK;
-        // Partial reads: the camera sends only what is asked for.
-        for (std::uint64_t size = max; got < max && size > 0; got += size) {
-            size = max - got;
-            if (failed(Call::DeviceRead, result) ||
-                (result = gp_camera_file_read(camera_, folder.c_str(), name, GP_FILE_TYPE_NORMAL,
-                                              got, head.bytes.data() + got, &size, context_)) <
-                    GP_OK)
-                break;
-            size = std::min<std::uint64_t>(size, max - got);
-        }
-        head.bytes.resize(got);
-        if (result != GP_ERROR_NOT_SUPPORTED || got != 0)
-            return head.bytes;
+        return readPart(path, offset, max, result);
+    }
+
+    std::string readStart(const std::string& path, std::size_t max) override {
+        int result = GP_OK;
+        std::string bytes = readPart(path, 0, max, result);
+        if (result != GP_ERROR_NOT_SUPPORTED || !bytes.empty())
+            return bytes;
         // A driver without them sends the file from its start, and is stopped once max
         // bytes are here.
+        const auto [folder, name] = split(path);
+        Head head{max, {}, false};
         CameraFileHandler handler{nullptr, nullptr, keepHead};
         CameraFile* file = nullptr;
         if (gp_file_new_from_handler(&file, &handler, &head) >= GP_OK)
-            gp_camera_file_get(camera_, folder.c_str(), name, GP_FILE_TYPE_NORMAL, file, context_);
+            gp_camera_file_get(camera_, folder.c_str(), name.c_str(), GP_FILE_TYPE_NORMAL, file,
+                               context_);
         if (file != nullptr)
             gp_file_unref(file);
         return head.failed ? std::string() : head.bytes;
     }
 
-    std::string read(const std::string& path, int fd) override {
+    std::string read(const std::string& path, int fd,
+                     const std::function<bool()>& abandon) override {
         const auto [folder, name] = split(path);
-        Sink sink{fd};
+        Sink sink{fd, abandon};
         CameraFileHandler handler{nullptr, nullptr, writeChunk};
         CameraFile* file = nullptr;
         int result = gp_file_new_from_handler(&file, &handler, &sink);
@@ -229,10 +226,32 @@ class GPhotoDevice final : public Device {
             result = sink.result;
         if (result >= GP_OK)
             return {};
+        if (result == GP_ERROR_CANCEL && sink.result == GP_ERROR_CANCEL)
+            return "the import was stopped";
         return result == GP_ERROR_IO_WRITE ? "the transfer was abandoned" : words(result);
     }
 
   private:
+    // At most max bytes from offset on, by partial reads: the camera sends only what is asked
+    // for. Fewer at the end of the file; result is the last call's.
+    std::string readPart(const std::string& path, std::uint64_t offset, std::size_t max,
+                         int& result) {
+        const auto [folder, name] = split(path);
+        std::string bytes(max, '\0');
+        std::uint64_t got = 0;
+        for (std::uint64_t size = max; got < max && size > 0; got += size) {
+            size = max - got;
+            if (failed(Call::DeviceRead, result) ||
+                (result = gp_camera_file_read(
+                     camera_, folder.c_str(), name.c_str(), GP_FILE_TYPE_NORMAL, offset + got,
+                     reinterpret_cast<char*>(bytes.data()) + got, &size, context_)) < GP_OK)
+                break;
+            size = std::min<std::uint64_t>(size, max - got);
+        }
+        bytes.resize(got);
+        return bytes;
+    }
+
     void listFolder(const std::string& folder, std::vector<DeviceFile>& files,
                     std::vector<DeviceProblem>& problems) {
         List names;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -38,11 +39,17 @@ class Device {
     // cannot be listed, or a file that cannot be examined, goes to problems instead.
     virtual void list(std::vector<DeviceFile>& files, std::vector<DeviceProblem>& problems) = 0;
     // Writes the bytes of the file at path to fd, a chunk at a time as they arrive: empty
-    // when every chunk was written, else why the transfer stopped.
-    virtual std::string read(const std::string& path, int fd) = 0;
+    // when every chunk was written, else why the transfer stopped. Once abandon (when set)
+    // answers true, asked before each chunk, the transfer stops: a clip takes minutes over USB.
+    virtual std::string read(const std::string& path, int fd,
+                             const std::function<bool()>& abandon = {}) = 0;
     // The first bytes of the file at path, at most max of them: all of them when it is
     // smaller; empty when they cannot be had.
     virtual std::string readStart(const std::string& path, std::size_t max) = 0;
+    // At most max bytes of the file at path from offset on, fewer at its end; empty when the
+    // device cannot send part of a file.
+    virtual std::string readRange(const std::string& path, std::uint64_t offset,
+                                  std::size_t max) = 0;
 };
 
 // Opens the camera at port ("usb:001,004"; "disk:/FOLDER" serves FOLDER as a camera): null,
@@ -62,7 +69,8 @@ std::vector<DetectedDevice> detectDevices(std::string& why);
 // and end when the transfer does. Read fd() to its end, then ask finish() how it ended.
 class DeviceTransfer {
   public:
-    DeviceTransfer(Device& device, const std::string& path);
+    // With abandon, as for Device::read.
+    DeviceTransfer(Device& device, const std::string& path, std::function<bool()> abandon = {});
     ~DeviceTransfer();
     DeviceTransfer(const DeviceTransfer&) = delete;
     DeviceTransfer& operator=(const DeviceTransfer&) = delete;

@@ -9,15 +9,16 @@
 
 namespace kestrel {
 
-DeviceTransfer::DeviceTransfer(Device& device, const std::string& path) {
+DeviceTransfer::DeviceTransfer(Device& device, const std::string& path,
+                               std::function<bool()> abandon) {
     int ends[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
         why_ = std::string("the transfer cannot start: ") + std::strerror(errno);
         return;
     }
     in_ = ends[0];
-    thread_ = std::thread([this, &device, path, out = ends[1]] {
-        why_ = device.read(path, out);
+    thread_ = std::thread([this, &device, path, abandon = std::move(abandon), out = ends[1]] {
+        why_ = device.read(path, out, abandon);
         // The end of the file, for the reader.
         ::close(out);
     });

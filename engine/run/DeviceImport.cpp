@@ -1,80 +1,53 @@
 // An import from a camera or phone: the same run as from a card, with the files listed and
 // sent by the device.
-#include "base/Fd.h"
 #include "device/Device.h"
 #include "run/CardItem.h"
 #include "run/CopyHandler.h"
-#include "scan/CaptureDate.h"
+#include "run/DeviceCaptureTime.h"
+#include "run/StopRequest.h"
 #include "scan/Classification.h"
 
-#include <sys/mman.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
-#include <span>
 #include <utility>
 
 namespace kestrel {
 
 namespace {
 
-// A file on a device, sent afresh by each start().
+// A file on a device, sent afresh by each start(). A stop asked for mid-transfer ends the
+// transfer: a clip can take minutes to arrive.
 class DeviceSource final : public StreamedSource {
   public:
-    DeviceSource(std::shared_ptr<Device> device, std::string path)
-        : device_(std::move(device)), path_(std::move(path)) {}
+    DeviceSource(std::shared_ptr<Device> device, std::string path, const StopRequest* stop)
+        : device_(std::move(device)), path_(std::move(path)), stop_(stop) {}
 
     int start() override {
         transfer_.reset();
-        return transfer_.emplace(*device_, path_).fd();
+        stopped_ = false;
+        std::function<bool()> abandon;
+        if (stop_ != nullptr)
+            abandon = [stop = stop_] { return stop->requested(); };
+        return transfer_.emplace(*device_, path_, std::move(abandon)).fd();
     }
     std::string finish() override {
         std::string why = transfer_ ? transfer_->finish() : std::string();
         transfer_.reset();
+        stopped_ = !why.empty() && stop_ != nullptr && stop_->requested();
         return why;
     }
+    bool stopped() const override { return stopped_; }
 
   private:
     std::shared_ptr<Device> device_;
     std::string path_;
+    const StopRequest* stop_;
     std::optional<DeviceTransfer> transfer_;
+    bool stopped_ = false;
 };
-
-// How much of the start of a file its capture time is looked for in: a JPEG's EXIF lies in
-// its first 64 KiB almost always, and the card's reading of a raw's TIFF header takes up to
-// 1 MiB; a clip's movie header is found in its first 256 KiB when the camera writes it first.
-constexpr std::size_t kStillHeads[] = {64 << 10, 1 << 20};
-constexpr std::size_t kMovieHeads[] = {256 << 10};
-
-// The capture time in the metadata at the start of the device's file; not placed when it
-// has none there, or the device cannot send just the start.
-FilingTime captureFilingTime(Device& device, const DeviceFile& file) {
-    const auto kind = captureKindOf(file.path);
-    if (!kind)
-        return {};
-    std::optional<CaptureTime> taken;
-    for (std::size_t max : *kind == CaptureKind::Still
-                               ? std::span<const std::size_t>(kStillHeads)
-                               : std::span<const std::size_t>(kMovieHeads)) {
-        if (file.size >= 0)
-            max = std::min<std::size_t>(max, static_cast<std::size_t>(file.size));
-        const std::string head = device.readStart(file.path, max);
-        // The card's reading works on a descriptor; this one lives in memory.
-        const Fd copy(::memfd_create("kestrel-head", MFD_CLOEXEC));
-        if (head.empty() || !copy.valid() ||
-            ::write(copy.get(), head.data(), head.size()) != static_cast<ssize_t>(head.size()))
-            return {};
-        taken = readCaptureTime(copy.get(), *kind);
-        // Found, or the whole file was looked at: a longer start tells no more.
-        if (taken || head.size() < max || max == static_cast<std::size_t>(file.size))
-            break;
-    }
-    if (!taken)
-        return {};
-    return capturedFilingTime(*taken);
-}
 
 } // namespace
 
@@ -129,7 +102,7 @@ FileList CopyHandler::scanDevice(const std::shared_ptr<Device>& device, const st
         summary_.datedByFileTimes += options_.byCaptureDate && !time.fromCapture ? 1 : 0;
         auto [year, month, day] = time.folders();
         const auto slash = fullPath.rfind('/');
-        auto source = std::make_shared<DeviceSource>(device, file.path);
+        auto source = std::make_shared<DeviceSource>(device, file.path, stop);
         source->size = file.size;
         source->modified = file.modified;
         files.emplace_back(FileFields{pick.tag, fullPath, fullPath.substr(slash + 1),

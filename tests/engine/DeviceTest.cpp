@@ -1,9 +1,11 @@
 // Imports from a camera through libgphoto2: its Directory Browse camera serves a temporary
 // folder at disk:FOLDER through the calls a camera over USB answers.
+#include "device/Device.h"
 #include "SampleMedia.h"
 #include "TestSupport.h"
 #include "base/FaultPoints.h"
 #include "record/Verdict.h"
+#include "run/DeviceCaptureTime.h"
 #include "run/Preferences.h"
 
 #include <gmock/gmock.h>
@@ -33,9 +35,10 @@ class DeviceTest : public ::testing::Test {
         writeFile(card / "DCIM/notes.txt", "notes", kDay);
     }
     ~DeviceTest() override { faults::clear(); }
-    RunResult run() {
+    RunResult run(StopRequest* stop = nullptr) {
         std::ostringstream out;
         CopyHandler handler(sink, out);
+        handler.stop = stop;
         handler.importDevice(port);
         return {lines(out.str()), handler.summary()};
     }
@@ -69,7 +72,8 @@ TEST_F(DeviceTest, CopiesReadsBackRecordsAndFindsItThereNextTime) {
     const RunResult second = run();
     EXPECT_EQ(std::tuple(second.summary.alreadyThere, second.summary.copied), std::tuple(2, 0));
     EXPECT_TRUE(second.summary.allSafe());
-    EXPECT_THAT(verdictSentence(second.summary).toStdString(), HasSubstr("may be deleted from the camera or phone"));
+    EXPECT_THAT(verdictSentence(second.summary).toStdString(),
+                HasSubstr("may be deleted from the camera or phone"));
 }
 
 // Found there again by its record and the destination's bytes, without a transfer; a
@@ -97,6 +101,47 @@ TEST_F(DeviceTest, CaptureDatesAreReadFromTheStartOfTheFile) {
                 ElementsAre("JPG/2016/03/07/IMG_0001.JPG", "JPG/2019/05/04/IMG_0005.JPG",
                             "RAW/2016/03/07/IMG_0002.CR2"));
     EXPECT_EQ(result.summary.datedByFileTimes, 2);
+}
+
+// A camera that sends parts of a file, as PTP's partial reads do; the Directory Browse camera
+// sends only whole files.
+class PartsDevice final : public Device {
+  public:
+    explicit PartsDevice(std::string bytes, bool parts) : bytes_(std::move(bytes)), parts_(parts) {}
+    const std::string& port() const override { return bytes_; }
+    const std::string& model() const override { return bytes_; }
+    std::vector<std::string> storages() override { return {}; }
+    void list(std::vector<DeviceFile>&, std::vector<DeviceProblem>&) override {}
+    std::string read(const std::string&, int, const std::function<bool()>&) override {
+        return "no";
+    }
+    std::string readStart(const std::string&, std::size_t max) override {
+        return bytes_.substr(0, max);
+    }
+    std::string readRange(const std::string&, std::uint64_t at, std::size_t max) override {
+        sent += parts_ ? std::min(max, bytes_.size() - at) : 0;
+        return parts_ ? bytes_.substr(at, max) : std::string();
+    }
+    std::size_t sent = 0;
+
+  private:
+    std::string bytes_;
+    bool parts_;
+};
+
+// A clip whose movie header follows 8 MiB of movie data is dated by it from the clip's last
+// MiB alone, where the camera sends parts; else it is left to the file time.
+TEST(DeviceCaptureTime, AClipsHeaderAfterItsDataIsReadFromItsEnd) {
+    const std::string clip = movie(0, 3'639'816'000, true, false, 8 << 20); // 2019-05-04 12:00 UTC
+    for (const bool parts : {true, false}) {
+        PartsDevice device(clip, parts);
+        const FilingTime time =
+            captureFilingTime(device, {"/MVI_0001.MOV", std::int64_t(clip.size())});
+        EXPECT_EQ(std::tuple(time.placed, time.fromCapture), std::tuple(parts, parts));
+        EXPECT_LE(device.sent, std::size_t(1) << 20);
+        if (parts)
+            EXPECT_EQ(time.folders(), (std::array<std::string, 3>{"2019", "05", "04"}));
+    }
 }
 
 // A transfer that stops, or a listing that fails, is named, and leaves the device unsafe.
@@ -135,8 +180,22 @@ TEST_F(DeviceTest, AFailedTransferOrListingIsNamedAndLeavesNothing) {
         EXPECT_EQ(result.of(c.path).outcome, SourceUnreadable);
         EXPECT_EQ(result.of(c.path).detail, c.why);
         EXPECT_EQ(filesBelow(dest.path()), c.copied);
-        EXPECT_THAT(verdictSentence(result.summary).toStdString(), HasSubstr("Do not delete anything"));
+        EXPECT_THAT(verdictSentence(result.summary).toStdString(),
+                    HasSubstr("Do not delete anything"));
     }
+}
+
+// Cancel does not wait for a clip to arrive: the transfer in hand is abandoned and nothing of
+// it is published.
+TEST_F(DeviceTest, AStopEndsTheTransferInHand) {
+    StopRequest stop;
+    sink.onFile = [&](int) { stop.request(); };
+    const RunResult result = run(&stop);
+    EXPECT_EQ(filesBelow(dest.path()), std::vector<std::string>{});
+    EXPECT_EQ(
+        std::tuple(result.of(on("IMG_0001.JPG")).outcome, result.of(on("IMG_0002.CR2")).outcome),
+        std::tuple(Stopped, Stopped));
+    EXPECT_TRUE(result.summary.stopped);
 }
 
 } // namespace
