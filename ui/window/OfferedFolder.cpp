@@ -3,6 +3,7 @@
 #include "window/ViewController.h"
 
 #include "devices/CardList.h"
+#include "window/StatusPanel.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -11,7 +12,7 @@ namespace kestrel {
 
 void ViewController::offerFolder(const QString& folder) {
     QPushButton* importButton = cardList->offerFolder(folder);
-    setStatusText(tr("Ready to import %1").arg(QDir::toNativeSeparators(folder)));
+    status_->setText(tr("Ready to import %1").arg(QDir::toNativeSeparators(folder)));
     // Enter or Space starts the import.
     importButton->setFocus();
 }

@@ -1,10 +1,9 @@
 // Where imports come from and how they are controlled while they run: dropped, chosen and
-// mounted folders, the destinations they need, Cancel, closing, and preferences changed
-// by another program.
+// mounted folders, Cancel, closing, and preferences changed by another program.
 #include "window/ViewController.h"
 
-#include "run/Preferences.h"
-#include "window/PathControl.h"
+#include "window/DestinationChoice.h"
+#include "window/OptionsPanel.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -46,27 +45,6 @@ void ViewController::cancelImport() {
         stop_.request();
 }
 
-bool ViewController::destinationsChosen() {
-    const std::pair<const char*, const char*> groups[] = {{keys::JPG, keys::ImportPath},
-                                                          {keys::RAW, keys::ImportPathRAW}};
-    for (const auto& [group, pathKey] : groups) {
-        if (!isOn(getUserDefAsString(group)) || isChosenFolder(getUserDefAsString(pathKey)))
-            continue;
-        const QString chosen =
-            chooseFolder(group == keys::JPG ? tr("Choose where JPG and MOV files go")
-                                            : tr("Choose where RAW, DNG and TIFF files go"));
-        if (chosen.isEmpty())
-            return false;
-        // Stored and printed as a pick in the path control is.
-        const std::string path = QFile::encodeName(chosen).toStdString();
-        storeString(*uDefs, pathKey, path);
-        out_ << path << std::endl;
-        showStoredFolder(pathKey == keys::ImportPath ? destinationPath : destinationPathRAW,
-                         pathKey);
-    }
-    return true;
-}
-
 void ViewController::closeEvent(QCloseEvent* event) {
     if (!importing_)
         return QWidget::closeEvent(event);
@@ -94,10 +72,8 @@ void ViewController::preferencesChanged() {
     if (QFileInfo::exists(file) && !preferencesWatcher_->files().contains(file))
         preferencesWatcher_->addPath(file);
     uDefs->sync();
-    showStoredFolder(destinationPath, keys::ImportPath);
-    showStoredFolder(destinationPathRAW, keys::ImportPathRAW);
-    showStoredBackup();
-    refreshOptions(false);
+    destinations_->showStored();
+    options_->refresh(false);
     refreshBrowsers();
 }
 

@@ -1,19 +1,21 @@
 #include "window/ViewController.h"
 
-#include "browse/BrowseWindow.h"
 #include "devices/CardEjector.h"
 #include "devices/CardList.h"
 #include "devices/CardWatcher.h"
 #include "devices/DeviceWatcher.h"
 #include "run/CopyHandler.h"
-#include "run/DestinationCheck.h"
-#include "run/ImportOptions.h"
 #include "run/Preferences.h"
 #include "ui_ViewController.h"
+#include "window/BrowseWindows.h"
+#include "window/DestinationChoice.h"
+#include "window/EjectOffer.h"
 #include "window/ImportCheck.h"
+#include "window/OptionsPanel.h"
 #include "window/PathControl.h"
 #include "window/ReportModel.h"
 #include "window/ReportView.h"
+#include "window/StatusPanel.h"
 #include "window/imgViewDragger.h"
 
 #include <QDir>
@@ -76,7 +78,6 @@ ViewController::ViewController(std::ostream& out, QWidget* parent)
     lblProgress = ui_->lblProgress;
     reportView = ui_->reportView;
     cardList = ui_->cardList;
-    lblDetail_ = ui_->lblDetail;
     report = new ReportModel(this);
     reportView->setModel(report);
     chooseFolder = [this](const QString& title) {
@@ -85,6 +86,41 @@ ViewController::ViewController(std::ostream& out, QWidget* parent)
     showProblem = [this](const QString& text) {
         QMessageBox::warning(this, QStringLiteral("kestrel"), text);
     };
+    const auto running = [this] { return importing_; };
+    options_ = new OptionsPanel(*uDefs,
+                                {{chkJPG, keys::JPG},
+                                 {chkRAW, keys::RAW},
+                                 {chkJPGYear, keys::JPGYear},
+                                 {chkJPGMonth, keys::JPGMonth},
+                                 {chkJPGDay, keys::JPGDay},
+                                 {chkRAWYear, keys::RAWYear},
+                                 {chkRAWMonth, keys::RAWMonth},
+                                 {chkRAWDay, keys::RAWDay},
+                                 {chkModDate, keys::ModDate},
+                                 {chkTakenDate, keys::TakenDate},
+                                 {chkKeepBoth, keys::KeepBoth},
+                                 {chkOtherFormats, keys::OtherFormats},
+                                 {chkVerify, keys::Verify}},
+                                destinationPath, destinationPathRAW, this);
+    destinations_ = new DestinationChoice(*uDefs, out_,
+                                          {.jpg = destinationPath,
+                                           .raw = destinationPathRAW,
+                                           .backup = destinationPathBackup,
+                                           .backupBox = chkBackup},
+                                          this);
+    // Asked through chooseFolder as it is when the question comes: a test may replace it.
+    destinations_->chooseFolder = [this](const QString& title) { return chooseFolder(title); };
+    status_ = new StatusPanel({.window = this,
+                               .info = lblInfo,
+                               .bar = pgSpin,
+                               .progress = lblProgress,
+                               .detail = ui_->lblDetail,
+                               .cancel = btnCancel,
+                               .options = optionsBox,
+                               .reportView = reportView},
+                              report, running, this);
+    eject_ = new EjectOffer(ui_->btnEject, cardList, running, this);
+    browsers_ = new BrowseWindows(*uDefs, this);
 
     imgView->setMainViewController(this);
     // Hiding the options or the progress bar during a run must not make the window jump.
@@ -112,29 +148,11 @@ ViewController::~ViewController() {
 }
 
 void ViewController::connectActions() {
-    const std::pair<QCheckBox*, void (ViewController::*)()> boxes[] = {
-        {chkJPG, &ViewController::chkJPGChecked},
-        {chkRAW, &ViewController::chkRAWChecked},
-        {chkJPGYear, &ViewController::chkJPGYearChecked},
-        {chkJPGMonth, &ViewController::chkJPGMonthChecked},
-        {chkJPGDay, &ViewController::chkJPGDayChecked},
-        {chkRAWYear, &ViewController::chkRAWYearChecked},
-        {chkRAWMonth, &ViewController::chkRAWMonthChecked},
-        {chkRAWDay, &ViewController::chkRAWDayChecked},
-        {chkModDate, &ViewController::chkModDatePressed},
-        {chkTakenDate, &ViewController::chkTakenDatePressed},
-        {chkKeepBoth, &ViewController::chkKeepBothPressed},
-        {chkOtherFormats, &ViewController::chkOtherFormatsPressed},
-        {chkVerify, &ViewController::chkVerifyPressed},
-        {chkBackup, &ViewController::chkBackupPressed},
-    };
-    // clicked, not toggled: setting a state from the preferences must not store it again.
-    for (const auto& [box, action] : boxes)
-        connect(box, &QCheckBox::clicked, this, action);
-    connect(destinationPath, &PathControl::action, this, &ViewController::destPathSelected);
-    connect(destinationPathRAW, &PathControl::action, this, &ViewController::destPathRAWSelected);
-    connect(destinationPathBackup, &PathControl::action, this,
-            &ViewController::destPathBackupSelected);
+    connect(options_, &OptionsPanel::stored, this, &ViewController::refreshBrowsers);
+    connect(destinations_, &DestinationChoice::stored, this, &ViewController::refreshBrowsers);
+    connect(destinations_, &DestinationChoice::problemsFound, status_, &StatusPanel::showProblems);
+    connect(destinations_, &DestinationChoice::problemWithdrawn, status_,
+            &StatusPanel::withdrawProblem);
     connect(btnClick, &QPushButton::clicked, this, &ViewController::btnClickPressed);
     connect(imgView, &imgViewDragger::folderDropped, this, &ViewController::importFolder);
     connect(btnChooseFolder, &QPushButton::clicked, this, &ViewController::importChosenFolder);
@@ -158,11 +176,14 @@ void ViewController::connectActions() {
     cards_ = new CardWatcher(this);
     connect(cards_, &CardWatcher::cardsChanged, this, &ViewController::cardsChanged);
     connect(cardList, &CardList::browseRequested, this, &ViewController::browseFolder);
+    connect(browsers_, &BrowseWindows::importRequested, this, &ViewController::importSelection);
     cardsChanged(cards_->cards());
     devices_ = new DeviceWatcher(detectDevices, this);
     connect(devices_, &DeviceWatcher::devicesChanged, cardList, &CardList::setDevices);
     connect(cardList, &CardList::deviceImportRequested, this, &ViewController::importDevice);
     cardList->setDevices(devices_->devices());
+    connect(eject_, &EjectOffer::ejected, status_, &StatusPanel::setText);
+    connect(eject_, &EjectOffer::failed, status_, &StatusPanel::appendProblem);
     setUpEject(new CardEjector);
     watchPreferences();
 }
@@ -172,54 +193,9 @@ std::string ViewController::getUserDefAsString(const char* key) const {
 }
 
 void ViewController::viewDidLoad() {
-    showStoredFolder(destinationPath, keys::ImportPath);
-    showStoredFolder(destinationPathRAW, keys::ImportPathRAW);
-    showStoredBackup();
+    destinations_->showStored();
     restoreCHKState();
-    for (QWidget* idle :
-         std::initializer_list<QWidget*>{pgSpin, btnCancel, reportView, lblProgress})
-        if (idle)
-            idle->hide();
-    if (lblDetail_)
-        lblDetail_->hide();
-}
-
-void ViewController::showStoredFolder(PathControl* control, const char* key) {
-    // An absent key shows as the folder "<nil>" below the current folder, which is
-    // where an import would put that group's files.
-    if (control)
-        control->setPath(QString::fromStdString(getUserDefAsString(key)));
-}
-
-void ViewController::destPathSelected(PathControl* sender) {
-    storeFolder(sender, keys::ImportPath);
-}
-
-void ViewController::destPathRAWSelected(PathControl* sender) {
-    storeFolder(sender, keys::ImportPathRAW);
-}
-
-void ViewController::storeFolder(PathControl* sender, const char* key) {
-    if (sender == nullptr)
-        return;
-    const std::optional<QString> clicked = sender->clickedPath();
-    if (!clicked)
-        return;
-    const std::string path = QFile::encodeName(*clicked).toStdString();
-    // A group's destination in the backup folder would count one copy twice: not kept.
-    ImportOptions options = readImportOptions(*uDefs);
-    (key == keys::ImportPath ? options.jpgRoot : options.rawRoot) = path;
-    const std::string conflict =
-        key == keys::BackupPath ? std::string() : backupConflict(options.backupRoot, options);
-    if (conflict.empty()) {
-        storeString(*uDefs, key, path);
-        out_ << path << std::endl;
-    } else {
-        showProblems({tr(conflict.c_str())});
-    }
-    // Show what the next import will use, never a folder other than the stored one.
-    showStoredFolder(sender, key);
-    refreshBrowsers();
+    status_->showIdle();
 }
 
 void ViewController::btnClickPressed() {
@@ -235,12 +211,12 @@ bool ViewController::runImport(const std::string& source,
             tr("The preferences file cannot be read: %1").arg(QString::fromStdString(problem)));
         return true;
     }
-    if (!destinationsChosen()) {
-        showProblems(importProblems(QFile::decodeName(source.c_str()), *uDefs, !device));
+    if (!destinations_->chooseMissing()) {
+        status_->showProblems(importProblems(QFile::decodeName(source.c_str()), *uDefs, !device));
         return true;
     }
     beginRun();
-    warnings_.clear();
+    status_->clearWarnings();
     const QStringList problems = importProblems(QFile::decodeName(source.c_str()), *uDefs, !device);
     auto summary = std::make_shared<RunSummary>();
     std::optional<std::unordered_set<std::string>> chosen;
@@ -264,17 +240,15 @@ bool ViewController::runImport(const std::string& source,
             *summary = handler.summary();
         },
         [this, problems, summary] {
-            showProblems(problems + warnings_ + heldDevice(*summary));
+            status_->showProblems(problems + status_->warnings() + heldDevice(*summary));
             // Its row shows whether another program still holds it.
             if (summary->fromDevice)
                 devices_->look();
-            showVerdict(*summary);
-            offerEject(*summary);
+            status_->showVerdict(*summary);
+            eject_->offer(*summary);
             // The grids of a selection's folder mark what the import did.
             if (summary->selection)
-                for (const QPointer<BrowseWindow>& open : std::as_const(browsers_))
-                    if (open && open->root() == QFile::decodeName(summary->source.c_str()))
-                        open->refresh(readImportOptions(*uDefs));
+                browsers_->refreshRoot(QFile::decodeName(summary->source.c_str()));
             emit importFinished(*summary);
         });
     return true;
@@ -301,7 +275,7 @@ void ViewController::beginRun() {
     if (imgView)
         imgView->setAcceptDrops(false);
     escape_->setEnabled(true);
-    showEjectOffer();
+    eject_->refresh();
 }
 
 void ViewController::endRun() {
@@ -309,14 +283,7 @@ void ViewController::endRun() {
     if (imgView)
         imgView->setAcceptDrops(true);
     importing_ = false;
-    showEjectOffer();
-}
-
-void ViewController::showProblems(const QStringList& problems) {
-    if (!lblDetail_)
-        return;
-    lblDetail_->setText(problems.join(u'\n'));
-    lblDetail_->setVisible(!problems.isEmpty());
+    eject_->refresh();
 }
 
 } // namespace kestrel

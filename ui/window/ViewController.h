@@ -4,10 +4,8 @@
 #include "devices/MountTable.h"
 #include "run/StatusSink.h"
 #include "run/StopRequest.h"
-#include "run/TransferProgress.h"
 #include "window/RunThread.h"
 
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
@@ -35,21 +33,27 @@ class ViewController;
 namespace kestrel {
 
 class BrowseWindow;
+class BrowseWindows;
 class CardEjector;
 class CardList;
 class CardWatcher;
+class DestinationChoice;
 class DeviceWatcher;
+class EjectOffer;
+class OptionsPanel;
 class PathControl;
 class ReportModel;
 class ReportView;
+class StatusPanel;
 class imgViewDragger;
-struct VerifyResult;
 
-// The controller of kestrel's one window: the option checkboxes, the two destination
-// folders and the backup one, the sources (the drop well, the cards mounted now, a folder
-// chooser, the start button), and the status line, progress and report of an import run or
-// of a check of a destination. Every choice is stored in the preferences the moment it is
-// made, and choices made elsewhere are shown.
+// The controller of kestrel's one window. It decides what is imported, browsed, checked or
+// ejected, runs one import or check at a time, and wires the window's parts: the option
+// checkboxes (OptionsPanel), the two destination folders and the backup one
+// (DestinationChoice), the sources (the drop well, the cards and devices, a folder chooser,
+// the start button), the status line, progress and report of a run (StatusPanel), the eject
+// offer (EjectOffer) and the grids (BrowseWindows). Every choice is stored in the
+// preferences the moment it is made, and choices made elsewhere are shown.
 class ViewController : public QWidget, public StatusSink {
     Q_OBJECT
   public:
@@ -210,30 +214,10 @@ class ViewController : public QWidget, public StatusSink {
   private:
     void viewDidLoad();
     void connectActions();
-    void showStoredFolder(PathControl* control, const char* key);
-    void showStoredBackup();
-    // Shows why folder cannot be the backup and returns true; false when it can be.
-    bool backupRefused(const QString& folder);
-    void storeFolder(PathControl* sender, const char* key);
-    void storeState(const QCheckBox* box, const char* key);
-    void groupChecked(const QCheckBox* group, void (ViewController::*setEnabled)(bool),
-                      PathControl* path, const char* key);
-    void setStatusText(const QString& text);
-    void showProblems(const QStringList& problems);
-    void showNow();
-    bool destinationsChosen();
-    void refreshOptions(bool writeDefaults);
     void watchPreferences();
-    void showVerdict(const RunSummary& summary);
-    // The verdict of an import of chosen files: of those, then of the files not chosen.
-    QString selectionVerdict(const RunSummary& summary) const;
     void cardsChanged(const QList<Card>& cards);
     // Marks the open grids again when the options they were marked by have changed.
     void refreshBrowsers();
-    // Offers to eject the card of summary's source when it may be formatted.
-    void offerEject(const RunSummary& summary);
-    void showEjectOffer();
-    void showVerifyVerdict(const VerifyResult& result, const QString& root);
     // What every run does first and last: refuse drops and another run, take Esc as Cancel.
     void beginRun();
     void endRun();
@@ -244,25 +228,21 @@ class ViewController : public QWidget, public StatusSink {
     std::ostream& target_; // where out_ and the runs' logs go, one at a time
     std::mutex outLock_;
     LockedStream out_;
-    QPointer<QLabel> lblDetail_;
     bool importing_ = false;
     bool closeWhenDone_ = false;
     StopRequest stop_;
-    TransferProgress progress_;
-    QElapsedTimer sinceProgress_;
-    QStringList warnings_;
     std::unique_ptr<RunThread> run_; // the run under way, until its end is shown
     std::function<void()> afterRun_; // what shows its end
     QShortcut* escape_ = nullptr;
     CardWatcher* cards_ = nullptr;
     DeviceWatcher* devices_ = nullptr;
     QFileSystemWatcher* preferencesWatcher_ = nullptr;
-    QList<QPointer<BrowseWindow>> browsers_;
-    QList<Card> shownCards_;
-    CardEjector* ejector_ = nullptr;
-    QPointer<QPushButton> btnEject_;
-    QString safeCard_;  // the mount point of the card the last import found safe
-    QString ejectable_; // the mount point of the card offered for ejecting
+    // The window's parts.
+    OptionsPanel* options_ = nullptr;
+    DestinationChoice* destinations_ = nullptr;
+    StatusPanel* status_ = nullptr;
+    EjectOffer* eject_ = nullptr;
+    BrowseWindows* browsers_ = nullptr;
 };
 
 } // namespace kestrel
