@@ -12,6 +12,7 @@
 #include "ui_ViewController.h"
 #include "window/ImportCheck.h"
 #include "window/PathControl.h"
+#include "window/ReleaseOffer.h"
 #include "window/ReportModel.h"
 #include "window/ReportView.h"
 #include "window/imgViewDragger.h"
@@ -163,6 +164,9 @@ void ViewController::connectActions() {
     connect(devices_, &DeviceWatcher::devicesChanged, cardList, &CardList::setDevices);
     connect(cardList, &CardList::deviceImportRequested, this, &ViewController::importDevice);
     cardList->setDevices(devices_->devices());
+    releaseOffer_ = new ReleaseOffer(ui_->btnRelease, lblDetail_, this);
+    connect(cardList, &CardList::deviceReleaseRequested, releaseOffer_, &ReleaseOffer::release);
+    connect(releaseOffer_, &ReleaseOffer::importRequested, this, &ViewController::importDevice);
     setUpEject(new CardEjector);
     watchPreferences();
 }
@@ -265,6 +269,8 @@ bool ViewController::runImport(const std::string& source,
         },
         [this, problems, summary] {
             showProblems(problems + warnings_ + heldDevice(*summary));
+            releaseOffer_->offer(summary->deviceHeld() ? QString::fromStdString(summary->source)
+                                                       : QString());
             // Its row shows whether another program still holds it.
             if (summary->fromDevice)
                 devices_->look();
@@ -278,6 +284,10 @@ bool ViewController::runImport(const std::string& source,
             emit importFinished(*summary);
         });
     return true;
+}
+
+void ViewController::setUpRelease(DeviceRelease* release) {
+    releaseOffer_->setRelease(release);
 }
 
 void ViewController::startRun(RunThread::Work work, std::function<void()> done) {

@@ -38,9 +38,11 @@ class BrowseWindow;
 class CardEjector;
 class CardList;
 class CardWatcher;
+class DeviceRelease;
 class DeviceWatcher;
 class PathControl;
 class ReportModel;
+class ReleaseOffer;
 class ReportView;
 class imgViewDragger;
 struct VerifyResult;
@@ -88,6 +90,9 @@ class ViewController : public QWidget, public StatusSink {
 
     // Ejects cards through ejector, which the window takes over; the system's by default.
     void setUpEject(CardEjector* ejector);
+    // Asks holders of cameras and phones to let go through release, which the window takes
+    // over; the desktop's by default.
+    void setUpRelease(DeviceRelease* release);
 
     // The status line (StatusSink), on the window's thread; a run's thread reaches these
     // through calls queued to it. Each change is painted before the call returns.
@@ -260,6 +265,7 @@ class ViewController : public QWidget, public StatusSink {
     QList<QPointer<BrowseWindow>> browsers_;
     QList<Card> shownCards_;
     CardEjector* ejector_ = nullptr;
+    ReleaseOffer* releaseOffer_ = nullptr; // for a camera or phone another program holds
     QPointer<QPushButton> btnEject_;
     QString safeCard_;  // the mount point of the card the last import found safe
     QString ejectable_; // the mount point of the card offered for ejecting
