@@ -32,6 +32,10 @@ void printLeftBehind(std::FILE* stream, const RunSummary& summary) {
         std::fprintf(stream, "kestrel-import: warning: %s\n", summary.reportProblem.c_str());
     for (const std::string& problem : summary.recordProblems)
         std::fprintf(stream, "kestrel-import: warning: %s\n", problem.c_str());
+    // Mostly the file manager, which mounts a camera or phone as it comes.
+    if (summary.deviceHeld())
+        std::fprintf(stream, "kestrel-import: close the file manager window that shows the camera "
+                             "or phone, or unmount it there, then try again\n");
 }
 
 int exitStatus(const RunSummary& summary) {

@@ -19,6 +19,8 @@ namespace {
 
 using faults::Call;
 
+constexpr char kHeld[] = "another program is using the camera (unmount it in the file manager)";
+
 // A test's fault at call stands for the libgphoto2 result its error number holds.
 bool failed(Call call, int& result) {
     if (!faults::injected(call))
@@ -35,7 +37,7 @@ std::string words(int result) {
         return "the camera was disconnected";
     case GP_ERROR_IO_USB_CLAIM:
     case GP_ERROR_IO_LOCK:
-        return "another program is using the camera (unmount it in the file manager)";
+        return kHeld;
     case GP_ERROR_CAMERA_BUSY:
         return "the camera is busy";
     case GP_ERROR_DIRECTORY_NOT_FOUND:
@@ -325,6 +327,10 @@ std::unique_ptr<Device> openDevice(const std::string& port, std::string& why) {
         return nullptr;
     }
     return device;
+}
+
+bool heldByAnotherProgram(const std::string& why) {
+    return why == kHeld;
 }
 
 std::vector<DetectedDevice> detectDevices(std::string& why) {

@@ -56,6 +56,10 @@ class Device {
 // with why, when it cannot be opened.
 std::unique_ptr<Device> openDevice(const std::string& port, std::string& why);
 
+// Whether why, as openDevice gives it, says that another program holds the device: on a
+// desktop, mostly the file manager, which mounts cameras and phones as they come.
+bool heldByAnotherProgram(const std::string& why);
+
 // A camera found on a port.
 struct DetectedDevice {
     std::string port;

@@ -1,5 +1,9 @@
 #include "record/RunSummary.h"
 
+#include "device/Device.h"
+
+#include <algorithm>
+
 namespace kestrel {
 
 void RunSummary::add(const std::string& file, const CopyOutcome& outcome) {
@@ -9,6 +13,12 @@ void RunSummary::add(const std::string& file, const CopyOutcome& outcome) {
     }
     ++(outcome.outcome == Outcome::AlreadyThere ? alreadyThere : notCopied);
     notCopiedNow.push_back(FileResult{file, outcome, false});
+}
+
+bool RunSummary::deviceHeld() const {
+    return fromDevice &&
+           std::any_of(notCopiedNow.cbegin(), notCopiedNow.cend(),
+                       [](const auto& file) { return heldByAnotherProgram(file.outcome.detail); });
 }
 
 void RunSummary::addUnreadable(const std::string& path, const CopyOutcome& outcome) {

@@ -73,6 +73,8 @@ struct RunSummary {
         return refused.empty() && notCopied == 0 && unreadable == 0 && leftOnCard == 0 &&
                notSafeAtBackup == 0 && unselectedNew == 0 && unselectedGone == 0 && !stopped;
     }
+    // True when the run could not open its camera or phone because another program holds it.
+    bool deviceHeld() const;
     // Photos, clips and folders that are still only on the card, of those the run was given:
     // files left out of a selection are counted apart, in unselectedNew and unselectedGone.
     std::int32_t stillOnCard() const {

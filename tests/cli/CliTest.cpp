@@ -1,8 +1,11 @@
 // kestrel-import as a user runs it: settings, exit statuses, the lines on standard error,
 // and runs cut short by limits and closed pipes.
+#include "RunReport.h"
 #include "TestSupport.h"
+#include "base/FaultPoints.h"
 
 #include <gmock/gmock.h>
+#include <gphoto2/gphoto2-result.h>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -10,7 +13,10 @@
 
 #include <array>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 namespace kestrel::test {
 namespace {
@@ -357,6 +363,24 @@ TEST_F(CliTest, DevicesAreListedAndImportedLikeACard) {
     }
     EXPECT_EQ(readFile(copyOf("IMG_1.JPG")), "one");
     EXPECT_EQ(kestrelImport({"--device", port}).exitCode, 0); // already there
+}
+
+// A camera the file manager holds: the run says what to close, and fails as any unread one.
+TEST_F(CliTest, AHeldCameraSaysWhatToClose) {
+    RecordingSink sink;
+    std::ostringstream log;
+    CopyHandler handler(sink, log);
+    faults::failNext(faults::Call::DeviceOpen, GP_ERROR_IO_USB_CLAIM);
+    handler.importDevice("disk:" + card.path());
+    char* text = nullptr;
+    std::size_t size = 0;
+    std::FILE* stream = ::open_memstream(&text, &size);
+    cli::printLeftBehind(stream, handler.summary());
+    std::fclose(stream);
+    EXPECT_THAT(text, HasSubstr("\nkestrel-import: close the file manager window that shows the "
+                                "camera or phone, or unmount it there, then try again\n"));
+    std::free(text);
+    EXPECT_EQ(cli::exitStatus(handler.summary()), 1);
 }
 
 } // namespace

@@ -139,8 +139,9 @@ TEST(DeviceCaptureTime, AClipsHeaderAfterItsDataIsReadFromItsEnd) {
             captureFilingTime(device, {"/MVI_0001.MOV", std::int64_t(clip.size())});
         EXPECT_EQ(std::tuple(time.placed, time.fromCapture), std::tuple(parts, parts));
         EXPECT_LE(device.sent, std::size_t(1) << 20);
-        if (parts)
+        if (parts) {
             EXPECT_EQ(time.folders(), (std::array<std::string, 3>{"2019", "05", "04"}));
+        }
     }
 }
 

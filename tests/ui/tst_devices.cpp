@@ -3,6 +3,7 @@
 #include "UiTestSupport.h"
 #include "base/FaultPoints.h"
 #include "devices/CardList.h"
+#include "devices/DeviceRelease.h"
 #include "devices/DeviceWatcher.h"
 
 #include <QLabel>
@@ -12,6 +13,16 @@
 #include <sstream>
 
 using namespace Qt::StringLiterals;
+
+// Stands for the desktop: lets go of every device, or of none.
+struct FakeRelease : kestrel::DeviceRelease {
+    void release(const QString& port) override {
+        asked.append(port);
+        lets ? emit released(port) : emit failed(port, u"the mount is busy"_s);
+    }
+    QStringList asked;
+    bool lets = true;
+};
 
 class DevicesTest : public QObject {
     Q_OBJECT
@@ -77,6 +88,49 @@ class DevicesTest : public QObject {
         QVERIFY(verdict(vc).startsWith(u"Do not delete anything from the camera or phone yet"_s));
         QVERIFY(
             verdict(vc).contains(u"Another program is using it: unmount it in the file manager"_s));
+        QVERIFY(vc.findChild<QPushButton*>(u"btnRelease"_s)->isVisibleTo(&vc));
+    }
+
+    // A device the file manager holds, released from its row: imported once it is let go.
+    void releaseAndImport_data() {
+        QTest::addColumn<bool>("lets");
+        QTest::newRow("let go") << true;
+        QTest::newRow("kept") << false;
+    }
+    void releaseAndImport() {
+        QFETCH(bool, lets);
+        kestrel::ViewController vc(out_);
+        auto* release = new FakeRelease;
+        release->lets = lets;
+        vc.setUpRelease(release);
+        const std::string port = "disk:" + camera_.path();
+        kestrel::faults::failNext(kestrel::faults::Call::DeviceOpen, GP_ERROR_IO_USB_CLAIM);
+        QVERIFY(plug(vc, port));
+        QSignalSpy runs(&vc, &kestrel::ViewController::runFinished);
+        vc.cardList->findChild<QPushButton*>(u"release"_s)->click();
+        QCOMPARE(release->asked, QStringList{QString::fromStdString(port)});
+        if (lets) {
+            QVERIFY(runs.wait(60000));
+            QVERIFY(verdict(vc).startsWith(u"Every photo and clip on the camera or phone"_s));
+        } else {
+            QTRY_VERIFY(verdict(vc).endsWith(u"It was not released: the mount is busy.\nClose the "
+                                             "file manager window that shows the camera or phone, "
+                                             "or unmount it there, then try again."_s));
+            QCOMPARE(runs.count(), 0);
+        }
+    }
+
+    // A camera's USB port and the device file or URI of a desktop's mount of it.
+    void mountOfPort() {
+        const std::tuple<QString, QString, QString, bool> rows[] = {
+            {u"usb:001,004"_s, u"/dev/bus/usb/001/004"_s, u"mtp://Pixel_7_1A2B/"_s, true},
+            {u"usb:001,004"_s, u"/dev/bus/usb/001/014"_s, u"mtp://Pixel_7_1A2B/"_s, false},
+            {u"usb:002,004"_s, u"/dev/bus/usb/001/004"_s, {}, false},
+            {u"usb:001,004"_s, {}, u"gphoto2://[usb:001,004]/"_s, true},
+            {u"usb:001,004"_s, {}, u"gphoto2://%5Busb%3A001%2C004%5D/"_s, true},
+            {u"disk:/x"_s, {}, u"gphoto2://[disk:/x]/"_s, false}};
+        for (const auto& [port, file, uri, matches] : rows)
+            QCOMPARE(kestrel::mountIsOf(port, file, uri), matches);
     }
 };
 

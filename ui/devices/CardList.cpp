@@ -67,6 +67,11 @@ void CardList::showRows() {
     }
     for (const PluggedDevice& device : std::as_const(devices_)) {
         QPushButton* importButton = addDeviceRow(device);
+        if (QWidget* releaseButton =
+                importButton->parentWidget()->findChild<QPushButton*>(QStringLiteral("release"))) {
+            setTabOrder(previous, releaseButton);
+            previous = releaseButton;
+        }
         setTabOrder(previous, importButton);
         previous = importButton;
     }
@@ -107,6 +112,15 @@ QPushButton* CardList::addDeviceRow(const PluggedDevice& device) {
     detail->setObjectName(QStringLiteral("storages"));
     detail->setWordWrap(true);
     line->addWidget(detail, 1);
+    if (device.held) {
+        auto* releaseButton = new QPushButton(tr("Release and import"), row);
+        releaseButton->setObjectName(QStringLiteral("release"));
+        releaseButton->setAccessibleName(tr("Release and import %1").arg(device.model));
+        releaseButton->setToolTip(tr("Asks the file manager to let go of it, then imports it"));
+        line->addWidget(releaseButton);
+        connect(releaseButton, &QPushButton::clicked, this,
+                [this, port = device.port] { emit deviceReleaseRequested(port); });
+    }
     // Browsing reads a folder; a device's files are read only by its import.
     QPushButton* importButton = addButtons(row, device.model, false);
     connect(importButton, &QPushButton::clicked, this,

@@ -17,7 +17,8 @@ namespace kestrel {
 // The memory cards mounted now, one row each: its name, its size, a Browse button, which sends
 // browseRequested, and an Import button, which sends importRequested, with the card's mount
 // point. The cameras and phones plugged in follow, each with its storages and an Import button,
-// which sends deviceImportRequested with its port. Says so when there is none.
+// which sends deviceImportRequested with its port; one that another program holds has a Release
+// and import button too, which sends deviceReleaseRequested. Says so when there is none.
 class CardList : public QWidget {
     Q_OBJECT
   public:
@@ -36,6 +37,7 @@ class CardList : public QWidget {
     void importRequested(const QString& mountPoint);
     void browseRequested(const QString& mountPoint);
     void deviceImportRequested(const QString& port);
+    void deviceReleaseRequested(const QString& port);
 
   private:
     void showRows();

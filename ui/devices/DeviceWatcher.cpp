@@ -52,9 +52,7 @@ std::mutex& deviceLock() {
 }
 
 QString deviceProblemText(const std::string& why, bool* held) {
-    // The engine's words for a USB device claimed by another program: on a desktop, mostly the
-    // file manager's volume monitor, which mounts cameras and phones as they come.
-    const bool claimed = why.starts_with("another program is using");
+    const bool claimed = heldByAnotherProgram(why);
     if (held != nullptr)
         *held = claimed;
     if (claimed)

@@ -13,6 +13,7 @@
 #include "window/ImportCheck.h"
 #include "window/OptionsPanel.h"
 #include "window/PathControl.h"
+#include "window/ReleaseOffer.h"
 #include "window/ReportModel.h"
 #include "window/ReportView.h"
 #include "window/StatusPanel.h"
@@ -184,6 +185,9 @@ void ViewController::connectActions() {
     cardList->setDevices(devices_->devices());
     connect(eject_, &EjectOffer::ejected, status_, &StatusPanel::setText);
     connect(eject_, &EjectOffer::failed, status_, &StatusPanel::appendProblem);
+    releaseOffer_ = new ReleaseOffer(ui_->btnRelease, ui_->lblDetail, this);
+    connect(cardList, &CardList::deviceReleaseRequested, releaseOffer_, &ReleaseOffer::release);
+    connect(releaseOffer_, &ReleaseOffer::importRequested, this, &ViewController::importDevice);
     setUpEject(new CardEjector);
     watchPreferences();
 }
@@ -241,6 +245,8 @@ bool ViewController::runImport(const std::string& source,
         },
         [this, problems, summary] {
             status_->showProblems(problems + status_->warnings() + heldDevice(*summary));
+            releaseOffer_->offer(summary->deviceHeld() ? QString::fromStdString(summary->source)
+                                                       : QString());
             // Its row shows whether another program still holds it.
             if (summary->fromDevice)
                 devices_->look();
@@ -252,6 +258,10 @@ bool ViewController::runImport(const std::string& source,
             emit importFinished(*summary);
         });
     return true;
+}
+
+void ViewController::setUpRelease(DeviceRelease* release) {
+    releaseOffer_->setRelease(release);
 }
 
 void ViewController::startRun(RunThread::Work work, std::function<void()> done) {

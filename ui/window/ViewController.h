@@ -38,11 +38,13 @@ class CardEjector;
 class CardList;
 class CardWatcher;
 class DestinationChoice;
+class DeviceRelease;
 class DeviceWatcher;
 class EjectOffer;
 class OptionsPanel;
 class PathControl;
 class ReportModel;
+class ReleaseOffer;
 class ReportView;
 class StatusPanel;
 class imgViewDragger;
@@ -92,6 +94,9 @@ class ViewController : public QWidget, public StatusSink {
 
     // Ejects cards through ejector, which the window takes over; the system's by default.
     void setUpEject(CardEjector* ejector);
+    // Asks holders of cameras and phones to let go through release, which the window takes
+    // over; the desktop's by default.
+    void setUpRelease(DeviceRelease* release);
 
     // The status line (StatusSink), on the window's thread; a run's thread reaches these
     // through calls queued to it. Each change is painted before the call returns.
@@ -243,6 +248,7 @@ class ViewController : public QWidget, public StatusSink {
     StatusPanel* status_ = nullptr;
     EjectOffer* eject_ = nullptr;
     BrowseWindows* browsers_ = nullptr;
+    ReleaseOffer* releaseOffer_ = nullptr; // for a camera or phone another program holds
 };
 
 } // namespace kestrel
