@@ -84,17 +84,21 @@ int syncFd(int fd) {
 }
 
 int openRecordFolder(int rootFd, bool create, Fd& folder) {
-    if (create && (faults::injected(Call::Mkdir) || ::mkdirat(rootFd, kRecordFolder, 0755) != 0) &&
+    return openFolderBelow(rootFd, kRecordFolder, create, folder);
+}
+
+int openFolderBelow(int rootFd, const char* name, bool create, Fd& folder) {
+    if (create && (faults::injected(Call::Mkdir) || ::mkdirat(rootFd, name, 0755) != 0) &&
         errno != EEXIST)
         return errno;
     struct stat st {};
-    if (::fstatat(rootFd, kRecordFolder, &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (::fstatat(rootFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return errno;
     if (S_ISLNK(st.st_mode))
         return ELOOP;
     if (faults::injected(Call::OpenFolder))
         return errno;
-    folder.reset(::openat(rootFd, kRecordFolder, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    folder.reset(::openat(rootFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     return folder.valid() ? 0 : errno;
 }
 

@@ -16,6 +16,8 @@ inline constexpr const char* kRecordFolder = "ascmhl";
 // through a symbolic link. 0, or the errno of the failure: ELOOP when ascmhl is a symbolic
 // link, ENOENT when it is missing and not to be made.
 int openRecordFolder(int rootFd, bool create, Fd& folder);
+// Opens the folder name below the root open at rootFd in the same way.
+int openFolderBelow(int rootFd, const char* name, bool create, Fd& folder);
 
 // Reads the whole regular file name in the folder open at dirFd, not following a link.
 // 0 or the errno of the failure.

@@ -1,11 +1,11 @@
 #!/bin/sh
-# The engine's folders include one way only: base <- device <- record <- copy <- scan <- run. A
-# file may include headers of its own folder and of the folders before it, never of one after
-# it: the camera behind device/ knows nothing but base/.
+# The engine's folders include one way only: base <- device <- record <- copy <- scan <- plan <-
+# run. A file may include headers of its own folder and of the folders before it, never of one
+# after it: the camera behind device/ knows nothing but base/.
 cd "$(dirname "$0")/../../engine" || exit 2
 rank() {
     case "$1" in
-    base) echo 0 ;; device) echo 1 ;; record) echo 2 ;; copy) echo 3 ;; scan) echo 4 ;; run) echo 5 ;;
+    base) echo 0 ;; device) echo 1 ;; record) echo 2 ;; copy) echo 3 ;; scan) echo 4 ;; plan) echo 5 ;; run) echo 6 ;;
     *) echo 9 ;;
     esac
 }
