@@ -13,6 +13,22 @@
 
 namespace kestrel {
 
+std::vector<std::string> splitKeywords(std::string_view text) {
+    std::vector<std::string> keywords;
+    while (!text.empty()) {
+        const auto comma = text.find(',');
+        std::string_view word = text.substr(0, comma);
+        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+        while (!word.empty() && (word.front() == ' ' || word.front() == '\t'))
+            word.remove_prefix(1);
+        while (!word.empty() && (word.back() == ' ' || word.back() == '\t'))
+            word.remove_suffix(1);
+        if (!word.empty())
+            keywords.emplace_back(word);
+    }
+    return keywords;
+}
+
 ImportOptions readImportOptions(const QSettings& store) {
     return readImportOptions([&store](const char* key) { return getUserDefAsString(store, key); });
 }
@@ -33,6 +49,19 @@ ImportOptions readImportOptions(const std::function<std::string(const char* key)
     options.backupRoot = value(keys::BackupPath);
     options.jpgRoot = value(keys::ImportPath);
     options.rawRoot = value(keys::ImportPathRAW);
+    const auto text = [&value](const char* key) {
+        std::string stored = value(key);
+        return stored == kAbsent ? std::string() : stored;
+    };
+    options.namePattern = text(keys::NamePattern);
+    options.folderPattern = text(keys::FolderPattern);
+    options.job = text(keys::Job);
+    options.creator = text(keys::Creator);
+    options.copyright = text(keys::Copyright);
+    options.credit = text(keys::Credit);
+    options.keywords = splitKeywords(text(keys::Keywords));
+    options.description = text(keys::Description);
+    options.sidecarWithEnding = text(keys::SidecarNames) == "name.ext";
     return options;
 }
 

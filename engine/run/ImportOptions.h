@@ -27,6 +27,23 @@ struct ImportOptions {
     std::string jpgRoot;         // "<nil>" when never chosen
     std::string rawRoot;
     std::string backupRoot; // every file is also copied below it; "<nil>" or empty: no backup
+    // A job's names and folders; empty for off.
+    std::string namePattern;
+    std::string folderPattern;
+    std::string job;
+    // The photographer's metadata for the XMP sidecars; all empty for no sidecars.
+    std::string creator;
+    std::string copyright;
+    std::string credit;
+    std::vector<std::string> keywords;
+    std::string description;
+    bool sidecarWithEnding = false; // NAME.EXT.xmp instead of NAME.xmp
+
+    // Whether any metadata is set, so that each copy gets its sidecar.
+    bool writesSidecars() const {
+        return !creator.empty() || !copyright.empty() || !credit.empty() || !keywords.empty() ||
+               !description.empty();
+    }
 
     bool operator==(const ImportOptions&) const = default;
 };
@@ -37,6 +54,9 @@ std::vector<std::string_view> folderLevels(const FileFields& f, const ImportOpti
 // The path of the folder below root that f goes to, ending in "/": root/JPG/2016/07/21/.
 std::string destinationFolder(const FileFields& f, const std::string& root,
                               const ImportOptions& options);
+
+// The keywords in text, separated by commas, without the spaces around them.
+std::vector<std::string> splitKeywords(std::string_view text);
 
 // Reads the options from store; absent keys read as off and as the root "<nil>".
 ImportOptions readImportOptions(const QSettings& store);

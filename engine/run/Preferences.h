@@ -31,6 +31,19 @@ inline constexpr char OtherFormats[] = "kestrelOtherFormats";
 inline constexpr char Verify[] = "kestrelVerify";
 // The second destination every file is also copied to; absent, empty or "<nil>" for none.
 inline constexpr char BackupPath[] = "kestrelBackupPath";
+// A job's names and folders: each absent, empty or "<nil>" for off (names as on the card,
+// the date folders above).
+inline constexpr char NamePattern[] = "kestrelNamePattern";     // "{taken:%Y%m%d}_{seq:4}{ext}"
+inline constexpr char FolderPattern[] = "kestrelFolderPattern"; // "{tag}/{taken:%Y}/{job}"
+inline constexpr char Job[] = "kestrelJob";
+// The photographer's metadata, written into an XMP sidecar beside each copy when any is set.
+inline constexpr char Creator[] = "kestrelCreator";
+inline constexpr char Copyright[] = "kestrelCopyright";
+inline constexpr char Credit[] = "kestrelCredit";
+inline constexpr char Keywords[] = "kestrelKeywords"; // separated by commas
+inline constexpr char Description[] = "kestrelDescription";
+// "name.ext" for NAME.EXT.xmp sidecars; anything else for NAME.xmp.
+inline constexpr char SidecarNames[] = "kestrelSidecarNames";
 } // namespace keys
 
 // One of the nine option flags with the value written at start-up when it is absent.
