@@ -1,0 +1,45 @@
+#pragma once
+
+#include "base/ContentHash.h"
+#include "record/HashRecord.h"
+#include "scan/FileEntry.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+namespace kestrel {
+
+class RunRecords;
+
+// Finds the copy that a destination's hash record already lists of a card file, under
+// whatever name it was given: a card imported again after a job's patterns renamed its
+// copies must not be copied again under new numbers.
+class RecordedCopies {
+  public:
+    explicit RecordedCopies(RunRecords& records) : records_(records) {}
+
+    // The path relative to root of a file that root's record lists with f's bytes and that
+    // still holds them; nothing when there is none. A card file is hashed only when the
+    // record lists a file of its size; a camera's file is never sent for it: the record's
+    // size and time of the camera's file stand for its bytes, as for a re-import by name.
+    // rootFd is root, open.
+    std::optional<std::string> find(const FileFields& f, const std::string& root, int rootFd);
+
+  private:
+    using Entry = std::map<std::string, HistoryEntry>::value_type;
+    // The entries of one root's record that can vouch for bytes, by size.
+    using BySize = std::unordered_multimap<std::int64_t, const Entry*>;
+    const BySize& indexOf(const std::string& root);
+    // The digest of the card file of f, read once.
+    std::optional<Digest128> cardDigest(const FileFields& f);
+
+    RunRecords& records_;
+    std::map<std::string, BySize> indexes_;
+    std::string digestOf_; // the card file whose digest is kept
+    std::optional<Digest128> digest_;
+};
+
+} // namespace kestrel
