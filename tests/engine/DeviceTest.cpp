@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "base/FaultPoints.h"
 #include "record/Verdict.h"
+#include "run/DeviceSurvey.h"
 #include "run/Preferences.h"
 
 #include <gmock/gmock.h>
@@ -97,6 +98,49 @@ TEST_F(DeviceTest, CaptureDatesAreReadFromTheStartOfTheFile) {
                 ElementsAre("JPG/2016/03/07/IMG_0001.JPG", "JPG/2019/05/04/IMG_0005.JPG",
                             "RAW/2016/03/07/IMG_0002.CR2"));
     EXPECT_EQ(result.summary.datedByFileTimes, 2);
+}
+
+// A survey marks each file as its import decides; a selection imports the chosen files alone.
+TEST_F(DeviceTest, TheSurveyMarksFilesAsTheImportOfASelectionFindsThem) {
+    std::string why;
+    const auto device = openDevice(port, why);
+    ASSERT_TRUE(device) << why;
+    EXPECT_EQ(device->readPreview("/DCIM/100TEST/NONE.JPG"), "");
+    const auto survey = [&] {
+        const auto options = readImportOptions(*openPreferences());
+        StandingCheck check(options);
+        std::vector<std::string> marks;
+        for (const SurveyedFile& file : listDevice(*device, deviceRoot(port + "//"), options)) {
+            std::string recorded;
+            const Standing standing = check.standingOf(file, &recorded, device.get());
+            marks.push_back(file.path.substr(port.size()) + " " +
+                            std::to_string(static_cast<int>(standing)) + " " + recorded);
+        }
+        return marks;
+    };
+    EXPECT_THAT(survey(), ElementsAre("/DCIM/100TEST/IMG_0001.JPG 0 ",
+                                      "/DCIM/100TEST/IMG_0002.CR2 0 ",
+                                      "/DCIM/100TEST/IMG_0003.CR3 3 "));
+    const std::unordered_set<std::string> only{on("IMG_0001.JPG")};
+    std::ostringstream out;
+    CopyHandler handler(sink, out);
+    handler.only = &only;
+    handler.importDevice(port);
+    EXPECT_THAT(filesBelow(dest.path()), ElementsAre("JPG/2016/03/07/IMG_0001.JPG"));
+    EXPECT_EQ(std::tuple(handler.summary().copied, handler.summary().unselectedNew), std::tuple(1, 1));
+    EXPECT_EQ(handler.summary().notCopiedNow.at(0).outcome.destPath,
+              dest / "RAW/2016/03/07/IMG_0002.CR2");
+    // A copy no record vouches for is compared with what the camera sends.
+    writeFile(dest / "RAW/2016/03/07/IMG_0002.CR2", "raw");
+    EXPECT_THAT(survey(), ElementsAre("/DCIM/100TEST/IMG_0001.JPG 1 ",
+                                      "/DCIM/100TEST/IMG_0002.CR2 1 ",
+                                      "/DCIM/100TEST/IMG_0003.CR3 3 "));
+    std::filesystem::remove(dest / "JPG/2016/03/07/IMG_0001.JPG");
+    writeFile(dest / "RAW/2016/03/07/IMG_0002.CR2", "RAW");
+    EXPECT_THAT(survey(), ElementsAre("/DCIM/100TEST/IMG_0001.JPG 2 JPG/2016/03/07/IMG_0001.JPG",
+                                      "/DCIM/100TEST/IMG_0002.CR2 0 ",
+                                      "/DCIM/100TEST/IMG_0003.CR3 3 "));
+    EXPECT_TRUE(listDevice(*device, port, {}, [](auto, auto) { return false; }).empty());
 }
 
 // A transfer that stops, or a listing that fails, is named, and leaves the device unsafe.
