@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <tuple>
+#include <utility>
 
 namespace kestrel {
 
@@ -86,16 +87,20 @@ SurveyedFile surveyDeviceItem(Device& device, const std::string& root, const Dev
     if (!time.placed || !isChosenFolder(pick.root))
         return surveyed;
     // The folders the import makes: a card file's fields with the camera's name and date.
-    const auto [year, month, day] = time.folders();
-    const FileFields fields{pick.tag, surveyed.path, surveyed.name, {}, year, month, day,
-                            pick.root, {}, std::max<std::int64_t>(file.size, 0), {}};
+    auto [year, month, day] = time.folders();
+    const FileFields fields{.fileType = pick.tag,
+                            .fullPath = surveyed.path,
+                            .fileName = surveyed.name,
+                            .year = std::move(year),
+                            .month = std::move(month),
+                            .day = std::move(day),
+                            .destRoot = pick.root};
     surveyed.destination = destinationFolder(fields, pick.root, options) + surveyed.name;
     return surveyed;
 }
 
 std::vector<SurveyedFile> listDevice(Device& device, const std::string& root,
-                                     const ImportOptions& options,
-                                     const SurveyProgress& progress) {
+                                     const ImportOptions& options, const SurveyProgress& progress) {
     std::vector<DeviceFile> found;
     std::vector<DeviceProblem> problems;
     device.list(found, problems,

@@ -70,7 +70,8 @@ TEST_F(DeviceTest, CopiesReadsBackRecordsAndFindsItThereNextTime) {
     const RunResult second = run();
     EXPECT_EQ(std::tuple(second.summary.alreadyThere, second.summary.copied), std::tuple(2, 0));
     EXPECT_TRUE(second.summary.allSafe());
-    EXPECT_THAT(verdictSentence(second.summary).toStdString(), HasSubstr("may be deleted from the camera or phone"));
+    EXPECT_THAT(verdictSentence(second.summary).toStdString(),
+                HasSubstr("may be deleted from the camera or phone"));
 }
 
 // Found there again by its record and the destination's bytes, without a transfer; a
@@ -118,28 +119,29 @@ TEST_F(DeviceTest, TheSurveyMarksFilesAsTheImportOfASelectionFindsThem) {
         }
         return marks;
     };
-    EXPECT_THAT(survey(), ElementsAre("/DCIM/100TEST/IMG_0001.JPG 0 ",
-                                      "/DCIM/100TEST/IMG_0002.CR2 0 ",
-                                      "/DCIM/100TEST/IMG_0003.CR3 3 "));
+    EXPECT_THAT(survey(),
+                ElementsAre("/DCIM/100TEST/IMG_0001.JPG 0 ", "/DCIM/100TEST/IMG_0002.CR2 0 ",
+                            "/DCIM/100TEST/IMG_0003.CR3 3 "));
     const std::unordered_set<std::string> only{on("IMG_0001.JPG")};
     std::ostringstream out;
     CopyHandler handler(sink, out);
     handler.only = &only;
     handler.importDevice(port);
     EXPECT_THAT(filesBelow(dest.path()), ElementsAre("JPG/2016/03/07/IMG_0001.JPG"));
-    EXPECT_EQ(std::tuple(handler.summary().copied, handler.summary().unselectedNew), std::tuple(1, 1));
+    EXPECT_EQ(std::tuple(handler.summary().copied, handler.summary().unselectedNew),
+              std::tuple(1, 1));
     EXPECT_EQ(handler.summary().notCopiedNow.at(0).outcome.destPath,
               dest / "RAW/2016/03/07/IMG_0002.CR2");
     // A copy no record vouches for is compared with what the camera sends.
     writeFile(dest / "RAW/2016/03/07/IMG_0002.CR2", "raw");
-    EXPECT_THAT(survey(), ElementsAre("/DCIM/100TEST/IMG_0001.JPG 1 ",
-                                      "/DCIM/100TEST/IMG_0002.CR2 1 ",
-                                      "/DCIM/100TEST/IMG_0003.CR3 3 "));
+    EXPECT_THAT(survey(),
+                ElementsAre("/DCIM/100TEST/IMG_0001.JPG 1 ", "/DCIM/100TEST/IMG_0002.CR2 1 ",
+                            "/DCIM/100TEST/IMG_0003.CR3 3 "));
     std::filesystem::remove(dest / "JPG/2016/03/07/IMG_0001.JPG");
     writeFile(dest / "RAW/2016/03/07/IMG_0002.CR2", "RAW");
-    EXPECT_THAT(survey(), ElementsAre("/DCIM/100TEST/IMG_0001.JPG 2 JPG/2016/03/07/IMG_0001.JPG",
-                                      "/DCIM/100TEST/IMG_0002.CR2 0 ",
-                                      "/DCIM/100TEST/IMG_0003.CR3 3 "));
+    EXPECT_THAT(survey(),
+                ElementsAre("/DCIM/100TEST/IMG_0001.JPG 2 JPG/2016/03/07/IMG_0001.JPG",
+                            "/DCIM/100TEST/IMG_0002.CR2 0 ", "/DCIM/100TEST/IMG_0003.CR3 3 "));
     EXPECT_TRUE(listDevice(*device, port, {}, [](auto, auto) { return false; }).empty());
 }
 
@@ -179,7 +181,8 @@ TEST_F(DeviceTest, AFailedTransferOrListingIsNamedAndLeavesNothing) {
         EXPECT_EQ(result.of(c.path).outcome, SourceUnreadable);
         EXPECT_EQ(result.of(c.path).detail, c.why);
         EXPECT_EQ(filesBelow(dest.path()), c.copied);
-        EXPECT_THAT(verdictSentence(result.summary).toStdString(), HasSubstr("Do not delete anything"));
+        EXPECT_THAT(verdictSentence(result.summary).toStdString(),
+                    HasSubstr("Do not delete anything"));
     }
 }
 

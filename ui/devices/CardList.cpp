@@ -59,15 +59,18 @@ void CardList::showRows() {
     QWidget* previous = tabPlace_;
     for (const auto& [card, showSize] : std::as_const(shown)) {
         QPushButton* importButton = addRow(card, showSize);
-        QWidget* browseButton = importButton->parentWidget()->findChild<QPushButton*>(
-            QStringLiteral("browse"));
+        QWidget* browseButton =
+            importButton->parentWidget()->findChild<QPushButton*>(QStringLiteral("browse"));
         setTabOrder(previous, browseButton);
         setTabOrder(browseButton, importButton);
         previous = importButton;
     }
     for (const PluggedDevice& device : std::as_const(devices_)) {
         QPushButton* importButton = addDeviceRow(device);
-        setTabOrder(previous, importButton);
+        QWidget* browseButton =
+            importButton->parentWidget()->findChild<QPushButton*>(QStringLiteral("browse"));
+        setTabOrder(previous, browseButton);
+        setTabOrder(browseButton, importButton);
         previous = importButton;
     }
 }
@@ -107,8 +110,9 @@ QPushButton* CardList::addDeviceRow(const PluggedDevice& device) {
     detail->setObjectName(QStringLiteral("storages"));
     detail->setWordWrap(true);
     line->addWidget(detail, 1);
-    // Browsing reads a folder; a device's files are read only by its import.
-    QPushButton* importButton = addButtons(row, device.model, false);
+    QPushButton* importButton = addButtons(row, device.model, true);
+    connect(row->findChild<QPushButton*>(QStringLiteral("browse")), &QPushButton::clicked, this,
+            [this, port = device.port] { emit deviceBrowseRequested(port); });
     connect(importButton, &QPushButton::clicked, this,
             [this, port = device.port] { emit deviceImportRequested(port); });
     layout_->addWidget(row);

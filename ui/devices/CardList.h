@@ -16,8 +16,9 @@ namespace kestrel {
 
 // The memory cards mounted now, one row each: its name, its size, a Browse button, which sends
 // browseRequested, and an Import button, which sends importRequested, with the card's mount
-// point. The cameras and phones plugged in follow, each with its storages and an Import button,
-// which sends deviceImportRequested with its port. Says so when there is none.
+// point. The cameras and phones plugged in follow, each with its storages, a Browse button,
+// which sends deviceBrowseRequested, and an Import button, which sends deviceImportRequested,
+// with its port. Says so when there is none.
 class CardList : public QWidget {
     Q_OBJECT
   public:
@@ -36,6 +37,7 @@ class CardList : public QWidget {
     void importRequested(const QString& mountPoint);
     void browseRequested(const QString& mountPoint);
     void deviceImportRequested(const QString& port);
+    void deviceBrowseRequested(const QString& port);
 
   private:
     void showRows();

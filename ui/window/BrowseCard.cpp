@@ -1,8 +1,11 @@
-// Browsing a card or folder before importing it, and importing the files chosen there.
+// Browsing a card, folder, camera or phone before importing it, and importing the files chosen
+// there.
 #include "window/ViewController.h"
 
 #include "browse/BrowseWindow.h"
 #include "devices/CardList.h"
+#include "devices/DeviceWatcher.h"
+#include "run/DeviceSurvey.h"
 #include "run/ImportOptions.h"
 
 #include <QFile>
@@ -14,14 +17,41 @@
 namespace kestrel {
 
 BrowseWindow* ViewController::browseFolder(const QString& path) {
+    return openBrowser(path, false);
+}
+
+BrowseWindow* ViewController::browseDevice(const QString& port) {
+    const QString root = QString::fromStdString(deviceRoot(port.toStdString()));
+    const bool opened = std::any_of(browsers_.cbegin(), browsers_.cend(),
+                                    [&](const auto& open) { return open && open->root() == root; });
+    BrowseWindow* browser = openBrowser(root, true);
+    if (opened)
+        return browser;
+    for (const PluggedDevice& device : devices_->devices())
+        if (device.port == port)
+            browser->setWindowTitle(tr("%1 — kestrel").arg(device.model));
+    // A device unplugged is not read any more.
+    connect(devices_, &DeviceWatcher::devicesChanged, browser,
+            [browser, port](const QList<PluggedDevice>& devices) {
+                if (std::none_of(devices.cbegin(), devices.cend(),
+                                 [&](const PluggedDevice& device) { return device.port == port; }))
+                    browser->cardRemoved();
+            });
+    return browser;
+}
+
+BrowseWindow* ViewController::openBrowser(const QString& root, bool device) {
     for (const QPointer<BrowseWindow>& open : std::as_const(browsers_))
-        if (open && open->root() == path) {
+        if (open && open->root() == root) {
             open->raise();
             open->activateWindow();
             return open;
         }
-    auto* browser = new BrowseWindow(path, readImportOptions(*uDefs), this);
-    connect(browser, &BrowseWindow::importRequested, this, &ViewController::importSelection);
+    auto* browser = new BrowseWindow(root, readImportOptions(*uDefs), this, device);
+    connect(browser, &BrowseWindow::importRequested, this,
+            [this, device](const QString& from, const QStringList& paths) {
+                importSelection(from, paths, device);
+            });
     browsers_.removeAll(nullptr);
     browsers_.append(browser);
     browser->show();
@@ -34,7 +64,7 @@ void ViewController::browseChosenFolder() {
         browseFolder(chosen);
 }
 
-void ViewController::importSelection(const QString& root, const QStringList& paths) {
+void ViewController::importSelection(const QString& root, const QStringList& paths, bool device) {
     if (importing_)
         return;
     std::unordered_set<std::string> chosen;
@@ -42,7 +72,7 @@ void ViewController::importSelection(const QString& root, const QStringList& pat
         chosen.insert(QFile::encodeName(path).toStdString());
     const std::string source = QFile::encodeName(root).toStdString();
     out_ << source << std::endl;
-    runImport(source, &chosen);
+    runImport(source, &chosen, device);
     // The marks change with a destination chosen now; those of an import, once it has ended.
     if (!importing_)
         for (const QPointer<BrowseWindow>& open : std::as_const(browsers_))

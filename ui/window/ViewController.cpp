@@ -4,6 +4,7 @@
 #include "devices/CardEjector.h"
 #include "devices/CardList.h"
 #include "devices/CardWatcher.h"
+#include "devices/DeviceHold.h"
 #include "devices/DeviceWatcher.h"
 #include "run/CopyHandler.h"
 #include "run/DestinationCheck.h"
@@ -162,6 +163,7 @@ void ViewController::connectActions() {
     devices_ = new DeviceWatcher(detectDevices, this);
     connect(devices_, &DeviceWatcher::devicesChanged, cardList, &CardList::setDevices);
     connect(cardList, &CardList::deviceImportRequested, this, &ViewController::importDevice);
+    connect(cardList, &CardList::deviceBrowseRequested, this, &ViewController::browseDevice);
     cardList->setDevices(devices_->devices());
     setUpEject(new CardEjector);
     watchPreferences();
@@ -256,7 +258,7 @@ bool ViewController::runImport(const std::string& source,
             handler.hooks = hooks;
             if (device) {
                 // Not while the device watcher has it open.
-                const std::lock_guard hold(deviceLock());
+                const DeviceHold hold;
                 handler.importDevice(source);
             } else {
                 handler.prepareProcessing(source);
