@@ -87,14 +87,13 @@ SurveyedFile surveyDeviceItem(Device& device, const std::string& root, const Dev
     if (!time.placed || !isChosenFolder(pick.root))
         return surveyed;
     // The folders the import makes: a card file's fields with the camera's name and date.
+    FileFields fields;
+    fields.fileType = pick.tag;
+    fields.fileName = surveyed.name;
     auto [year, month, day] = time.folders();
-    const FileFields fields{.fileType = pick.tag,
-                            .fullPath = surveyed.path,
-                            .fileName = surveyed.name,
-                            .year = std::move(year),
-                            .month = std::move(month),
-                            .day = std::move(day),
-                            .destRoot = pick.root};
+    fields.year = std::move(year);
+    fields.month = std::move(month);
+    fields.day = std::move(day);
     surveyed.destination = destinationFolder(fields, pick.root, options) + surveyed.name;
     return surveyed;
 }
