@@ -183,8 +183,26 @@ class GPhotoDevice final : public Device {
         return names;
     }
 
-    void list(std::vector<DeviceFile>& files, std::vector<DeviceProblem>& problems) override {
-        listFolder("/", files, problems);
+    void list(std::vector<DeviceFile>& files, std::vector<DeviceProblem>& problems,
+              const ListProgress& progress) override {
+        listFolder("/", files, problems, progress);
+    }
+
+    std::string readPreview(const std::string& path) override {
+        const auto [folder, name] = split(path);
+        CameraFile* file = nullptr;
+        std::string bytes;
+        int result = GP_OK;
+        if (failed(Call::DeviceRead, result) || gp_file_new(&file) < GP_OK)
+            return bytes;
+        const char* data = nullptr;
+        unsigned long size = 0;
+        if (gp_camera_file_get(camera_, folder.c_str(), name.c_str(), GP_FILE_TYPE_PREVIEW, file,
+                               context_) >= GP_OK &&
+            gp_file_get_data_and_size(file, &data, &size) >= GP_OK && data != nullptr)
+            bytes.assign(data, size);
+        gp_file_unref(file);
+        return bytes;
     }
 
     std::string readRange(const std::string& path, std::uint64_t offset, std::size_t max) override {
@@ -254,8 +272,9 @@ class GPhotoDevice final : public Device {
         return bytes;
     }
 
-    void listFolder(const std::string& folder, std::vector<DeviceFile>& files,
-                    std::vector<DeviceProblem>& problems) {
+    // False when progress asked to stop.
+    bool listFolder(const std::string& folder, std::vector<DeviceFile>& files,
+                    std::vector<DeviceProblem>& problems, const ListProgress& progress) {
         List names;
         List folders;
         int result = GP_OK;
@@ -265,7 +284,7 @@ class GPhotoDevice final : public Device {
             (result = gp_camera_folder_list_folders(camera_, folder.c_str(), folders.list,
                                                     context_)) < GP_OK) {
             problems.push_back({folder, words(result)});
-            return;
+            return true;
         }
         for (int i = 0, n = gp_list_count(names.list); i < n; ++i) {
             const char* name = nullptr;
@@ -284,11 +303,15 @@ class GPhotoDevice final : public Device {
             file.modified = file.hasTime ? info.file.mtime : 0;
             files.push_back(std::move(file));
         }
+        if (progress && !progress(files.size()))
+            return false;
         for (int i = 0, n = gp_list_count(folders.list); i < n; ++i) {
             const char* name = nullptr;
             gp_list_get_name(folders.list, i, &name);
-            listFolder(joined(folder, name), files, problems);
+            if (!listFolder(joined(folder, name), files, problems, progress))
+                return false;
         }
+        return true;
     }
 
     std::string port_;

@@ -25,6 +25,9 @@ struct DeviceProblem {
     std::string why;
 };
 
+// Told how many files a listing has found so far, after each folder; false stops it there.
+using ListProgress = std::function<bool(std::size_t found)>;
+
 // A camera or phone that speaks PTP or MTP (or a folder served as one), seen through
 // libgphoto2. Nothing on it is ever deleted, renamed or changed: there are no calls for that.
 // Use one from one thread at a time.
@@ -37,7 +40,8 @@ class Device {
     virtual std::vector<std::string> storages() = 0;
     // Every file of every folder, each folder's files before its subfolders. A folder that
     // cannot be listed, or a file that cannot be examined, goes to problems instead.
-    virtual void list(std::vector<DeviceFile>& files, std::vector<DeviceProblem>& problems) = 0;
+    virtual void list(std::vector<DeviceFile>& files, std::vector<DeviceProblem>& problems,
+                      const ListProgress& progress = {}) = 0;
     // Writes the bytes of the file at path to fd, a chunk at a time as they arrive: empty
     // when every chunk was written, else why the transfer stopped. Once abandon (when set)
     // answers true, asked before each chunk, the transfer stops: a clip takes minutes over USB.
@@ -50,6 +54,9 @@ class Device {
     // device cannot send part of a file.
     virtual std::string readRange(const std::string& path, std::uint64_t offset,
                                   std::size_t max) = 0;
+    // The picture the camera keeps to show the file at path small (a JPEG, mostly); empty
+    // when it keeps none or cannot send it.
+    virtual std::string readPreview(const std::string& path) = 0;
 };
 
 // Opens the camera at port ("usb:001,004"; "disk:/FOLDER" serves FOLDER as a camera): null,

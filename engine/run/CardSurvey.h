@@ -1,17 +1,22 @@
 #pragma once
 
+#include "base/ContentHash.h"
 #include "run/CardItem.h"
 #include "run/ImportOptions.h"
 
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace kestrel {
+
+class Device;
 
 // Where one photo or clip of a card stands, as an import with the current options sees it.
 enum class Standing {
@@ -25,7 +30,10 @@ enum class Standing {
 struct SurveyedFile {
     std::string path; // the full source path, as the import forms it: root + "/" + relative path
     std::string name; // after the last '/'
-    std::int64_t size = 0;
+    std::int64_t size = 0; // -1 when a camera does not say
+    // On a camera or phone: the file's path there, and the time the camera gives it (0: none).
+    std::string devicePath;
+    std::time_t deviceTime = 0;
     // "YYYY-MM-DD HH:MM:SS" in the local calendar: the capture time where the metadata has
     // one (with capture dates on), else the file time the import dates by; empty when it
     // has none the calendar can hold. Sorts as text.
@@ -62,12 +70,23 @@ class StandingCheck {
     StandingCheck& operator=(const StandingCheck&) = delete;
 
     // Where file stands; a NotImported file stays so. For ImportedBefore, recordedPath (when
-    // not null) gets the path the record lists below its root.
-    Standing standingOf(const SurveyedFile& file, std::string* recordedPath = nullptr);
+    // not null) gets the path the record lists below its root. A camera's file (devicePath)
+    // is on device, open now, which sends it whole only when a destination holds a file of
+    // its name and size that no record vouches for; see deviceStanding.
+    Standing standingOf(const SurveyedFile& file, std::string* recordedPath = nullptr,
+                        Device* device = nullptr);
 
   private:
     struct Recorded;
     std::shared_ptr<const Recorded> recordOf(const std::string& root);
+    // As the import decides for a camera's file: at its destination (and backup) when the
+    // record there lists it under that path with the camera's size and time and the copy
+    // still hashes as recorded, or when the copy holds the bytes the camera sends; imported
+    // before when a record lists a file of its name, size and camera time elsewhere.
+    Standing deviceStanding(const SurveyedFile& file, const std::string& root,
+                            std::string* recordedPath, Device* device);
+    bool deviceCopyAt(const std::string& destination, const std::string& root,
+                      const SurveyedFile& file, const std::function<std::optional<Digest128>()>& sent);
 
     ImportOptions options_;
     std::mutex mutex_;

@@ -127,12 +127,22 @@ void CopyHandler::leftOnCard(const std::string& path, std::string why) {
     report_.add(path, outcome);
 }
 
-void CopyHandler::notSelected(const std::string& path, const Pick& pick) {
+Standing CopyHandler::standingOf(const SurveyedFile& file, std::string* recorded,
+                                 Device* device) {
     if (!standings_)
         standings_ = std::make_unique<StandingCheck>(options_);
+    return standings_->standingOf(file, recorded, device);
+}
+
+void CopyHandler::notSelected(const std::string& path, const Pick& pick) {
     const SurveyedFile file = surveyItem(path, pick, options_);
     std::string recorded;
-    const Standing standing = standings_->standingOf(file, &recorded);
+    notSelected(file, standingOf(file, &recorded), recorded);
+}
+
+void CopyHandler::notSelected(const SurveyedFile& file, Standing standing,
+                              const std::string& recorded) {
+    const std::string& path = file.path;
     if (standing == Standing::AtDestination) {
         ++summary_.unselectedSafe;
         return;

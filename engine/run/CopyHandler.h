@@ -38,7 +38,7 @@ class CopyHandler {
     // Runs one complete import of the camera or phone at port ("usb:001,004"; "disk:/FOLDER"
     // serves FOLDER as one), which sends each file over USB. Its files are named PORT + the
     // camera's path, "usb:001,004/store_00010001/DCIM/100CANON/IMG_0001.JPG", and filed by
-    // the time the camera gives them. Ignores only.
+    // the time the camera gives them; with only, as listDevice names them.
     void importDevice(const std::string& port);
 
     // Reads the run's options from the preferences: the eight flags into the do… members,
@@ -110,8 +110,12 @@ class CopyHandler {
     void checkSpace(const FileList& files);
     // A photo or clip on the card that the options do not import, and why.
     void leftOnCard(const std::string& path, std::string why);
-    // A picked file left out of the selection.
+    // A picked file left out of the selection: one of a card at path, or as surveyed, where
+    // it stands, and the path a record gives it when it was imported before.
     void notSelected(const std::string& path, const Pick& pick);
+    void notSelected(const SurveyedFile& file, Standing standing, const std::string& recorded);
+    // Where file stands, as the selection's verdict counts it; device sends a camera's file.
+    Standing standingOf(const SurveyedFile& file, std::string* recorded, Device* device = nullptr);
 
     ImportLog log_;
     ImportOptions options_;

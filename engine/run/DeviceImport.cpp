@@ -3,7 +3,7 @@
 #include "device/Device.h"
 #include "run/CardItem.h"
 #include "run/CopyHandler.h"
-#include "run/DeviceCaptureTime.h"
+#include "run/DeviceSurvey.h"
 #include "run/StopRequest.h"
 #include "scan/Classification.h"
 
@@ -54,9 +54,7 @@ class DeviceSource final : public StreamedSource {
 void CopyHandler::importDevice(const std::string& port) {
     fromDevice_ = true;
     // A folder served as a camera is still a folder that a destination must not lie in.
-    std::string root = port;
-    while (root.size() > 1 && root.back() == '/' && root[root.size() - 2] != ':')
-        root.pop_back();
+    const std::string root = deviceRoot(port);
     const bool disk = root.starts_with("disk:");
     if (!begin(root, disk ? root.substr(5) : std::string()))
         return;
@@ -86,13 +84,15 @@ FileList CopyHandler::scanDevice(const std::shared_ptr<Device>& device, const st
             leftOnCard(fullPath, pick.reason);
         if (pick.verdict != Pick::Verdict::Picked)
             continue;
+        if (only != nullptr && !only->contains(fullPath)) {
+            const SurveyedFile surveyed = surveyDeviceItem(*device, root, file, pick, options_);
+            std::string recorded;
+            notSelected(surveyed, standingOf(surveyed, &recorded, device.get()), recorded);
+            continue;
+        }
         // Filed by the capture time in its metadata where asked for and found, else by the
         // time the camera gives, never by when it arrives.
-        FilingTime time;
-        if (options_.byCaptureDate)
-            time = captureFilingTime(*device, file);
-        if (!time.placed && file.hasTime)
-            time = localFilingTime(file.modified);
+        const FilingTime time = deviceFilingTime(*device, file, options_);
         if (!time.placed) {
             const CopyOutcome undated{Outcome::Undated, 0, {}, "the camera gives no time for it"};
             log_.error(fullPath, undated);

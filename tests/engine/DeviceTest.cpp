@@ -6,6 +6,7 @@
 #include "base/FaultPoints.h"
 #include "record/Verdict.h"
 #include "run/DeviceCaptureTime.h"
+#include "run/DeviceSurvey.h"
 #include "run/Preferences.h"
 
 #include <gmock/gmock.h>
@@ -111,7 +112,8 @@ class PartsDevice final : public Device {
     const std::string& port() const override { return bytes_; }
     const std::string& model() const override { return bytes_; }
     std::vector<std::string> storages() override { return {}; }
-    void list(std::vector<DeviceFile>&, std::vector<DeviceProblem>&) override {}
+    void list(std::vector<DeviceFile>&, std::vector<DeviceProblem>&, const ListProgress&) override {}
+    std::string readPreview(const std::string&) override { return {}; }
     std::string read(const std::string&, int, const std::function<bool()>&) override {
         return "no";
     }
@@ -143,6 +145,50 @@ TEST(DeviceCaptureTime, AClipsHeaderAfterItsDataIsReadFromItsEnd) {
             EXPECT_EQ(time.folders(), (std::array<std::string, 3>{"2019", "05", "04"}));
         }
     }
+}
+
+// A survey marks each file as its import decides; a selection imports the chosen files alone.
+TEST_F(DeviceTest, TheSurveyMarksFilesAsTheImportOfASelectionFindsThem) {
+    std::string why;
+    const auto device = openDevice(port, why);
+    ASSERT_TRUE(device) << why;
+    EXPECT_EQ(device->readPreview("/DCIM/100TEST/NONE.JPG"), "");
+    const auto survey = [&] {
+        const auto options = readImportOptions(*openPreferences());
+        StandingCheck check(options);
+        std::vector<std::string> marks;
+        for (const SurveyedFile& file : listDevice(*device, deviceRoot(port + "//"), options)) {
+            std::string recorded;
+            const Standing standing = check.standingOf(file, &recorded, device.get());
+            marks.push_back(file.path.substr(port.size()) + " " +
+                            std::to_string(static_cast<int>(standing)) + " " + recorded);
+        }
+        return marks;
+    };
+    EXPECT_THAT(survey(),
+                ElementsAre("/DCIM/100TEST/IMG_0001.JPG 0 ", "/DCIM/100TEST/IMG_0002.CR2 0 ",
+                            "/DCIM/100TEST/IMG_0003.CR3 3 "));
+    const std::unordered_set<std::string> only{on("IMG_0001.JPG")};
+    std::ostringstream out;
+    CopyHandler handler(sink, out);
+    handler.only = &only;
+    handler.importDevice(port);
+    EXPECT_THAT(filesBelow(dest.path()), ElementsAre("JPG/2016/03/07/IMG_0001.JPG"));
+    EXPECT_EQ(std::tuple(handler.summary().copied, handler.summary().unselectedNew),
+              std::tuple(1, 1));
+    EXPECT_EQ(handler.summary().notCopiedNow.at(0).outcome.destPath,
+              dest / "RAW/2016/03/07/IMG_0002.CR2");
+    // A copy no record vouches for is compared with what the camera sends.
+    writeFile(dest / "RAW/2016/03/07/IMG_0002.CR2", "raw");
+    EXPECT_THAT(survey(),
+                ElementsAre("/DCIM/100TEST/IMG_0001.JPG 1 ", "/DCIM/100TEST/IMG_0002.CR2 1 ",
+                            "/DCIM/100TEST/IMG_0003.CR3 3 "));
+    std::filesystem::remove(dest / "JPG/2016/03/07/IMG_0001.JPG");
+    writeFile(dest / "RAW/2016/03/07/IMG_0002.CR2", "RAW");
+    EXPECT_THAT(survey(),
+                ElementsAre("/DCIM/100TEST/IMG_0001.JPG 2 JPG/2016/03/07/IMG_0001.JPG",
+                            "/DCIM/100TEST/IMG_0002.CR2 0 ", "/DCIM/100TEST/IMG_0003.CR3 3 "));
+    EXPECT_TRUE(listDevice(*device, port, {}, [](auto, auto) { return false; }).empty());
 }
 
 // A transfer that stops, or a listing that fails, is named, and leaves the device unsafe.

@@ -2,11 +2,16 @@
 // camera serves a temporary folder at disk:FOLDER through a camera's calls.
 #include "UiTestSupport.h"
 #include "base/FaultPoints.h"
+#include "browse/BrowseModel.h"
+#include "browse/BrowseWindow.h"
 #include "devices/CardList.h"
 #include "devices/DeviceRelease.h"
 #include "devices/DeviceWatcher.h"
 
+#include <QImage>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <gphoto2/gphoto2-result.h>
 
@@ -63,7 +68,6 @@ class DevicesTest : public QObject {
         kestrel::ViewController vc(out_);
         QVERIFY(plug(vc, "disk:" + camera_.path()));
         QCOMPARE(detail(vc)->text(), u"Directory Driver"_s);
-        QVERIFY(!vc.cardList->findChild<QPushButton*>(u"browse"_s));
         vc.cardList->findChild<QPushButton*>(u"import"_s)->click();
         QVERIFY(kestrel::test::runEnds(vc));
         QVERIFY(QFile::exists(QString::fromStdString(dest_ / "JPG/2016/07/21/IMG_0002.JPG")));
@@ -131,6 +135,47 @@ class DevicesTest : public QObject {
             {u"disk:/x"_s, {}, u"gphoto2://[disk:/x]/"_s, false}};
         for (const auto& [port, file, uri, matches] : rows)
             QCOMPARE(kestrel::mountIsOf(port, file, uri), matches);
+    }
+
+    // A grid of the camera: thumbnails from it, and the files chosen there imported alone.
+    void browseAndImportASelection() {
+        kestrel::test::TempDir camera, dest;
+        const QString at = QString::fromStdString(camera.path());
+        const QString to = QString::fromStdString(dest.path());
+        kestrel::test::resetPreferences({{u"kestrelImportPath"_s, to},
+                                         {u"kestrelImportPathRAW"_s, to},
+                                         {u"kestrelModDate"_s, u"1"_s}});
+        QImage(300, 200, QImage::Format_RGB32).save(at + u"/A.JPG"_s);
+        kestrel::test::setModified(camera / "A.JPG", "2016-07-21 12:00");
+        kestrel::test::writePhoto(at + u"/B.JPG"_s, "not a picture");
+        kestrel::test::writePhoto(at + u"/C.MOV"_s, "clip");
+        kestrel::ViewController vc(out_);
+        QVERIFY(plug(vc, "disk:" + camera.path()));
+        vc.cardList->findChild<QPushButton*>(u"browse"_s)->click();
+        auto* browser = vc.findChild<kestrel::BrowseWindow*>();
+        QSignalSpy surveyed(browser, &kestrel::BrowseWindow::surveyed);
+        QVERIFY(surveyed.wait());
+        const kestrel::BrowseModel& model = *browser->model();
+        QTRY_VERIFY(model.hasThumbnail(0) && model.hasThumbnail(1) && model.hasThumbnail(2));
+        const auto marks = [&] {
+            QStringList shown;
+            for (int row = 0; row < model.rowCount(); ++row)
+                shown << model.index(row).data().toString() + u' ' +
+                             model.index(row).data(Qt::AccessibleDescriptionRole).toString() +
+                             (model.index(row).data(Qt::DecorationRole).value<QImage>().isNull()
+                                  ? u""_s
+                                  : u" +"_s);
+            return shown;
+        };
+        QCOMPARE(marks(), (QStringList{u"A.JPG new +"_s, u"B.JPG new"_s, u"C.MOV new +"_s}));
+        browser->grid()->selectionModel()->select(model.index(1), QItemSelectionModel::Deselect);
+        browser->importButton()->click();
+        QVERIFY(kestrel::test::runEnds(vc));
+        QCOMPARE(kestrel::test::filesBelow(dest.path()),
+                 (std::vector<std::string>{"JPG/2016/07/21/A.JPG", "JPG/2016/07/21/C.MOV"}));
+        QVERIFY(surveyed.wait());
+        QCOMPARE(marks(), (QStringList{u"A.JPG at destination +"_s, u"B.JPG new"_s,
+                                       u"C.MOV at destination +"_s}));
     }
 };
 

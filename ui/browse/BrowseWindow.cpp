@@ -2,8 +2,10 @@
 
 #include "browse/BrowseDelegate.h"
 #include "browse/BrowseModel.h"
+#include "browse/DevicePreviews.h"
 #include "browse/SurveyJob.h"
 #include "browse/ThumbnailLoader.h"
+#include "devices/DeviceWatcher.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -18,8 +20,9 @@
 
 namespace kestrel {
 
-BrowseWindow::BrowseWindow(const QString& root, const ImportOptions& options, QWidget* parent)
-    : QWidget(parent, Qt::Window), root_(root), model_(new BrowseModel(this)),
+BrowseWindow::BrowseWindow(const QString& root, const ImportOptions& options, QWidget* parent,
+                           bool device)
+    : QWidget(parent, Qt::Window), root_(root), device_(device), model_(new BrowseModel(this)),
       grid_(new QListView(this)), counts_(new QLabel(this)),
       selectNewButton_(new QPushButton(tr("Select &New"), this)),
       importButton_(new QPushButton(this)), visibleChanged_(new QTimer(this)) {
@@ -83,9 +86,20 @@ void BrowseWindow::start(const ImportOptions& options) {
     model_->setFiles({});
     counts_->setText(tr("Looking at %1…").arg(QDir::toNativeSeparators(root_)));
     showSelectionCount();
-    loader_ = new ThumbnailLoader(BrowseDelegate::kThumbnailSide, this);
-    connect(loader_, &ThumbnailLoader::thumbnailReady, model_, &BrowseModel::setThumbnail);
-    job_ = new SurveyJob(root_, options, this);
+    if (loader_ == nullptr) {
+        // A camera's previews are slow to come: read once, they are kept through refreshes.
+        loader_ = device_ ? static_cast<ThumbnailSource*>(
+                                new DevicePreviews(root_, BrowseDelegate::kThumbnailSide, this))
+                          : new ThumbnailLoader(BrowseDelegate::kThumbnailSide, this);
+        connect(loader_, &ThumbnailSource::thumbnailReady, model_, &BrowseModel::setThumbnail);
+    }
+    job_ = new SurveyJob(root_, options, this, device_);
+    connect(job_, &SurveyJob::progress, this, &BrowseWindow::showProgress);
+    connect(job_, &SurveyJob::unavailable, this, [this](const QString& why) {
+        counts_->setText(deviceProblemText(why.toStdString()));
+        gone_ = true;
+        showSelectionCount();
+    });
     connect(job_, &SurveyJob::listed, this, [this](const std::vector<SurveyedFile>& files) {
         model_->setFiles(files);
         for (const SurveyedFile& file : files)
@@ -113,8 +127,8 @@ void BrowseWindow::stopReading() {
     }
     if (loader_ != nullptr) {
         loader_->cancelAll();
-        delete loader_;
-        loader_ = nullptr;
+        if (!device_)
+            delete std::exchange(loader_, nullptr);
     }
 }
 
@@ -175,6 +189,11 @@ void BrowseWindow::showSelectionCount() {
     importButton_->setText(chosen == 1 ? tr("&Import 1 Selected")
                                        : tr("&Import %1 Selected").arg(chosen));
     importButton_->setEnabled(chosen > 0 && !gone_);
+}
+
+void BrowseWindow::showProgress(int done, int total) {
+    counts_->setText(total == 0 ? tr("Listing the files: %n found so far…", nullptr, done)
+                                : tr("Looking at %1 of %2 photos and clips…").arg(done).arg(total));
 }
 
 void BrowseWindow::showCounts() {

@@ -1,5 +1,10 @@
 #include "browse/SurveyJob.h"
 
+#include "devices/DeviceHold.h"
+
+#include "device/Device.h"
+#include "run/DeviceSurvey.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QStringList>
@@ -12,10 +17,14 @@ namespace {
 // destination is compared byte for byte, a new one only looked up.
 constexpr std::size_t kGroup = 256;
 constexpr qint64 kGroupMs = 200;
+// A device's progress is told at most this often.
+constexpr qint64 kProgressMs = 100;
 } // namespace
 
-SurveyJob::SurveyJob(const QString& root, const ImportOptions& options, QObject* parent)
-    : QObject(parent), root_(QFile::encodeName(root).toStdString()), options_(options) {}
+SurveyJob::SurveyJob(const QString& root, const ImportOptions& options, QObject* parent,
+                     bool device)
+    : QObject(parent), root_(QFile::encodeName(root).toStdString()), device_(device),
+      options_(options) {}
 
 SurveyJob::~SurveyJob() {
     stop();
@@ -34,25 +43,62 @@ void SurveyJob::start() {
 
 void SurveyJob::stop() {
     stop_->store(true);
+    wakeDeviceReaders();
 }
 
 void SurveyJob::run() {
     const auto stop = stop_;
-    const auto stopped = [stop] { return stop->load(); };
     // Sends through this object's own thread, and only while no stop has been asked for.
-    const auto send = [this, stop](auto&& deliver) {
+    const Send send = [this, stop](std::function<void(SurveyJob*)> deliver) {
         QMetaObject::invokeMethod(
             this,
-            [this, stop, deliver = std::forward<decltype(deliver)>(deliver)] {
+            [this, stop, deliver = std::move(deliver)] {
                 if (!stop->load())
                     deliver(this);
             },
             Qt::QueuedConnection);
     };
-    std::vector<SurveyedFile> files = listCard(root_, options_, stopped);
-    if (stopped())
+    if (device_)
+        return runDevice(send);
+    std::vector<SurveyedFile> files = listCard(root_, options_, [stop] { return stop->load(); });
+    if (stop->load())
         return;
     send([files](SurveyJob* job) { emit job->listed(files); });
+    check(files, nullptr, send);
+}
+
+void SurveyJob::runDevice(const Send& send) {
+    // An import or a look at the devices goes first; the survey then has the device alone.
+    const DeviceTurn turn = holdDeviceWhenFree(*stop_);
+    if (!turn)
+        return;
+    std::string why;
+    const auto device = openDevice(root_, why);
+    if (!device) {
+        send([why = QString::fromStdString(why)](SurveyJob* job) {
+            emit job->unavailable(why);
+            emit job->finished();
+        });
+        return;
+    }
+    QElapsedTimer told;
+    std::vector<SurveyedFile> files =
+        listDevice(*device, root_, options_, [&](std::size_t done, std::size_t total) {
+            if (!told.isValid() || told.hasExpired(kProgressMs)) {
+                told.start();
+                send([done = static_cast<int>(done), total = static_cast<int>(total)](
+                         SurveyJob* job) { emit job->progress(done, total); });
+            }
+            return !stop_->load();
+        });
+    if (stop_->load())
+        return;
+    send([files](SurveyJob* job) { emit job->listed(files); });
+    check(files, device.get(), send);
+}
+
+void SurveyJob::check(const std::vector<SurveyedFile>& files, Device* device, const Send& send) {
+    const auto stopped = [this] { return stop_->load(); };
     StandingCheck check(options_);
     for (std::size_t first = 0; first < files.size() && !stopped();) {
         const std::size_t end = std::min(files.size(), first + kGroup);
@@ -65,7 +111,7 @@ void SurveyJob::run() {
             std::string recordedPath;
             const Standing standing = files[row].standing == Standing::NotImported
                                           ? Standing::NotImported
-                                          : check.standingOf(files[row], &recordedPath);
+                                          : check.standingOf(files[row], &recordedPath, device);
             standings.push_back(standing);
             recorded.append(QString::fromStdString(recordedPath));
         }

@@ -38,7 +38,7 @@ QImage loadThumbnail(const QString& path, bool clip, int maxSide) {
 }
 
 ThumbnailLoader::ThumbnailLoader(int maxSide, QObject* parent)
-    : QObject(parent), maxSide_(maxSide) {
+    : ThumbnailSource(parent), maxSide_(maxSide) {
     pool_.setMaxThreadCount(std::min(kThreads, std::max(1, QThread::idealThreadCount())));
     // Decoding yields to the window: its threads run when a core would otherwise idle.
     pool_.setThreadPriority(QThread::IdlePriority);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browse/ThumbnailSource.h"
+
 #include <QHash>
 #include <QImage>
 #include <QList>
@@ -20,7 +22,7 @@ QImage loadThumbnail(const QString& path, bool clip, int maxSide);
 
 // Loads thumbnails off the main thread, the cache first: one at a time on each of a few
 // threads, from a queue the loader keeps so the grid can move the files on screen to its front.
-class ThumbnailLoader : public QObject {
+class ThumbnailLoader : public ThumbnailSource {
     Q_OBJECT
   public:
     // maxSide: 128 gives the cache's normal thumbnails, 256 its large ones.
@@ -28,19 +30,11 @@ class ThumbnailLoader : public QObject {
     // Drops the queue and waits for the thumbnails being read.
     ~ThumbnailLoader() override;
 
-    // Queues the file (a clip or a photo); nothing when it is already queued or being read.
-    void request(const QString& path, bool clip);
-    // Moves the queued files among these to the front of the queue, in this order.
-    void prioritize(const QStringList& visiblePaths);
-    // Drops the queue; what the threads are reading now is not delivered.
-    void cancelAll();
+    void request(const QString& path, bool clip) override;
+    void prioritize(const QStringList& visiblePaths) override;
+    void cancelAll() override;
     // The files waiting to be read, the next first.
     const QStringList& queued() const { return queue_; }
-
-  signals:
-    // A requested thumbnail, in the loader's thread; a null image means the file is damaged
-    // (draw a placeholder).
-    void thumbnailReady(const QString& path, const QImage& image);
 
   private:
     void startJobs();

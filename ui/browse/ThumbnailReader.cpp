@@ -5,6 +5,7 @@
 #include "browse/PlainTiff.h"
 
 #include "base/Fd.h"
+#include "device/Device.h"
 #include "scan/MovieHeader.h"
 
 #include <QBuffer>
@@ -12,7 +13,9 @@
 #include <QImageReader>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace kestrel {
 
@@ -62,6 +65,11 @@ QImage decodePreview(const EmbeddedPreview& preview, int maxSide) {
     return orientedImage(image, preview.orientation);
 }
 
+// How much of a camera's file is asked for when the camera keeps no preview of it: a JPEG's
+// EXIF thumbnail and many raws' small previews lie in it, and a clip's header when written
+// first.
+constexpr std::size_t kDeviceHead = 256 << 10;
+
 } // namespace
 
 QImage orientedImage(const QImage& image, int orientation) {
@@ -95,6 +103,47 @@ QImage clipThumbnail(const QString& path, int maxSide) {
     std::uint64_t size = 0;
     const Fd fd = openRegular(path, size);
     return paintFilmIcon(maxSide, fd.valid() ? movieDurationSeconds(fd.get(), size) : std::nullopt);
+}
+
+} // namespace kestrel
+
+namespace kestrel {
+
+QImage deviceThumbnail(Device& device, const std::string& path, bool clip, int maxSide) {
+    const std::string preview = device.readPreview(path);
+    if (!preview.empty()) {
+        QBuffer buffer;
+        buffer.setData(preview.data(), static_cast<qsizetype>(preview.size()));
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        reader.setAutoTransform(true);
+        if (const QImage image = readScaled(reader, maxSide); !image.isNull())
+            return image;
+    }
+    // The readers of a card's files work on a descriptor; these bytes live in memory.
+    const std::string head = device.readStart(path, kDeviceHead);
+    const Fd fd(::memfd_create("kestrel-preview", MFD_CLOEXEC));
+    const bool held =
+        !head.empty() && fd.valid() &&
+        ::write(fd.get(), head.data(), head.size()) == static_cast<ssize_t>(head.size());
+    if (clip)
+        return paintFilmIcon(maxSide,
+                             held ? movieDurationSeconds(fd.get(), head.size()) : std::nullopt);
+    if (!held)
+        return {};
+    const EmbeddedPreview embedded = readEmbeddedPreview(fd.get(), head.size(), maxSide);
+    const QImage fromPreview =
+        embedded.data.isEmpty() ? QImage() : decodePreview(embedded, maxSide);
+    // A picture cut short would decode grey below the cut: only a whole one is decoded.
+    if ((embedded.fits && !fromPreview.isNull()) || head.size() >= kDeviceHead)
+        return fromPreview;
+    QBuffer whole;
+    whole.setData(head.data(), static_cast<qsizetype>(head.size()));
+    whole.open(QIODevice::ReadOnly);
+    QImageReader reader(&whole);
+    reader.setAutoTransform(true);
+    const QImage decoded = readScaled(reader, maxSide);
+    return decoded.isNull() ? fromPreview : decoded;
 }
 
 } // namespace kestrel

@@ -3,7 +3,11 @@
 #include <QImage>
 #include <QString>
 
+#include <string>
+
 namespace kestrel {
+
+class Device;
 
 // A thumbnail of the photo (JPEG, raw, TIFF, PNG...) at path, upright and fitting in
 // maxSide x maxSide: from a preview the camera stored in the file when one is large enough
@@ -15,6 +19,11 @@ QImage readThumbnail(const QString& path, int maxSide);
 // The thumbnail of the clip at path: a film frame, maxSide wide, with the clip's length
 // from its movie header; the media data is never read.
 QImage clipThumbnail(const QString& path, int maxSide);
+
+// The thumbnail of the file at path on device, open now: the preview the camera keeps, else
+// one stored in the file's first bytes (the whole photo when it is that small), else for a
+// clip a film frame; null when there is none of these.
+QImage deviceThumbnail(Device& device, const std::string& path, bool clip, int maxSide);
 
 // image turned upright as the EXIF orientation (1 to 8) says.
 QImage orientedImage(const QImage& image, int orientation);

@@ -59,8 +59,8 @@ void CardList::showRows() {
     QWidget* previous = tabPlace_;
     for (const auto& [card, showSize] : std::as_const(shown)) {
         QPushButton* importButton = addRow(card, showSize);
-        QWidget* browseButton = importButton->parentWidget()->findChild<QPushButton*>(
-            QStringLiteral("browse"));
+        QWidget* browseButton =
+            importButton->parentWidget()->findChild<QPushButton*>(QStringLiteral("browse"));
         setTabOrder(previous, browseButton);
         setTabOrder(browseButton, importButton);
         previous = importButton;
@@ -72,7 +72,10 @@ void CardList::showRows() {
             setTabOrder(previous, releaseButton);
             previous = releaseButton;
         }
-        setTabOrder(previous, importButton);
+        QWidget* browseButton =
+            importButton->parentWidget()->findChild<QPushButton*>(QStringLiteral("browse"));
+        setTabOrder(previous, browseButton);
+        setTabOrder(browseButton, importButton);
         previous = importButton;
     }
 }
@@ -121,8 +124,9 @@ QPushButton* CardList::addDeviceRow(const PluggedDevice& device) {
         connect(releaseButton, &QPushButton::clicked, this,
                 [this, port = device.port] { emit deviceReleaseRequested(port); });
     }
-    // Browsing reads a folder; a device's files are read only by its import.
-    QPushButton* importButton = addButtons(row, device.model, false);
+    QPushButton* importButton = addButtons(row, device.model, true);
+    connect(row->findChild<QPushButton*>(QStringLiteral("browse")), &QPushButton::clicked, this,
+            [this, port = device.port] { emit deviceBrowseRequested(port); });
     connect(importButton, &QPushButton::clicked, this,
             [this, port = device.port] { emit deviceImportRequested(port); });
     layout_->addWidget(row);

@@ -16,9 +16,10 @@ namespace kestrel {
 
 // The memory cards mounted now, one row each: its name, its size, a Browse button, which sends
 // browseRequested, and an Import button, which sends importRequested, with the card's mount
-// point. The cameras and phones plugged in follow, each with its storages and an Import button,
-// which sends deviceImportRequested with its port; one that another program holds has a Release
-// and import button too, which sends deviceReleaseRequested. Says so when there is none.
+// point. The cameras and phones plugged in follow, each with its storages, a Browse button,
+// which sends deviceBrowseRequested, and an Import button, which sends deviceImportRequested,
+// with its port; one that another program holds has a Release and import button too, which
+// sends deviceReleaseRequested. Says so when there is none.
 class CardList : public QWidget {
     Q_OBJECT
   public:
@@ -38,6 +39,7 @@ class CardList : public QWidget {
     void browseRequested(const QString& mountPoint);
     void deviceImportRequested(const QString& port);
     void deviceReleaseRequested(const QString& port);
+    void deviceBrowseRequested(const QString& port);
 
   private:
     void showRows();

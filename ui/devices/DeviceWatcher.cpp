@@ -1,5 +1,7 @@
 #include "devices/DeviceWatcher.h"
 
+#include "devices/DeviceHold.h"
+
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QThread>
@@ -19,7 +21,7 @@ namespace {
 // Looks at every device that list finds, opening those not seen (or not opened) before.
 QList<PluggedDevice> describe(const ListDevices& list, const QList<PluggedDevice>& known) {
     // An import opens its device with this held: a second claim of it would fail.
-    const std::lock_guard hold(deviceLock());
+    const DeviceHold hold;
     std::string why;
     QList<PluggedDevice> found;
     for (const DetectedDevice& detected : list(why)) {

@@ -68,7 +68,8 @@ class DeviceWatcher : public QObject {
     QTimer* settle_ = nullptr;
 };
 
-// Held while a device is open, by a look or by an import: libgphoto2 cannot claim one twice.
+// Held while a device is open, by a look, an import or a grid: libgphoto2 cannot claim one
+// twice. Taken through DeviceHold or holdDeviceWhenFree, which let the readers wait their turn.
 std::mutex& deviceLock();
 
 // What the window says of a device that cannot be opened, from the engine's reason.

@@ -5,20 +5,30 @@
 
 #include <QSettings>
 
+#include <algorithm>
+
 namespace kestrel {
 
 BrowseWindows::BrowseWindows(QSettings& preferences, QWidget* owner)
     : QObject(owner), preferences_(preferences), owner_(owner) {}
 
-BrowseWindow* BrowseWindows::open(const QString& path) {
+bool BrowseWindows::isOpen(const QString& root) const {
+    return std::any_of(windows_.cbegin(), windows_.cend(),
+                       [&](const auto& open) { return open && open->root() == root; });
+}
+
+BrowseWindow* BrowseWindows::open(const QString& path, bool device) {
     for (const QPointer<BrowseWindow>& open : std::as_const(windows_))
         if (open && open->root() == path) {
             open->raise();
             open->activateWindow();
             return open;
         }
-    auto* browser = new BrowseWindow(path, readImportOptions(preferences_), owner_);
-    connect(browser, &BrowseWindow::importRequested, this, &BrowseWindows::importRequested);
+    auto* browser = new BrowseWindow(path, readImportOptions(preferences_), owner_, device);
+    connect(browser, &BrowseWindow::importRequested, this,
+            [this, device](const QString& root, const QStringList& paths) {
+                emit importRequested(root, paths, device);
+            });
     windows_.removeAll(nullptr);
     windows_.append(browser);
     browser->show();

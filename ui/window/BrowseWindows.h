@@ -22,8 +22,11 @@ class BrowseWindows : public QObject {
     // The grids are windows of owner.
     BrowseWindows(QSettings& preferences, QWidget* owner);
 
-    // Opens the folder as a grid of its photos and clips, or raises the grid already open.
-    BrowseWindow* open(const QString& path);
+    // Opens the folder (or with device, the camera whose files are named path + their camera
+    // path) as a grid of its photos and clips, or raises the grid already open.
+    BrowseWindow* open(const QString& path, bool device = false);
+    // Whether a grid of root is open.
+    bool isOpen(const QString& root) const;
     // Marks the open grids again when the options they were marked by have changed.
     void refresh();
     // Marks the grids of the folder root again, as an import has changed what they show.
@@ -32,8 +35,8 @@ class BrowseWindows : public QObject {
     void cardsChanged(const QList<Card>& cards);
 
   signals:
-    // A grid asks to import its chosen files (full paths) of the folder root.
-    void importRequested(const QString& root, const QStringList& paths);
+    // A grid asks to import its chosen files (full paths) of the folder or camera root.
+    void importRequested(const QString& root, const QStringList& paths, bool device);
 
   private:
     QSettings& preferences_;

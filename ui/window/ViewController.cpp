@@ -3,6 +3,7 @@
 #include "devices/CardEjector.h"
 #include "devices/CardList.h"
 #include "devices/CardWatcher.h"
+#include "devices/DeviceHold.h"
 #include "devices/DeviceWatcher.h"
 #include "run/CopyHandler.h"
 #include "run/Preferences.h"
@@ -182,6 +183,7 @@ void ViewController::connectActions() {
     devices_ = new DeviceWatcher(detectDevices, this);
     connect(devices_, &DeviceWatcher::devicesChanged, cardList, &CardList::setDevices);
     connect(cardList, &CardList::deviceImportRequested, this, &ViewController::importDevice);
+    connect(cardList, &CardList::deviceBrowseRequested, this, &ViewController::browseDevice);
     cardList->setDevices(devices_->devices());
     connect(eject_, &EjectOffer::ejected, status_, &StatusPanel::setText);
     connect(eject_, &EjectOffer::failed, status_, &StatusPanel::appendProblem);
@@ -236,7 +238,7 @@ bool ViewController::runImport(const std::string& source,
             handler.hooks = hooks;
             if (device) {
                 // Not while the device watcher has it open.
-                const std::lock_guard hold(deviceLock());
+                const DeviceHold hold;
                 handler.importDevice(source);
             } else {
                 handler.prepareProcessing(source);

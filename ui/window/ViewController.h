@@ -200,10 +200,13 @@ class ViewController : public QWidget, public StatusSink {
     void verifyChosenFolder();
     // Opens the folder as a grid of its photos and clips, or raises the grid already open.
     BrowseWindow* browseFolder(const QString& path);
+    // Opens the camera or phone at port as a grid, or raises the grid already open.
+    BrowseWindow* browseDevice(const QString& port);
     // Asks for a folder and browses it.
     void browseChosenFolder();
-    // Imports the chosen files of the folder root, as a grid asks.
-    void importSelection(const QString& root, const QStringList& paths);
+    // Imports the chosen files of the folder root (with device, of the camera there), as a
+    // grid asks.
+    void importSelection(const QString& root, const QStringList& paths, bool device = false);
     // Unmounts and ejects the card the last import found safe.
     void ejectCard();
     // Shows folder in the card list and the status line, ready to import; imports nothing.
