@@ -173,6 +173,12 @@ class DevicesTest : public QObject {
         QVERIFY(kestrel::test::runEnds(vc));
         QCOMPARE(kestrel::test::filesBelow(dest.path()),
                  (std::vector<std::string>{"JPG/2016/07/21/A.JPG", "JPG/2016/07/21/C.MOV"}));
+        QVERIFY(
+            vc.findChild<QLabel*>(u"lblDetail"_s)
+                ->text()
+                .endsWith(
+                    u"1 new file was not selected and is still only on the camera or phone. Do not "
+                    u"delete anything from the camera or phone yet."_s));
         QVERIFY(surveyed.wait());
         QCOMPARE(marks(), (QStringList{u"A.JPG at destination +"_s, u"B.JPG new"_s,
                                        u"C.MOV at destination +"_s}));

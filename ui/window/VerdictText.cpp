@@ -75,10 +75,14 @@ QString VerdictText::ofImport(const RunSummary& summary) {
 QString VerdictText::ofSelection(const RunSummary& summary) {
     const int chosen = summary.matched;
     const int notThere = summary.notCopied + summary.notSafeAtBackup;
+    // A camera or phone is cleared, not formatted: each sentence in the words that fit it.
+    const bool device = summary.fromDevice;
     QString verdict;
     if (summary.stopped)
-        verdict = tr("The import was stopped: %1 of the %2 selected files are still only on the "
-                     "card.")
+        verdict = (device ? tr("The import was stopped: %1 of the %2 selected files are still only "
+                               "on the camera or phone.")
+                          : tr("The import was stopped: %1 of the %2 selected files are still only "
+                               "on the card."))
                       .arg(notThere)
                       .arg(chosen);
     else if (notThere > 0)
@@ -96,26 +100,44 @@ QString VerdictText::ofSelection(const RunSummary& summary) {
     // Then, apart, what the selection left on the card.
     const int others = summary.leftOnCard + summary.unreadable;
     if (summary.unselectedNew == 1)
-        verdict += u' ' + tr("1 new file was not selected and is still only on the card.");
+        verdict +=
+            u' ' + (device ? tr("1 new file was not selected and is still only on the "
+                                "camera or phone.")
+                           : tr("1 new file was not selected and is still only on the card."));
     else if (summary.unselectedNew > 1)
-        verdict += u' ' + tr("%1 new files were not selected and are still only on the card.")
+        verdict += u' ' + (device ? tr("%1 new files were not selected and are still only on the "
+                                       "camera or phone.")
+                                  : tr("%1 new files were not selected and are still only on the "
+                                       "card."))
                               .arg(summary.unselectedNew);
     if (summary.unselectedGone == 1)
-        verdict += u' ' + tr("1 file not selected was imported before but is no longer at its "
-                             "destination, so it is only on the card.");
+        verdict += u' ' + (device ? tr("1 file not selected was imported before but is no longer "
+                                       "at its destination, so it is only on the camera or phone.")
+                                  : tr("1 file not selected was imported before but is no longer "
+                                       "at its destination, so it is only on the card."));
     else if (summary.unselectedGone > 1)
-        verdict += u' ' + tr("%1 files not selected were imported before but are no longer at "
-                             "their destination, so they are only on the card.")
+        verdict += u' ' + (device ? tr("%1 files not selected were imported before but are no "
+                                       "longer at their destination, so they are only on the "
+                                       "camera or phone.")
+                                  : tr("%1 files not selected were imported before but are no "
+                                       "longer at their destination, so they are only on the "
+                                       "card."))
                               .arg(summary.unselectedGone);
     if (others > 0)
-        verdict += u' ' + tr("%1 other files on the card were not imported.").arg(others);
+        verdict += u' ' + (device ? tr("%1 other files on the camera or phone were not imported.")
+                                  : tr("%1 other files on the card were not imported."))
+                              .arg(others);
     if (summary.allSafe() && summary.unselectedSafe > 0)
-        verdict += u' ' + tr("The files not selected were imported before: the card may be "
-                             "formatted.");
+        verdict += u' ' + (device ? tr("The files not selected were imported before: they may be "
+                                       "deleted from the camera or phone.")
+                                  : tr("The files not selected were imported before: the card may "
+                                       "be formatted."));
     else if (summary.allSafe())
-        verdict += u' ' + tr("The card may be formatted.");
+        verdict += u' ' + (device ? tr("They may be deleted from the camera or phone.")
+                                  : tr("The card may be formatted."));
     else
-        verdict += u' ' + tr("Do not format the card yet.");
+        verdict += u' ' + (device ? tr("Do not delete anything from the camera or phone yet.")
+                                  : tr("Do not format the card yet."));
     return verdict;
 }
 
