@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <map>
 
 namespace kestrel::cli {
 
@@ -27,6 +28,12 @@ enum Option {
     OptOtherFormats,
     OptVerifyCopies,
     OptBackupDest,
+    OptCreator,
+    OptCopyright,
+    OptCredit,
+    OptKeywords,
+    OptDescription,
+    OptSidecarNames,
     OptVerify,
     OptDevice,
     OptListDevices,
@@ -84,6 +91,17 @@ bool parseFolder(const std::string& value, const char* key, CommandLine& cmd, st
     return true;
 }
 
+// The photographer's words, stored as given; an empty text clears them. The preferences hold
+// text, so bytes that are not UTF-8 would come back changed.
+bool parseText(const std::string& value, const char* key, CommandLine& cmd, std::string& error) {
+    if (QString::fromUtf8(value).toUtf8().toStdString() != value) {
+        error = "text is not valid UTF-8 and cannot be stored: " + value;
+        return false;
+    }
+    cmd.settings.emplace_back(key, value);
+    return true;
+}
+
 } // namespace
 
 std::string absoluteFolderPath(const std::string& path) {
@@ -109,6 +127,12 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
         {"other-formats", required_argument, nullptr, OptOtherFormats},
         {"verify-copies", required_argument, nullptr, OptVerifyCopies},
         {"backup-dest", required_argument, nullptr, OptBackupDest},
+        {"creator", required_argument, nullptr, OptCreator},
+        {"copyright", required_argument, nullptr, OptCopyright},
+        {"credit", required_argument, nullptr, OptCredit},
+        {"keywords", required_argument, nullptr, OptKeywords},
+        {"description", required_argument, nullptr, OptDescription},
+        {"sidecar-names", required_argument, nullptr, OptSidecarNames},
         {"verify", required_argument, nullptr, OptVerify},
         {"device", required_argument, nullptr, OptDevice},
         {"list-devices", no_argument, nullptr, OptListDevices},
@@ -173,6 +197,26 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
                 cmd.settings.emplace_back(keys::BackupPath, "");
             else if (!parseFolder(value, keys::BackupPath, cmd, error, misuse))
                 return std::nullopt;
+            break;
+        case OptCreator:
+        case OptCopyright:
+        case OptCredit:
+        case OptKeywords:
+        case OptDescription: {
+            static const std::map<int, const char*> textKeys = {
+                {OptCreator, keys::Creator},
+                {OptCopyright, keys::Copyright},
+                {OptCredit, keys::Credit},
+                {OptKeywords, keys::Keywords},
+                {OptDescription, keys::Description}};
+            if (!parseText(value, textKeys.at(opt), cmd, error))
+                return std::nullopt;
+            break;
+        }
+        case OptSidecarNames:
+            ok = value == "name" || value == "name.ext";
+            if (ok)
+                cmd.settings.emplace_back(keys::SidecarNames, value);
             break;
         case OptVerify:
             cmd.verify = value;

@@ -56,6 +56,21 @@ apply to this and every later import:
                             also copy every file to FOLDER, a second
                             destination; none for no second copy
 
+The photographer's metadata goes into an XMP sidecar beside every copy, never
+into the copy itself: NAME.xmp (one for IMG_0001.JPG and IMG_0001.CR2 in the
+same folder), written when any of these is set; an empty TEXT clears it. A
+file that already has the sidecar's name is never replaced: the log and the
+report note it. Sidecars are listed in the hash record like the copies, and
+count for nothing in the exit status.
+  --creator TEXT            the photographer (dc:creator)
+  --copyright TEXT          the copyright notice (dc:rights)
+  --credit TEXT             the credit line (photoshop:Credit)
+  --keywords TEXT           keywords separated by commas, "a, b" (dc:subject)
+  --description TEXT        a description of the photos (dc:description)
+  --sidecar-names name|name.ext
+                            sidecars named NAME.xmp, or NAME.EXT.xmp, one per
+                            copy (IMG_0001.JPG.xmp)
+
 Other options:
   --verify DEST             check the files at the destination DEST against
                             its hash record (the ascmhl folder): print each

@@ -49,7 +49,9 @@ void showSettings(const QSettings& store) {
     for (const char* key :
          {kestrel::keys::ImportPath, kestrel::keys::ImportPathRAW, kestrel::keys::KeepBoth,
           kestrel::keys::TakenDate, kestrel::keys::OtherFormats, kestrel::keys::Verify,
-          kestrel::keys::BackupPath})
+          kestrel::keys::BackupPath, kestrel::keys::Creator, kestrel::keys::Copyright,
+          kestrel::keys::Credit, kestrel::keys::Keywords, kestrel::keys::Description,
+          kestrel::keys::SidecarNames})
         std::cout << key << '=' << kestrel::getUserDefAsString(store, key) << '\n';
 }
 

@@ -18,6 +18,10 @@ _kestrel_import() {
         values="ymd ym yd md y m d none" ;;
     --date)
         values="created modified" ;;
+    --sidecar-names)
+        values="name name.ext" ;;
+    --creator | --copyright | --credit | --keywords | --description)
+        return ;; # the user's own words
     --jpg-dest | --raw-dest | --verify)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -d -- "$cur")
@@ -40,7 +44,8 @@ _kestrel_import() {
     if [ "${cur:0:1}" = "-" ]; then
         mapfile -t COMPREPLY < <(compgen -W "--jpg --raw --folders --raw-folders --date
             --jpg-dest --raw-dest --taken --keep-both --other-formats --verify-copies
-            --backup-dest --verify --device --list-devices --show --help --version" -- "$cur")
+            --backup-dest --creator --copyright --credit --keywords --description
+            --sidecar-names --verify --device --list-devices --show --help --version" -- "$cur")
         return
     fi
     # SOURCE: a folder.

@@ -3,13 +3,13 @@
 #include "base/FaultPoints.h"
 #include "copy/FileData.h"
 #include "copy/FileSystemInfo.h"
+#include "copy/StagingFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <utility>
 
 namespace kestrel {
@@ -84,34 +84,7 @@ int StagedCopy::flushFileSystem() const {
 }
 
 int StagedCopy::giveName(const std::string& name, bool& noSafeWay) {
-    noSafeWay = false;
-    const int at = folder_.at();
-    const std::string target = folder_.path(name);
-    if (tempName_.empty()) {
-        // Linking an unnamed file by its descriptor would need a privilege; its /proc entry
-        // does not.
-        char self[40];
-        std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd_.get());
-        if (faults::injected(Call::Linkat) ||
-            ::linkat(AT_FDCWD, self, at, target.c_str(), AT_SYMLINK_FOLLOW) != 0)
-            return errno;
-        return 0;
-    }
-    const std::string temp = folder_.path(tempName_);
-    if (!faults::injected(Call::Renameat2) &&
-        ::renameat2(at, temp.c_str(), at, target.c_str(), RENAME_NOREPLACE) == 0) {
-        tempName_.clear();
-        return 0;
-    }
-    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-        return errno;
-    // The file system cannot rename without replacing; a hard link never replaces either
-    // (the staging name goes with discard()).
-    if (!faults::injected(Call::Link) && ::linkat(at, temp.c_str(), at, target.c_str(), 0) == 0)
-        return 0;
-    const int error = errno;
-    noSafeWay = error == EPERM || error == ENOSYS || error == EOPNOTSUPP;
-    return error;
+    return nameStagingFile(folder_, fd_.get(), tempName_, name, noSafeWay);
 }
 
 CopyOutcome StagedCopy::publish(const CopyHooks& hooks) {

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <random>
 
 namespace kestrel {
@@ -102,6 +103,66 @@ int createStagingFile(const FolderRef& folder, StagingFile& staging) {
             return error;
     }
     return createNamed(folder, staging);
+}
+
+int nameStagingFile(const FolderRef& folder, int fd, std::string& tempName, const std::string& name,
+                    bool& noSafeWay) {
+    noSafeWay = false;
+    const int at = folder.at();
+    const std::string target = folder.path(name);
+    if (tempName.empty()) {
+        // Linking an unnamed file by its descriptor would need a privilege; its /proc entry
+        // does not.
+        char self[40];
+        std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
+        if (faults::injected(Call::Linkat) ||
+            ::linkat(AT_FDCWD, self, at, target.c_str(), AT_SYMLINK_FOLLOW) != 0)
+            return errno;
+        return 0;
+    }
+    const std::string temp = folder.path(tempName);
+    if (!faults::injected(Call::Renameat2) &&
+        ::renameat2(at, temp.c_str(), at, target.c_str(), RENAME_NOREPLACE) == 0) {
+        tempName.clear();
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return errno;
+    // The file system cannot rename without replacing; a hard link never replaces either.
+    if (!faults::injected(Call::Link) && ::linkat(at, temp.c_str(), at, target.c_str(), 0) == 0)
+        return 0;
+    const int error = errno;
+    noSafeWay = error == EPERM || error == ENOSYS || error == EOPNOTSUPP;
+    return error;
+}
+
+int writeNewFile(const FolderRef& folder, const std::string& name, std::string_view data) {
+    struct stat st {};
+    if (::fstatat(folder.at(), folder.path(name).c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+        return EEXIST;
+    StagingFile staging;
+    int error = createStagingFile(folder, staging);
+    // Where the file system keeps no modes (FAT), the file is written all the same.
+    if (error == 0)
+        static_cast<void>(::fchmod(staging.fd.get(), 0644));
+    while (error == 0 && !data.empty()) {
+        const ssize_t wrote = faults::injected(Call::Write)
+                                  ? -1
+                                  : ::write(staging.fd.get(), data.data(), data.size());
+        if (wrote > 0)
+            data.remove_prefix(static_cast<std::size_t>(wrote));
+        else if (wrote == 0 || errno != EINTR)
+            error = wrote == 0 ? EIO : errno;
+    }
+    if (error == 0 && (faults::injected(Call::Fdatasync) || ::fdatasync(staging.fd.get()) != 0))
+        error = errno;
+    bool noSafeWay = false;
+    if (error == 0)
+        error = nameStagingFile(folder, staging.fd.get(), staging.name, name, noSafeWay);
+    staging.fd.reset();
+    if (!staging.name.empty())
+        ::unlinkat(folder.at(), folder.path(staging.name).c_str(), 0);
+    return error;
 }
 
 void removeStaleTemporaries(const std::string& folder) {

@@ -98,6 +98,10 @@ void ImportLog::errorEntry(const std::string& linesBefore) {
     pending_ += linesBefore + "ERR skipped\n";
 }
 
+void ImportLog::note(const std::string& path, const std::string& text) {
+    pending_ += "note: " + quotedName(path) + ": " + text + '\n';
+}
+
 bool ImportLog::flush() {
     if (!pending_.empty()) {
         out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));

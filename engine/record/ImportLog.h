@@ -39,6 +39,9 @@ class ImportLog {
     void copyError() { pending_ += "copy-error\n"; }
     // The line of an entry whose attributes could not be read.
     void errorEntry(const std::string& linesBefore);
+    // "note: PATH: text": something the run left as it was, which is no failure (a sidecar
+    // that another program wrote).
+    void note(const std::string& path, const std::string& text);
 
     // Writes out what was gathered. False once standard output cannot take it (closed pipe,
     // full disk): the run should stop.

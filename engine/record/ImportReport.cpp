@@ -162,6 +162,13 @@ void ImportReport::add(const std::string& source, const CopyOutcome& outcome) {
         flush();
 }
 
+void ImportReport::note(const std::string& source, const std::string& path,
+                        const std::string& text) {
+    if (fd_ >= 0)
+        pending_ += "note\t" + reportField(source) + '\t' + reportField(path) + '\t' +
+                    reportField(text) + '\n';
+}
+
 void ImportReport::flush() {
     if (fd_ < 0 || pending_.empty())
         return;

@@ -18,9 +18,10 @@ namespace kestrel {
 //   OUTCOME<TAB>SOURCE<TAB>DESTINATION<TAB>REASON
 //   # summary<TAB>matched=12<TAB>copied=10<TAB>already-there=1<TAB>not-copied=1<TAB>…
 //
-// OUTCOME is one word (copied, already-there, name-taken, …). In the paths and the reason a
-// backslash, a tab, a control character or a byte that is not part of valid UTF-8 is
-// written as \ooo (three octal digits), and a backslash as \\; nothing else is changed.
+// OUTCOME is one word (copied, already-there, name-taken, …; note for a sidecar left alone).
+// In the paths and the reason a backslash, a tab, a control character or a byte that is not
+// part of valid UTF-8 is written as \ooo (three octal digits), and a backslash as \\; nothing
+// else is changed.
 class ImportReport {
   public:
     ImportReport() = default;
@@ -33,6 +34,9 @@ class ImportReport {
     bool open(const std::string& source);
     // One matched file (or an unreadable item) and what became of it.
     void add(const std::string& source, const CopyOutcome& outcome);
+    // "note<TAB>SOURCE<TAB>PATH<TAB>TEXT": something at path, beside the copy of source, that
+    // the run left as it was; it counts for nothing in the summary.
+    void note(const std::string& source, const std::string& path, const std::string& text);
     // Writes out the lines added so far.
     void flush();
     // Writes the summary, flushes the file to disk, closes it and removes the oldest reports

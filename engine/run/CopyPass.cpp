@@ -20,7 +20,8 @@ PublishRules rules(const ImportOptions& options) {
 
 CopyPass::CopyPass(Parts parts)
     : parts_(parts), filling_(parts.hooks, rules(parts.options)),
-      writing_(parts.hooks, rules(parts.options)) {}
+      writing_(parts.hooks, rules(parts.options)),
+      sidecars_(parts.options, parts.log, parts.report, records_) {}
 
 DestinationFolder CopyPass::makeFolders(const FileFields& f, const std::string& root,
                                         ImportLog* log, bool again) {
@@ -201,6 +202,8 @@ void CopyPass::commit(CopyBatch& batch) {
             if (i > 0)
                 parts_.summary.addAtBackup(item.source, copy.outcome);
             record(item, copy);
+            if (copy.outcome.safe())
+                sidecars_.beside(item.source, copy.folder, copy.outcome.destPath);
             // Later files must not be staged in a folder that moved: they open theirs afresh.
             const Outcome why = copy.outcome.outcome;
             if (why == Outcome::DestinationLink || why == Outcome::DestinationFolder)
@@ -215,6 +218,7 @@ void CopyPass::commit(CopyBatch& batch) {
         }
         bytesDone_ += item.size;
     }
+    sidecars_.flush();
     parts_.report.flush();
     parts_.folders.checkRoots();
     parts_.sink.bytesDone(bytesDone_);

@@ -7,6 +7,7 @@
 #include "record/ImportReport.h"
 #include "run/ImportOptions.h"
 #include "run/RunRecords.h"
+#include "run/Sidecars.h"
 #include "run/StatusSink.h"
 #include "run/StopRequest.h"
 #include "scan/FileEntry.h"
@@ -79,6 +80,7 @@ class CopyPass {
     std::int64_t bytesDone_ = 0;
     bool warnedNoSafePublish_ = false;
     RunRecords records_;
+    Sidecars sidecars_;
     // A copy counted safe, until the run has checked that its root is still there.
     struct SafeCopy {
         std::string root;

@@ -1,6 +1,6 @@
 #include "scan/CaptureDate.h"
 
-#include "scan/Exiv2Setup.h"
+#include "base/Exiv2Setup.h"
 #include "scan/MovieHeader.h"
 #include "scan/ReadAt.h"
 

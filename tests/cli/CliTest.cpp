@@ -2,11 +2,14 @@
 // and runs cut short by limits and closed pipes.
 #include "RunReport.h"
 #include "TestSupport.h"
+#include "base/Exiv2Setup.h"
 #include "base/FaultPoints.h"
 
 #include <gmock/gmock.h>
 #include <gphoto2/gphoto2-result.h>
 #include <gtest/gtest.h>
+
+#include <exiv2/xmp_exiv2.hpp>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -22,6 +25,7 @@ namespace kestrel::test {
 namespace {
 
 using testing::HasSubstr;
+using testing::Not;
 using testing::StartsWith;
 
 class CliTest : public ::testing::Test {
@@ -55,6 +59,10 @@ TEST_F(CliTest, SettingsAreStoredAsTheWindowStoresThem) {
         {{"--verify-copies", "off"}, "kestrelVerify", "0"},
         {{"--backup-dest", card / "odd name"}, "kestrelBackupPath", card / "odd name"},
         {{"--backup-dest", "none"}, "kestrelBackupPath", ""},
+        {{"--creator", "Jo Doe"}, "kestrelCreator", "Jo Doe"},
+        {{"--keywords", "a, b"}, "kestrelKeywords", "a, b"},
+        {{"--keywords", ""}, "kestrelKeywords", ""},
+        {{"--sidecar-names", "name.ext"}, "kestrelSidecarNames", "name.ext"},
     };
     std::filesystem::create_directory(card / "odd name");
     for (const auto& [args, key, value] : cases) {
@@ -72,7 +80,9 @@ TEST_F(CliTest, SettingsAreStoredAsTheWindowStoresThem) {
                                             {"a", "b"},
                                             {"--jpg"},
                                             {"--verify", dest.path(), "a"},
-                                            {"--verify-copies", "x"}};
+                                            {"--verify-copies", "x"},
+                                            {"--sidecar-names", "NAME"},
+                                            {"--credit", "\xff"}};
     const std::string stored = readFile(sandbox.preferencesFile());
     for (const auto& args : bad) {
         const ProcessResult result = kestrelImport(args);
@@ -155,6 +165,69 @@ TEST_F(CliTest, VerifyChecksADestinationAgainstItsRecord) {
     EXPECT_EQ(result.err,
               "kestrel-import: " + card.path() + " has no hash record (ascmhl folder)\n");
     EXPECT_EQ(kestrelImport({"--verify", dest / "JPG/B.JPG"}).exitCode, 2);
+}
+
+// Every item of every property of the XMP sidecar at path, as exiv2 reads it.
+std::map<std::string, std::vector<std::string>> readSidecar(const std::string& path) {
+    setUpExiv2();
+    Exiv2::XmpData xmp;
+    EXPECT_EQ(Exiv2::XmpParser::decode(xmp, readFile(path)), 0) << path;
+    std::map<std::string, std::vector<std::string>> read;
+    for (const Exiv2::Xmpdatum& datum : xmp)
+        for (long i = 0; i < (datum.typeId() == Exiv2::xmpText ? 1 : datum.count()); ++i)
+            read[datum.key()].push_back(datum.toString(i));
+    return read;
+}
+
+// The photographer's words reach a sidecar beside every copy exactly as given; a file with
+// a sidecar's name stays as it is; sidecars are recorded but count for nothing in the verdict.
+TEST_F(CliTest, SidecarsCarryTheMetadataBesideEveryCopy) {
+    const std::string words = "Jo \"X\" <b> & 'c' \u00e9\n\u65e5\r\n\ttype=Bag lang=\"de\" ]]>";
+    photo("A.JPG", "a"), photo("A.MOV", "m"), photo("B.JPG", "b");
+    TempDir backup;
+    writeFile(backup / "JPG/2016/03/07/B.xmp", "theirs");
+    ProcessResult result = kestrelImport({"--backup-dest", backup.path(), "--creator", words,
+                                          "--copyright", words, "--credit", words, "--keywords",
+                                          "k1," + words, "--description", words, card.path()});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_THAT(result.err, HasSubstr("copying of 3 files finished.\n"));
+    EXPECT_THAT(result.out, HasSubstr("note: " + backup / "JPG/2016/03/07/B.xmp" +
+                                      ": a file of this name is already there"));
+    EXPECT_EQ(readFile(backup / "JPG/2016/03/07/B.xmp"), "theirs");
+    const std::vector<std::string> one{words};
+    for (const std::string& sidecar :
+         {copyOf("A.xmp"), copyOf("B.xmp"), backup / "JPG/2016/03/07/A.xmp"})
+        EXPECT_EQ(readSidecar(sidecar), (std::map<std::string, std::vector<std::string>>{
+                                            {"Xmp.dc.creator", one},
+                                            {"Xmp.dc.rights", one},
+                                            {"Xmp.dc.description", one},
+                                            {"Xmp.photoshop.Credit", one},
+                                            {"Xmp.dc.subject", {"k1", words}}}));
+    EXPECT_THAT(kestrelImport({"--verify", dest.path()}).err, HasSubstr("checked 5 files"));
+    EXPECT_EQ(kestrelImport({"--verify", backup.path()}).exitCode, 0);
+
+    // Without metadata no sidecar; with NAME.EXT.xmp one per copy, those already there too.
+    photo("C.JPG", "c");
+    const std::string longName = std::string(248, 'L') + ".JPG"; // NAME.EXT.xmp is too long
+    EXPECT_EQ(kestrelImport({"--creator", "", "--copyright", "", "--credit", "", "--keywords", "",
+                             "--description", "", card.path()})
+                  .exitCode,
+              0);
+    photo(longName, "l");
+    result = kestrelImport({"--creator", "Jo", "--sidecar-names", "name.ext", card.path()});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_THAT(result.out, HasSubstr("note: " + copyOf(longName) +
+                                      ".xmp: the sidecar cannot be written: File name too long"));
+    EXPECT_EQ(
+        filesBelow(dest.path() + "/JPG/2016/03/07"),
+        (std::vector<std::string>{"A.JPG", "A.JPG.xmp", "A.MOV", "A.MOV.xmp", "A.xmp", "B.JPG",
+                                  "B.JPG.xmp", "B.xmp", "C.JPG", "C.JPG.xmp", longName}));
+    // Run again: each sidecar is there with the same text, which is fine.
+    EXPECT_THAT(kestrelImport({card.path()}).out, Not(HasSubstr("a file of this name")));
+    writeFile(copyOf("A.xmp"), "changed");
+    result = kestrelImport({"--verify", dest.path()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "changed: JPG/2016/03/07/A.xmp\n");
 }
 
 // An entry the check cannot use damages the record: --verify names its generation, its

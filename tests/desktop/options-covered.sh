@@ -40,7 +40,7 @@ for definition in "${defined[@]}"; do
     for choice in "${choices[@]}"; do
         case $choice in
         LEVELS) wanted=ymd ;;
-        PORT) continue ;; # the cameras connected now: none here
+        PORT | TEXT) continue ;; # the cameras connected now (none here); the user's words
         [A-Z]*) wanted=card ;; # FOLDER, DEST: the folders here
         *) wanted=$choice ;;
         esac

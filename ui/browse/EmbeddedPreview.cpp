@@ -10,7 +10,7 @@
 #include "browse/EmbeddedPreview.h"
 
 #include "browse/PartialFile.h"
-#include "scan/Exiv2Setup.h"
+#include "base/Exiv2Setup.h"
 
 #include <exiv2/error.hpp>
 #include <exiv2/exif.hpp>

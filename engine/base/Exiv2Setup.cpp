@@ -1,4 +1,4 @@
-#include "scan/Exiv2Setup.h"
+#include "base/Exiv2Setup.h"
 
 #include <exiv2/error.hpp>
 #include <exiv2/xmp_exiv2.hpp>
