@@ -18,6 +18,10 @@ _kestrel_import() {
         values="ymd ym yd md y m d none" ;;
     --date)
         values="created modified" ;;
+    --rename | --folders-pattern)
+        values="off" ;; # or a pattern, typed by hand
+    --job)
+        return ;;
     --jpg-dest | --raw-dest | --verify)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -d -- "$cur")
@@ -40,7 +44,8 @@ _kestrel_import() {
     if [ "${cur:0:1}" = "-" ]; then
         mapfile -t COMPREPLY < <(compgen -W "--jpg --raw --folders --raw-folders --date
             --jpg-dest --raw-dest --taken --keep-both --other-formats --verify-copies
-            --backup-dest --verify --device --list-devices --show --help --version" -- "$cur")
+            --backup-dest --rename --folders-pattern --job --dry-run --verify --device
+            --list-devices --show --help --version" -- "$cur")
         return
     fi
     # SOURCE: a folder.

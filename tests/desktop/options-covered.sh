@@ -41,6 +41,7 @@ for definition in "${defined[@]}"; do
         case $choice in
         LEVELS) wanted=ymd ;;
         PORT) continue ;; # the cameras connected now: none here
+        PATTERN | NAME) continue ;; # text typed by hand
         [A-Z]*) wanted=card ;; # FOLDER, DEST: the folders here
         *) wanted=$choice ;;
         esac
