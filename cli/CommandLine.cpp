@@ -39,6 +39,10 @@ enum Option {
     OptListDevices,
     OptShow,
     OptVersion,
+    OptRename,
+    OptFoldersPattern,
+    OptJob,
+    OptDryRun,
 };
 
 bool parseSwitch(const std::string& value, const char* key, CommandLine& cmd) {
@@ -137,6 +141,10 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
         {"device", required_argument, nullptr, OptDevice},
         {"list-devices", no_argument, nullptr, OptListDevices},
         {"show", no_argument, nullptr, OptShow},
+        {"rename", required_argument, nullptr, OptRename},
+        {"folders-pattern", required_argument, nullptr, OptFoldersPattern},
+        {"job", required_argument, nullptr, OptJob},
+        {"dry-run", no_argument, nullptr, OptDryRun},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, OptVersion},
         {nullptr, 0, nullptr, 0},
@@ -218,6 +226,18 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
             if (ok)
                 cmd.settings.emplace_back(keys::SidecarNames, value);
             break;
+        case OptRename:
+        case OptFoldersPattern:
+            // "off" stores the empty string: names as on the card, the date folders.
+            cmd.settings.emplace_back(opt == OptRename ? keys::NamePattern : keys::FolderPattern,
+                                      value == "off" ? std::string() : value);
+            break;
+        case OptJob:
+            cmd.job = value;
+            break;
+        case OptDryRun:
+            cmd.dryRun = true;
+            break;
         case OptVerify:
             cmd.verify = value;
             break;
@@ -273,6 +293,10 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
         return cmd;
     if (cmd.device && cmd.source) {
         error = "give SOURCE or --device PORT, not both";
+        return std::nullopt;
+    }
+    if (cmd.dryRun && (cmd.show || (!cmd.source && !cmd.device))) {
+        error = "--dry-run needs SOURCE or --device PORT, and no --show";
         return std::nullopt;
     }
     if (cmd.show && (cmd.source || cmd.device)) {

@@ -20,6 +20,10 @@ struct CommandLine {
     // --device PORT: the camera or phone to import from, instead of SOURCE.
     std::optional<std::string> device;
     bool listDevices = false;
+    // --job NAME: the job of this run only, never stored.
+    std::optional<std::string> job;
+    // --dry-run: say what an import would do, and write nothing.
+    bool dryRun = false;
 };
 
 // Parses argv without decoding it, so paths with any bytes pass through unchanged.

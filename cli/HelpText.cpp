@@ -8,6 +8,7 @@ std::string helpText() {
   or:  kestrel-import SETTINGS
   or:  kestrel-import [SETTINGS] --show
   or:  kestrel-import [SETTINGS] --device PORT
+  or:  kestrel-import [SETTINGS] --dry-run SOURCE|--device PORT
   or:  kestrel-import --list-devices [--device PORT]
   or:  kestrel-import --verify DEST
 
@@ -55,6 +56,28 @@ apply to this and every later import:
   --backup-dest FOLDER|none
                             also copy every file to FOLDER, a second
                             destination; none for no second copy
+  --rename PATTERN|off      name every copy by PATTERN instead of its name
+                            on the card, e.g. {taken:%Y%m%d}_{seq:4}{ext};
+                            off for the names as on the card
+  --folders-pattern PATTERN|off
+                            file every copy in the folders PATTERN gives
+                            below the destination, e.g. {tag}/{taken:%Y}/{job},
+                            instead of <tag>/<year>/<month>/<day>; off for
+                            the date folders again
+
+A pattern is fixed text and fields: {name} (the name on the card without
+its ending), {ext} (the ending with its dot; {ext:lower} in lower case),
+{taken:FORMAT} (the date the file is filed by, as strftime's FORMAT puts
+it), {seq} or {seq:N} (the job's next number, N digits wide), {job},
+{camera} (the camera model in the photo's EXIF, else "camera"), {card} (the
+SOURCE folder's name, or the camera's model) and {tag} (JPG, RAW or DNG);
+{{ and }} stand for { and }. A name pattern ends with {ext} and has {name}
+or {seq}. Files of one name before their endings (IMG_0001.JPG with
+IMG_0001.CR2) take one new name together, each with its own ending, and
+their values from the JPG. The numbers of a job are kept at each
+destination, in .kestrel/sequence, so they never repeat there: a run takes
+them only for the files it copies, the same at every destination a file
+goes to.
 
 The photographer's metadata goes into an XMP sidecar beside every copy, never
 into the copy itself: NAME.xmp (one for IMG_0001.JPG and IMG_0001.CR2 in the
@@ -84,6 +107,16 @@ Other options:
   --list-devices            print each camera and phone connected, one a line:
                             PORT, MODEL and its storages, separated by tabs
                             (with --device, that port's too); imports nothing
+  --job NAME                the {job} of this run's patterns, and the job
+                            whose numbers {seq} takes; for this run only,
+                            never stored
+  --dry-run                 print what the import of SOURCE (or of the
+                            camera at --device PORT) would do, one line per
+                            file: SOURCE_FILE -> DESTINATION_FILE for each
+                            copy it would make, or SOURCE_FILE: why it would
+                            not; then a count. Writes nothing at all: no
+                            folder, copy, number, record, report, nor the
+                            settings given with it, which apply to it only
   --show                    print the stored settings, one key=value a line
   -h, --help                print this help
   --version                 print the version
@@ -96,10 +129,11 @@ Exit status: 0 when every photo and clip below SOURCE (or on the camera) is
 at its destination (copied now, or already there with the same bytes): the
 card may be formatted; 1 when any is not, or a camera cannot be opened; 2
 for usage errors, preferences that cannot be read, no destination chosen for
-a group that is on, or destinations that are refused: a backup folder that
+a group that is on, destinations that are refused (a backup folder that
 is a group's destination, a destination on the card being imported, or a
-folder that does not exist (nothing is copied and none of the settings given
-is stored); 128 + the signal when a signal stopped the import (141 when
+folder that does not exist), a pattern that cannot be used (the message
+says at which character) or a job sequence at a destination that cannot be
+read: nothing is copied and none of the settings given is stored; 128 + the signal when a signal stopped the import (141 when
 standard output was closed). The last line on standard error says whether
 the card (or the camera) may be cleared.
 With --verify: 0 when every recorded file at DEST matches its record (files
@@ -108,6 +142,7 @@ changed, missing, unreadable or recorded without an XXH3-128 hash, or the
 record is damaged (an entry that cannot be checked, or a path through a
 symbolic link, named in the message); 2 when DEST is not a folder or has no
 hash record.
+With --dry-run: 0 when it could say what the import would do; 2 as above.
 With --list-devices: 0 (no line when nothing is connected); 1 when
 libgphoto2 cannot look for cameras.
 )";

@@ -9,6 +9,7 @@
 #include "run/CopyHandler.h"
 #include "run/DestinationCheck.h"
 #include "run/ImportOptions.h"
+#include "run/JobPlan.h"
 #include "run/Preferences.h"
 
 #include <sys/stat.h>
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <string_view>
 #include <tuple>
@@ -49,7 +51,8 @@ void showSettings(const QSettings& store) {
     for (const char* key :
          {kestrel::keys::ImportPath, kestrel::keys::ImportPathRAW, kestrel::keys::KeepBoth,
           kestrel::keys::TakenDate, kestrel::keys::OtherFormats, kestrel::keys::Verify,
-          kestrel::keys::BackupPath, kestrel::keys::Creator, kestrel::keys::Copyright,
+          kestrel::keys::BackupPath, kestrel::keys::NamePattern, kestrel::keys::FolderPattern,
+          kestrel::keys::Job, kestrel::keys::Creator, kestrel::keys::Copyright,
           kestrel::keys::Credit, kestrel::keys::Keywords, kestrel::keys::Description,
           kestrel::keys::SidecarNames})
         std::cout << key << '=' << kestrel::getUserDefAsString(store, key) << '\n';
@@ -72,15 +75,23 @@ bool isFolderKey(std::string_view key) {
     return key == ImportPath || key == ImportPathRAW || key == BackupPath;
 }
 
-// The options a run would have once the settings given are stored: checked before they are,
-// so that a command that is refused changes nothing.
+// The options a run would have once the settings given are stored (and the start-up
+// defaults of absent flags): checked before they are, so that a command that is refused
+// changes nothing; with the values given for this run only.
 kestrel::ImportOptions optionsWith(const QSettings& store, const kestrel::cli::CommandLine& cmd) {
-    return kestrel::readImportOptions([&](const char* key) {
+    kestrel::ImportOptions options = kestrel::readImportOptions([&](const char* key) {
         for (auto it = cmd.settings.rbegin(); it != cmd.settings.rend(); ++it)
             if (std::string_view(it->first) == key)
                 return it->second;
-        return kestrel::getUserDefAsString(store, key);
+        std::string stored = kestrel::getUserDefAsString(store, key);
+        for (const kestrel::OptionKey& option : kestrel::kOptionKeys)
+            if (stored == kestrel::kAbsent && std::string_view(option.key) == key)
+                stored = option.startupDefault;
+        return stored;
     });
+    if (cmd.job)
+        options.job = *cmd.job;
+    return options;
 }
 
 // One line per camera: PORT, MODEL and its storages, separated by tabs; the port given
@@ -106,6 +117,25 @@ int listDevices(const std::optional<std::string>& port) {
     else if (found.empty())
         std::fprintf(stderr, "kestrel-import: no camera or phone is connected\n");
     return why.empty() ? 0 : 1;
+}
+
+// Prints what an import of source (or of the camera at port) would do, and writes nothing.
+int dryRun(const kestrel::cli::CommandLine& cmd, const std::string& source, const std::string& port,
+           const kestrel::ImportOptions& options) {
+    kestrel::cli::TerminalStatus status(stderr);
+    std::ofstream nowhere("/dev/null"); // the import's log
+    kestrel::CopyHandler handler(status, nowhere);
+    handler.stop = &stopRequest;
+    handler.givenOptions = options;
+    handler.dryRun = &std::cout;
+    if (cmd.device)
+        handler.importDevice(port);
+    else
+        handler.prepareProcessing(source);
+    const std::string& refused = handler.summary().refused;
+    if (!refused.empty())
+        std::fprintf(stderr, "kestrel-import: %s\n", refused.c_str());
+    return refused.empty() ? 0 : kExitUsage;
 }
 
 } // namespace
@@ -152,7 +182,9 @@ int main(int argc, char** argv) {
                      problem.c_str());
         return kExitUsage;
     }
-    kestrel::applyStartupDefaults(*store);
+    // A dry run writes nothing, not even the defaults.
+    if (!cmd->dryRun)
+        kestrel::applyStartupDefaults(*store);
     const kestrel::ImportOptions options = optionsWith(*store, *cmd);
     std::string refusal = kestrel::backupConflict(options.backupRoot, options);
     for (const auto& [key, value] : cmd->settings)
@@ -170,10 +202,14 @@ int main(int argc, char** argv) {
     }
     if (refusal.empty() && importing)
         refusal = kestrel::refusedDestinations(source, options);
+    if (refusal.empty())
+        refusal = kestrel::jobRefusal(options, importing);
     if (!refusal.empty()) {
         std::fprintf(stderr, "kestrel-import: %s\n", refusal.c_str());
         return kExitUsage;
     }
+    if (cmd->dryRun)
+        return dryRun(*cmd, source, port, options);
     for (const auto& [key, value] : cmd->settings)
         kestrel::storeString(*store, key, value);
     if (store->status() == QSettings::AccessError)
@@ -188,6 +224,7 @@ int main(int argc, char** argv) {
     kestrel::cli::TerminalStatus status(stderr);
     kestrel::CopyHandler handler(status, std::cout);
     handler.stop = &stopRequest;
+    handler.givenOptions = options;
     if (cmd->device)
         handler.importDevice(port);
     else

@@ -22,6 +22,10 @@ _kestrel_import() {
         values="name name.ext" ;;
     --creator | --copyright | --credit | --keywords | --description)
         return ;; # the user's own words
+    --rename | --folders-pattern)
+        values="off" ;; # or a pattern, typed by hand
+    --job)
+        return ;;
     --jpg-dest | --raw-dest | --verify)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -d -- "$cur")
@@ -44,8 +48,9 @@ _kestrel_import() {
     if [ "${cur:0:1}" = "-" ]; then
         mapfile -t COMPREPLY < <(compgen -W "--jpg --raw --folders --raw-folders --date
             --jpg-dest --raw-dest --taken --keep-both --other-formats --verify-copies
-            --backup-dest --creator --copyright --credit --keywords --description
-            --sidecar-names --verify --device --list-devices --show --help --version" -- "$cur")
+            --backup-dest --rename --folders-pattern --job --dry-run --creator --copyright
+            --credit --keywords --description --sidecar-names --verify --device --list-devices
+            --show --help --version" -- "$cur")
         return
     fi
     # SOURCE: a folder.

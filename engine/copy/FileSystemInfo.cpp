@@ -112,6 +112,16 @@ bool syncfsCovers(int fd) {
     }
 }
 
+bool onFatFileSystem(const std::string& path) {
+    struct statfs fs {};
+    if (::statfs(path.c_str(), &fs) != 0)
+        return false;
+    const auto magic = static_cast<unsigned long>(fs.f_type);
+    // A FUSE driver of either (fusefat, exfat-fuse) shows as FUSE; its mount type tells.
+    return magic == MSDOS_SUPER_MAGIC || magic == kExfatMagic ||
+           (magic == kFuseMagic && fileSystemName(path).find("fat") != std::string::npos);
+}
+
 std::string fileSystemName(const std::string& path) {
     Fd fd(openLong(path, O_PATH));
     struct statfs fs {};

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -88,20 +89,43 @@ std::string written(const Sequences& sequences) {
     return text;
 }
 
-JobSequence::Reserved failed(const std::string& why) {
-    return {0, std::string("the job sequence in ") + JobSequence::kFolder + "/" +
-                   JobSequence::kFile + " at the destination " + why};
+} // namespace
+
+JobSequence::Reserved JobSequence::failed(const std::string& why) const {
+    return {0, std::string("the job sequence in ") + (where_.empty() ? "" : where_ + "/") +
+                   kFolder + "/" + kFile + (where_.empty() ? " at the destination " : " ") + why};
 }
 
-JobSequence::Reserved failedWith(int error) {
+JobSequence::Reserved JobSequence::failedWith(int error) const {
     if (error == ELOOP)
         return failed("cannot be reached: a symbolic link stands in its way");
     return failed(std::string("cannot be kept: ") + std::strerror(error));
 }
 
+namespace {
+constexpr const char* kDamaged =
+    "; no numbers are given until it is repaired, so that none repeats";
 } // namespace
 
-JobSequence::Reserved JobSequence::reserve(std::uint64_t count) {
+JobSequence::Reserved JobSequence::next() const {
+    Fd folder(::openat(root_, kFolder, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!folder.valid())
+        return errno == ENOENT ? Reserved{1, {}} : failedWith(errno);
+    std::string text;
+    Sequences sequences;
+    const int readError = record::readFileAt(folder.get(), kFile, text);
+    if (readError != 0)
+        return readError == ENOENT ? Reserved{1, {}} : failedWith(readError);
+    if (const int line = parse(text, sequences))
+        return failed("is damaged at line " + std::to_string(line) + kDamaged);
+    const auto found = sequences.find(job_);
+    const std::uint64_t last = found == sequences.end() ? 0 : found->second;
+    if (last == std::numeric_limits<std::uint64_t>::max())
+        return failed("has no numbers left for this job");
+    return {last + 1, {}};
+}
+
+JobSequence::Reserved JobSequence::reserve(std::uint64_t count, std::uint64_t atLeast) {
     Fd folder;
     if (const int error = record::openFolderBelow(root_, kFolder, true, folder))
         return failedWith(error);
@@ -120,19 +144,57 @@ JobSequence::Reserved JobSequence::reserve(std::uint64_t count) {
     if (readError != 0 && readError != ENOENT)
         return failedWith(readError);
     if (const int line = readError == ENOENT ? 0 : parse(text, sequences))
-        return failed("is damaged at line " + std::to_string(line) +
-                      "; no numbers are given until it is repaired, so that none repeats");
+        return failed("is damaged at line " + std::to_string(line) + kDamaged);
     std::uint64_t& last = sequences[job_];
-    if (count > std::numeric_limits<std::uint64_t>::max() - last)
+    const std::uint64_t from = std::max(last, atLeast - std::min<std::uint64_t>(atLeast, 1));
+    if (count > std::numeric_limits<std::uint64_t>::max() - from)
         return failed("has no numbers left for this job");
-    const Reserved reserved{last + 1, {}};
-    last += count;
+    const Reserved reserved{from + 1, {}};
+    last = from + count;
     if (const int error = record::replaceFile(folder.get(), kFile, written(sequences)))
         return failedWith(error);
     // The folder's own entry, when this made it.
     if (const int error = record::syncFd(root_))
         return failedWith(error);
     return reserved;
+}
+
+JobSequence::Reserved reserveAtEvery(const std::vector<std::string>& roots, const std::string& job,
+                                     std::uint64_t count, bool reserve) {
+    std::vector<Fd> open;
+    std::vector<JobSequence> sequences;
+    for (const std::string& root : roots) {
+        open.emplace_back(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (!open.back().valid())
+            return {0, "the destination " + root + " cannot be opened: " + std::strerror(errno)};
+        sequences.emplace_back(open.back().get(), job, root);
+    }
+    // Where every root's numbers are still fresh: past the last number each has given.
+    std::uint64_t first = 1;
+    for (const JobSequence& sequence : sequences) {
+        const JobSequence::Reserved next = sequence.next();
+        if (!next.error.empty())
+            return next;
+        first = std::max(first, next.first);
+    }
+    if (!reserve || count == 0)
+        return {first, {}};
+    // Another run may take numbers at one root meanwhile: then every root reserves again,
+    // past each block taken so far, until they agree. Gaps are fine; repeats never.
+    for (;;) {
+        std::uint64_t agreed = first, past = first;
+        for (JobSequence& sequence : sequences) {
+            const JobSequence::Reserved taken = sequence.reserve(count, first);
+            if (!taken.error.empty())
+                return taken;
+            if (taken.first != first)
+                agreed = 0;
+            past = std::max(past, taken.first + count);
+        }
+        if (agreed != 0)
+            return {agreed, {}};
+        first = past;
+    }
 }
 
 } // namespace kestrel

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace kestrel {
 
@@ -16,8 +17,9 @@ class JobSequence {
     static constexpr const char* kFile = "sequence";
 
     // The sequence of job (any text) at the destination root open at root, which the caller
-    // keeps open while it reserves.
-    JobSequence(int root, std::string job) : root_(root), job_(std::move(job)) {}
+    // keeps open while it reserves; where (when given) is the root's path, for the messages.
+    JobSequence(int root, std::string job, std::string where = {})
+        : root_(root), job_(std::move(job)), where_(std::move(where)) {}
 
     // count fresh numbers from first on, or why none can be had.
     struct Reserved {
@@ -29,11 +31,27 @@ class JobSequence {
     // the new last one on disk before it answers, so a number is never given twice: not to
     // two runs at once (they take turns on a lock), nor after a run that stopped early. A
     // sequence file that cannot be read as a whole is an error, never a new start at 1.
-    Reserved reserve(std::uint64_t count);
+    // The block starts at atLeast when the numbers before it are not all taken yet.
+    Reserved reserve(std::uint64_t count, std::uint64_t atLeast = 1);
+
+    // The number the next reserve would start at, read without taking it and without
+    // writing anything (not even the folder).
+    Reserved next() const;
 
   private:
+    // The message of an error: why, of the sequence file.
+    Reserved failed(const std::string& why) const;
+    Reserved failedWith(int error) const;
+
     int root_;
     std::string job_;
+    std::string where_;
 };
+
+// count numbers of job fresh at every destination root in roots (paths): the same block at
+// each, so that the copies of one file get one number wherever they go. reserve false: the
+// block that would be taken now, reading only.
+JobSequence::Reserved reserveAtEvery(const std::vector<std::string>& roots, const std::string& job,
+                                     std::uint64_t count, bool reserve = true);
 
 } // namespace kestrel

@@ -271,4 +271,12 @@ std::vector<std::string> NamePattern::render(const NameValues& values, bool fat)
     return names;
 }
 
+bool NamePattern::uses(Field field) const {
+    for (const std::vector<Token>& tokens : names_)
+        for (const Token& token : tokens)
+            if (token.field == field)
+                return true;
+    return false;
+}
+
 } // namespace kestrel

@@ -54,6 +54,11 @@ class NamePattern {
     // every disk), and whose trailing dots and spaces are dropped.
     std::vector<std::string> render(const NameValues& values, bool fat) const;
 
+    // Whether the pattern has a {seq} field, whose numbers a run must take first.
+    bool usesSequence() const { return uses(Field::Seq); }
+    // Whether it has a {camera} field, whose value is read from each photo.
+    bool usesCamera() const { return uses(Field::Camera); }
+
   private:
     enum class Field { Text, Name, Ext, ExtLower, Taken, Seq, Job, Camera, Card, Tag };
     struct Token {
@@ -63,6 +68,7 @@ class NamePattern {
     };
     class Parser;
     static std::string value(const Token& token, const NameValues& values);
+    bool uses(Field field) const;
 
     std::vector<std::vector<Token>> names_; // one list of tokens per name
 };

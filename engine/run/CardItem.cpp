@@ -62,6 +62,23 @@ std::string FilingTime::text() const {
     return text;
 }
 
+std::tm FilingTime::calendar() const {
+    std::tm time{};
+    time.tm_year = static_cast<int>(year - 1900);
+    time.tm_mon = month - 1;
+    time.tm_mday = day;
+    time.tm_hour = hour;
+    time.tm_min = minute;
+    time.tm_sec = second;
+    std::tm weekday = time;
+    // The calendar fields as UTC: nothing moves, and the weekday comes out.
+    if (::timegm(&weekday) != -1) {
+        time.tm_wday = weekday.tm_wday;
+        time.tm_yday = weekday.tm_yday;
+    }
+    return time;
+}
+
 FilingTime localFilingTime(std::time_t time) {
     std::tm local{};
     if (::localtime_r(&time, &local) == nullptr || local.tm_year + 1900L < 1)
@@ -120,7 +137,8 @@ Examined examineItem(const std::string& fullPath, const std::string& tag, const 
                                  root,
                                  dates->identity,
                                  dates->size,
-                                 {}};
+                                 {},
+                                 examined.time.calendar()};
     return examined;
 }
 

@@ -43,6 +43,8 @@ struct FilingTime {
     std::array<std::string, 3> folders() const;
     // "YYYY-MM-DD HH:MM:SS", which sorts as text; empty when not placed.
     std::string text() const;
+    // As a calendar time, its weekday and day of the year filled in.
+    std::tm calendar() const;
 };
 
 // time in the local calendar, as TZ says.

@@ -28,10 +28,11 @@ void CopyHandler::initDoVars() {
     doRAWYear = getUserDefAsString(keys::RAWYear);
     doRAWMonth = getUserDefAsString(keys::RAWMonth);
     doRAWDay = getUserDefAsString(keys::RAWDay);
-    options_ = readImportOptions(*uDefs);
+    options_ = givenOptions ? *givenOptions : readImportOptions(*uDefs);
 }
 
 void CopyHandler::prepareProcessing(const std::string& path) {
+    jobSource_ = {path.substr(path.rfind('/') + 1), {}};
     if (!begin(path, path))
         return;
     copyAll(scan(path + "/"));
@@ -47,12 +48,15 @@ bool CopyHandler::begin(const std::string& source, const std::string& folder) {
     summary_.verified = options_.verify;
     summary_.destinations = isChosenFolder(options_.backupRoot) ? 2 : 1;
     summary_.selection = only != nullptr;
-    report_.open(source);
+    if (dryRun == nullptr)
+        report_.open(source);
     mainViewController->sayNothing();
 
     log_.sourceRoot(source + "/");
     // Copies that would be one copy, or that would go with the card, are no copies at all.
     summary_.refused = refusedDestinations(folder, options_);
+    if (summary_.refused.empty())
+        summary_.refused = jobRefusal(options_);
     if (!summary_.refused.empty()) {
         log_.flush();
         finish();
@@ -75,9 +79,34 @@ void CopyHandler::copyAll(const FileList& files) {
         bytes += entry.isError() ? 0 : entry.fields().size;
     mainViewController->setTotalBytes(bytes);
 
-    checkSpace(files);
-    performCopyOperation(files);
+    if (dryRun == nullptr)
+        checkSpace(files);
+    std::vector<FilePlace> places;
+    if (!placeFiles(files, places))
+        return;
+    if (dryRun != nullptr)
+        return printPlan(files, places);
+    if (!files.empty()) {
+        CopyPass pass(
+            {options_, folders_, log_, *mainViewController, summary_, report_, hooks, stop});
+        pass.placeBy(std::move(places));
+        pass.run(files, fits_, noSpace_);
+        log_.flush();
+    }
     finish();
+}
+
+bool CopyHandler::placeFiles(const FileList& files, std::vector<FilePlace>& places) {
+    // Here a file's recorded place could be looked up, before its group takes a number.
+    const JobPlan plan(options_);
+    JobPlan::Placed placed = plan.place(files, jobSource_, fits_, dryRun == nullptr);
+    places = std::move(placed.places);
+    if (placed.refusal.empty())
+        return true;
+    summary_.refused = placed.refusal;
+    if (dryRun == nullptr)
+        finish();
+    return false;
 }
 
 void CopyHandler::finish() {

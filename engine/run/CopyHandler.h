@@ -6,6 +6,7 @@
 #include "record/ImportReport.h"
 #include "run/CardSurvey.h"
 #include "run/ImportOptions.h"
+#include "run/JobPlan.h"
 #include "run/StatusSink.h"
 #include "run/StopRequest.h"
 #include "scan/FileEntry.h"
@@ -92,6 +93,11 @@ class CopyHandler {
     // copied; the others are counted by whether they are safe already, and the new ones
     // reported as not selected.
     const std::unordered_set<std::string>* only = nullptr;
+    // When set, the run's options instead of the stored ones (with values for this run only).
+    std::optional<ImportOptions> givenOptions;
+    // When set, the run only says here what it would do with each file, and writes nothing
+    // at all: no folder, copy, number, record or report.
+    std::ostream* dryRun = nullptr;
 
   private:
     // Starts a run of source, whose files lie in folder (empty when they lie in none): false
@@ -99,6 +105,11 @@ class CopyHandler {
     bool begin(const std::string& source, const std::string& folder);
     // Copies the picked files and ends the run.
     void copyAll(const FileList& files);
+    // The place of each file when a job's patterns are on (with its numbers taken); false
+    // when they cannot be had, and the run is over.
+    bool placeFiles(const FileList& files, std::vector<FilePlace>& places);
+    // What a dry run says of files placed so, and of the items the scan left.
+    void printPlan(const FileList& files, const std::vector<FilePlace>& places);
     FileList scan(const std::string& sourceRoot);
     FileList scanDevice(const std::shared_ptr<Device>& device, const std::string& root);
     // Ends the run: its report, then the final status.
@@ -126,6 +137,7 @@ class CopyHandler {
     std::string noSpace_;
     std::unique_ptr<StandingCheck> standings_; // made for the first file not selected
     bool fromDevice_ = false;                  // this run's source is a camera or phone
+    JobPlan::Source jobSource_;                // what the patterns know of the source
 };
 
 } // namespace kestrel

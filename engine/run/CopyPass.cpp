@@ -23,17 +23,26 @@ CopyPass::CopyPass(Parts parts)
       writing_(parts.hooks, rules(parts.options)),
       sidecars_(parts.options, parts.log, parts.report, records_) {}
 
+std::vector<std::string_view> CopyPass::levelsOf(const FileFields& f) const {
+    if (place_ == nullptr)
+        return folderLevels(f, parts_.options);
+    return {place_->folders.begin(), place_->folders.end()};
+}
+
+const std::string& CopyPass::nameOf(const FileFields& f) const {
+    return place_ != nullptr ? place_->name : f.fileName;
+}
+
 DestinationFolder CopyPass::makeFolders(const FileFields& f, const std::string& root,
                                         ImportLog* log, bool again) {
-    return parts_.folders.make(root, folderLevels(f, parts_.options), log, again,
-                               isChosenFolder(root));
+    return parts_.folders.make(root, levelsOf(f), log, again, isChosenFolder(root));
 }
 
 std::vector<CopyBatch::Copy> CopyPass::makeCopies(const FileFields& f) {
     std::vector<CopyBatch::Copy> copies;
-    copies.push_back({makeFolders(f, f.destRoot, &parts_.log), f.fileName, {}, {}});
+    copies.push_back({makeFolders(f, f.destRoot, &parts_.log), nameOf(f), {}, {}});
     if (isChosenFolder(parts_.options.backupRoot))
-        copies.push_back({makeFolders(f, parts_.options.backupRoot, nullptr), f.fileName, {}, {}});
+        copies.push_back({makeFolders(f, parts_.options.backupRoot, nullptr), nameOf(f), {}, {}});
     return copies;
 }
 
@@ -84,7 +93,7 @@ SourceRead CopyPass::stage(const FileFields& f, std::vector<CopyBatch::Copy>& co
     for (CopyBatch::Copy& copy : copies) {
         if (!copy.folder.fd) {
             copy.outcome = copy.folder.problem;
-            copy.outcome.destPath = copy.folder.path + f.fileName;
+            copy.outcome.destPath = copy.folder.path + copy.fileName;
             if (copy.outcome.outcome == Outcome::NoDestination)
                 copy.outcome.detail = std::string("no destination folder is chosen for the ") +
                                       (f.fileType == "JPG" ? "JPG" : "RAW") + " group";
@@ -95,7 +104,7 @@ SourceRead CopyPass::stage(const FileFields& f, std::vector<CopyBatch::Copy>& co
         if (parts_.folders.firstUse(copy.folder.path))
             removeStaleTemporaries(ref);
         targets.push_back(
-            {ref, copy.folder.path, f.fileName, &copy.staged, {}, copy.folder.inMemory});
+            {ref, copy.folder.path, copy.fileName, &copy.staged, {}, copy.folder.inMemory});
         staging.push_back(&copy);
     }
     const SourceRead read =
@@ -111,7 +120,7 @@ SourceRead CopyPass::stage(const FileFields& f, std::vector<CopyBatch::Copy>& co
     // A folder this run made or found is gone: make the levels again, once.
     parts_.folders.forget(f.destRoot + "/");
     std::vector<CopyBatch::Copy> remade;
-    remade.push_back({makeFolders(f, f.destRoot, &parts_.log, true), f.fileName, {}, {}});
+    remade.push_back({makeFolders(f, f.destRoot, &parts_.log, true), nameOf(f), {}, {}});
     const SourceRead reread = stage(f, remade, true);
     first = std::move(remade.front());
     return read.digest ? read : reread;
@@ -131,14 +140,17 @@ void CopyPass::run(const FileList& files, const std::vector<bool>& fits,
             continue;
         }
         const FileFields& f = entry.fields();
+        place_ = next < places_.size() ? &places_[next] : nullptr;
         const bool room = next >= fits.size() || fits[next];
         std::vector<CopyBatch::Copy> copies;
         if (room) {
             copies = makeCopies(f);
         } else {
-            const std::string folder = destinationFolder(f, f.destRoot, parts_.options);
+            std::string folder = f.destRoot + "/";
+            for (const std::string_view level : levelsOf(f))
+                folder.append(level).push_back('/');
             copies.push_back(
-                {{}, f.fileName, {}, {Outcome::DiskFull, 0, folder + f.fileName, noSpace}});
+                {{}, nameOf(f), {}, {Outcome::DiskFull, 0, folder + nameOf(f), noSpace}});
         }
         parts_.sink.setBarInc(std::to_string(next + 1) + ofTotal + f.fileName + ")");
         parts_.sink.stopBar();

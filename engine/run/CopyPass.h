@@ -6,6 +6,7 @@
 #include "record/ImportLog.h"
 #include "record/ImportReport.h"
 #include "run/ImportOptions.h"
+#include "run/JobPlan.h"
 #include "run/RunRecords.h"
 #include "run/Sidecars.h"
 #include "run/StatusSink.h"
@@ -40,6 +41,9 @@ class CopyPass {
     // false is not copied, for want of space (noSpace says where and how much).
     void run(const FileList& files, const std::vector<bool>& fits = {},
              const std::string& noSpace = {});
+    // The place of each entry of the files run() gets, by index, where a job's patterns
+    // give them; without, each file goes to its designed place.
+    void placeBy(std::vector<FilePlace> places) { places_ = std::move(places); }
 
   private:
     // The destination folder of f below root, each level asked for in order (again: once
@@ -71,7 +75,13 @@ class CopyPass {
     void explainNameTaken(const CopyBatch::Item& item, CopyBatch::Copy& copy);
     bool stopRequested() const { return parts_.stop != nullptr && parts_.stop->requested(); }
 
+    // The folders f goes to below a root, and its name there.
+    std::vector<std::string_view> levelsOf(const FileFields& f) const;
+    const std::string& nameOf(const FileFields& f) const;
+
     Parts parts_;
+    std::vector<FilePlace> places_;
+    const FilePlace* place_ = nullptr; // of the entry in hand, when it has one
     // The files being copied, and the full batch before them: it is committed only when
     // this one is full too, so the disk writes one batch out while the next is copied.
     CopyBatch filling_;

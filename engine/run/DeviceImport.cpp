@@ -65,6 +65,7 @@ void CopyHandler::importDevice(const std::string& port) {
         copyAll({});
         return;
     }
+    jobSource_ = {device->model(), device->model()};
     copyAll(scanDevice(device, root));
 }
 
@@ -105,11 +106,11 @@ FileList CopyHandler::scanDevice(const std::shared_ptr<Device>& device, const st
         auto source = std::make_shared<DeviceSource>(device, file.path, stop);
         source->size = file.size;
         source->modified = file.modified;
-        files.emplace_back(FileFields{pick.tag, fullPath, fullPath.substr(slash + 1),
-                                      fullPath.substr(0, slash + 1), std::move(year),
-                                      std::move(month), std::move(day), pick.root,
-                                      SourceIdentity{0, 0, S_IFREG},
-                                      std::max<std::int64_t>(file.size, 0), std::move(source)});
+        files.emplace_back(
+            FileFields{pick.tag, fullPath, fullPath.substr(slash + 1),
+                       fullPath.substr(0, slash + 1), std::move(year), std::move(month),
+                       std::move(day), pick.root, SourceIdentity{0, 0, S_IFREG},
+                       std::max<std::int64_t>(file.size, 0), std::move(source), time.calendar()});
     }
     return files;
 }

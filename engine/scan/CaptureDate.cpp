@@ -69,24 +69,38 @@ std::optional<CaptureTime> timeOfExifText(const std::string& text) {
     return isRealDay(time.day) ? std::optional(time) : std::nullopt;
 }
 
-// The capture time in an EXIF block (a TIFF structure), decoded by exiv2.
-std::optional<CaptureTime> timeOfExifBlock(const unsigned char* data, std::size_t size) {
+// What the pictures' metadata tells: when it was taken, and by which camera.
+struct ExifFacts {
+    std::optional<CaptureTime> time;
+    std::string model; // empty when not given
+};
+
+// The facts in an EXIF block (a TIFF structure), decoded by exiv2.
+ExifFacts factsOfExifBlock(const unsigned char* data, std::size_t size) {
     constexpr std::uint16_t kDateTimeOriginal = 0x9003, kDateTimeDigitized = 0x9004;
+    constexpr std::uint16_t kModel = 0x0110;
     if (size < 8)
-        return std::nullopt;
+        return {};
     Exiv2::ExifData exif;
     Exiv2::ExifParser::decode(exif, data, static_cast<std::uint32_t>(size));
     // By tag number first: comparing whole keys would build a string for every tag.
     std::optional<CaptureTime> original, digitized;
+    ExifFacts facts;
     for (const Exiv2::Exifdatum& datum : exif) {
         const std::uint16_t tag = datum.tag();
+        if (tag == kModel && facts.model.empty() && datum.groupName() == "Image")
+            facts.model = datum.toString();
         if ((tag != kDateTimeOriginal && tag != kDateTimeDigitized) || datum.groupName() != "Photo")
             continue;
         std::optional<CaptureTime>& time = tag == kDateTimeOriginal ? original : digitized;
         if (!time)
             time = timeOfExifText(datum.toString());
     }
-    return original ? original : digitized;
+    // Cameras pad the model with spaces or NULs.
+    while (!facts.model.empty() && (facts.model.back() == ' ' || facts.model.back() == '\0'))
+        facts.model.pop_back();
+    facts.time = original ? original : digitized;
+    return facts;
 }
 
 // The first bytes of a file, read in one system call: a JPEG's segments before its image
@@ -118,55 +132,55 @@ class Head {
 
 // The capture time in the JPEG stream that starts at `at`: from the APP1 "Exif" segment
 // among the segments before the image data.
-std::optional<CaptureTime> jpegTime(const Head& head, std::uint64_t at) {
+ExifFacts jpegFacts(const Head& head, std::uint64_t at) {
     Bytes spill;
     const unsigned char* bytes = head.bytesAt(at, 2, spill);
     if (bytes == nullptr || bytes[0] != 0xff || bytes[1] != 0xd8)
-        return std::nullopt;
+        return {};
     at += 2;
     for (int segment = 0; segment < kMaxJpegSegments; ++segment) {
         bytes = head.bytesAt(at, 4, spill);
         if (bytes == nullptr || bytes[0] != 0xff)
-            return std::nullopt;
+            return {};
         const unsigned marker = bytes[1];
         if (marker == 0xff) { // fill byte before a marker
             at += 1;
             continue;
         }
         if (marker == 0xda || marker == 0xd9) // start of the image data, or its end
-            return std::nullopt;
+            return {};
         if (marker == 0x01 || (marker >= 0xd0 && marker <= 0xd7)) { // markers without a length
             at += 2;
             continue;
         }
         const auto length = static_cast<std::size_t>(bigEndian(bytes + 2, 2));
         if (length < 2)
-            return std::nullopt;
+            return {};
         if (marker == 0xe1 && length > 8) {
             const unsigned char* body = head.bytesAt(at + 4, length - 2, spill);
             if (body == nullptr)
-                return std::nullopt;
+                return {};
             if (std::memcmp(body, "Exif\0\0", 6) == 0)
-                return timeOfExifBlock(body + 6, length - 8);
+                return factsOfExifBlock(body + 6, length - 8);
         }
         at += 2 + length;
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<CaptureTime> stillTime(int fd) {
+ExifFacts stillFacts(int fd) {
     const Head head(fd, kHeadBytes);
     const unsigned char* magic = head.data();
     if (head.size() >= 4 &&
         (std::memcmp(magic, "II*\0", 4) == 0 || std::memcmp(magic, "MM\0*", 4) == 0)) {
         if (head.size() < kHeadBytes)
-            return timeOfExifBlock(head.data(), head.size());
+            return factsOfExifBlock(head.data(), head.size());
         const Head tiff(fd, kTiffHeadBytes);
-        return timeOfExifBlock(tiff.data(), tiff.size());
+        return factsOfExifBlock(tiff.data(), tiff.size());
     }
     if (head.size() >= kRafJpegOffsetAt + 4 && std::memcmp(magic, "FUJIFILMCCD-RAW ", 16) == 0)
-        return jpegTime(head, bigEndian(magic + kRafJpegOffsetAt, 4));
-    return jpegTime(head, 0);
+        return jpegFacts(head, bigEndian(magic + kRafJpegOffsetAt, 4));
+    return jpegFacts(head, 0);
 }
 
 // The movie header's time is UTC; the folders name the local day, as for file times.
@@ -198,7 +212,7 @@ std::optional<CaptureTime> readCaptureTime(int fd, CaptureKind kind) {
     try {
         if (kind == CaptureKind::Still) {
             setUpExiv2();
-            return stillTime(fd);
+            return stillFacts(fd).time;
         }
         struct stat st {};
         if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
@@ -206,6 +220,15 @@ std::optional<CaptureTime> readCaptureTime(int fd, CaptureKind kind) {
         return movieTime(fd, static_cast<std::uint64_t>(st.st_size));
     } catch (...) {
         return std::nullopt;
+    }
+}
+
+std::string readCameraModel(int fd) {
+    try {
+        setUpExiv2();
+        return stillFacts(fd).model;
+    } catch (...) {
+        return {};
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 namespace kestrel {
 
@@ -32,5 +33,9 @@ std::optional<CalendarDay> readCaptureDay(int fd, CaptureKind kind);
 
 // The time of day too, from the same metadata: the day of readCaptureTime is readCaptureDay.
 std::optional<CaptureTime> readCaptureTime(int fd, CaptureKind kind);
+
+// The camera model (EXIF Model) of the open photo fd, without the padding cameras put after
+// it; empty when it has none. Never throws; does not move fd's offset; does not close fd.
+std::string readCameraModel(int fd);
 
 } // namespace kestrel

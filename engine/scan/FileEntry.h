@@ -7,6 +7,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <ctime>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +28,7 @@ struct FileFields {
     SourceIdentity scanned;
     std::int64_t size = 0;
     std::shared_ptr<StreamedSource> streamed; // when a camera sends it: fullPath is no file
+    std::tm taken{}; // the local date and time it is filed by, whole (year, month, day above)
 };
 
 // One picked file: its fields, or the error form of a file whose attributes could not be

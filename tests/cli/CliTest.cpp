@@ -456,5 +456,45 @@ TEST_F(CliTest, AHeldCameraSaysWhatToClose) {
     EXPECT_EQ(cli::exitStatus(handler.summary()), 1);
 }
 
+// Patterns are stored settings, the job is this run's only; a dry run says where each file
+// would go (as the run then puts it) and writes nothing at all; off gives the date folders.
+TEST_F(CliTest, AJobsNamesAndADryRun) {
+    const std::string a = photo("DCIM/A.JPG", "a"), b = photo("DCIM/B.JPG", "b");
+    const std::string cr3 = photo("DCIM/C.CR3", "c"), to = dest / "2016/w/w_";
+    EXPECT_EQ(kestrelImport({"--rename", "{job}_{seq:2}{ext}", "--folders-pattern",
+                             "{taken:%Y}/{job}", "--job", "x"})
+                  .exitCode,
+              0);
+    EXPECT_THAT(kestrelImport({"--show"}).out,
+                HasSubstr("kestrelNamePattern={job}_{seq:2}{ext}\nkestrelFolderPattern={taken:%Y}/"
+                          "{job}\nkestrelJob=<nil>\n"));
+    const std::string prefs = readFile(sandbox.preferencesFile());
+    const ProcessResult dry =
+        kestrelImport({"--dry-run", "--job", "w", "--jpg", "off", card.path()});
+    EXPECT_THAT(dry.out, HasSubstr(a + ": not imported with the current options (the JPG group "
+                                       "is switched off)\n"));
+    EXPECT_THAT(dry.out, testing::EndsWith("\n0 to copy, 0 already there, 3 left\n"));
+    EXPECT_EQ(kestrelImport({"--dry-run", "--job", "w", card.path()}).out,
+              a + " -> " + to + "01.JPG\n" + b + " -> " + to + "02.JPG\n" + cr3 +
+                  ": not imported with the current options (kestrel does not import .CR3 "
+                  "files)\n2 to copy, 0 already there, 1 left\n");
+    EXPECT_EQ(readFile(sandbox.preferencesFile()), prefs);
+    EXPECT_EQ(listTree(dest.path()), std::vector<std::string>{});
+    EXPECT_EQ(listTree(card.path()),
+              std::vector<std::string>({"DCIM/", "DCIM/A.JPG", "DCIM/B.JPG", "DCIM/C.CR3"}));
+    EXPECT_FALSE(std::filesystem::exists(sandbox.reportsFolder()));
+    EXPECT_EQ(kestrelImport({"--job", "w", card.path()}).exitCode, 1);
+    EXPECT_EQ(readFile(to + "02.JPG"), "b");
+    const ProcessResult bad = kestrelImport({"--rename", "{name}_{jbo}{ext}", card.path()});
+    EXPECT_EQ(bad.err, "kestrel-import: the name pattern cannot be used: unknown field {jbo} at "
+                       "character 8\n");
+    EXPECT_EQ(readFile(sandbox.preferencesFile()), prefs);
+    EXPECT_EQ(kestrelImport({"--rename", "off", "--folders-pattern", "off", card.path()}).exitCode,
+              1);
+    EXPECT_EQ(readFile(copyOf("A.JPG")), "a");
+    EXPECT_THAT(kestrelImport({"--dry-run", card.path()}).out,
+                HasSubstr(b + ": already at its destination\n"));
+}
+
 } // namespace
 } // namespace kestrel::test

@@ -40,7 +40,8 @@ for definition in "${defined[@]}"; do
     for choice in "${choices[@]}"; do
         case $choice in
         LEVELS) wanted=ymd ;;
-        PORT | TEXT) continue ;; # the cameras connected now (none here); the user's words
+        PORT) continue ;; # the cameras connected now: none here
+        PATTERN | NAME | TEXT) continue ;; # text typed by hand: a pattern, a job, the user's words
         [A-Z]*) wanted=card ;; # FOLDER, DEST: the folders here
         *) wanted=$choice ;;
         esac

@@ -3,6 +3,7 @@
 #include "FlushSpy.h"
 #include "TestSupport.h"
 #include "base/FaultPoints.h"
+#include "plan/JobSequence.h"
 #include "record/Verdict.h"
 #include "run/CardSurvey.h"
 #include "run/CopyHandler.h"
@@ -723,6 +724,62 @@ TEST_F(ImportTest, RecordsAndWordsThatTellTheTruth) {
                                                        "/unplugged does not exist (is its drive "
                                                        "connected?)");
     EXPECT_FALSE(std::filesystem::exists(dest / "unplugged"));
+}
+
+// A job's patterns name and file every copy; a JPG and its raw file keep one name at their
+// two roots, and each number is fresh at every root a file goes to, run after run.
+TEST_F(ImportTest, AJobsPatternsNameAndNumberTheCopies) {
+    TempDir raw, backup;
+    sandbox.set({{keys::ImportPathRAW, raw.path()},
+                 {keys::BackupPath, backup.path()},
+                 {keys::NamePattern, "{job}_{seq:3}_{name}{ext}"},
+                 {keys::FolderPattern, "{taken:%Y}/{card}"},
+                 {keys::Job, "wed"}});
+    const int open = ::open(backup.path().c_str(), O_RDONLY | O_DIRECTORY);
+    EXPECT_EQ(JobSequence(open, "wed").reserve(10).first, 1u); // the backup is further on
+    ::close(open);
+    photo("DCIM/IMG_1.CR2", "r");
+    photo("DCIM/IMG_1.JPG", "j");
+    photo("DCIM/IMG_2.JPG", "k");
+    const std::string c = card.path(), folder = "2016/" + c.substr(c.rfind('/') + 1) + "/";
+    const Tree sequence{".kestrel/sequence", ".kestrel/sequence.lock"};
+    const auto tree = [&](Tree names) {
+        for (std::string& name : names)
+            name = folder + name;
+        names.insert(names.begin(), sequence.begin(), sequence.end());
+        return names;
+    };
+    EXPECT_THAT(run().out, testing::Contains(c + "/DCIM/IMG_1.CR2 -> " + raw.path() + "/" + folder +
+                                             "wed_011_IMG_1.CR2 true"));
+    EXPECT_EQ(filesBelow(raw.path()), tree({"wed_011_IMG_1.CR2"}));
+    EXPECT_EQ(readFile(dest / (folder + "wed_012_IMG_2.JPG")), "k");
+    std::filesystem::remove_all(card / "DCIM");
+    photo("DCIM/IMG_3.JPG", "m");
+    EXPECT_EQ(run().summary.copied, 1);
+    EXPECT_EQ(filesBelow(dest.path()),
+              tree({"wed_011_IMG_1.JPG", "wed_012_IMG_2.JPG", "wed_013_IMG_3.JPG"}));
+    EXPECT_EQ(filesBelow(backup.path()), tree({"wed_011_IMG_1.CR2", "wed_011_IMG_1.JPG",
+                                               "wed_012_IMG_2.JPG", "wed_013_IMG_3.JPG"}));
+}
+
+// A pattern that cannot be used, or numbers that cannot be had, stop the run before it
+// writes anything at a destination.
+TEST_F(ImportTest, ABadPatternOrADamagedSequenceRefusesTheRun) {
+    photo("A.JPG");
+    const std::pair<Prefs, std::string> cases[] = {
+        {{{keys::NamePattern, "{name}_{jbo}{ext}"}},
+         "the name pattern cannot be used: unknown field {jbo} at character 8"},
+        {{{keys::FolderPattern, "{seq:2}"}},
+         "the job sequence in " + dest.path() +
+             "/.kestrel/sequence is damaged at line 1; no "
+             "numbers are given until it is repaired, so "
+             "that none repeats"}};
+    for (const auto& [prefs, why] : cases) {
+        reset(prefs);
+        writeFile(dest / ".kestrel/sequence", "damaged");
+        EXPECT_EQ(run().summary.refused, why);
+        EXPECT_EQ(listTree(dest.path()), Tree({".kestrel/", ".kestrel/sequence"}));
+    }
 }
 
 } // namespace
