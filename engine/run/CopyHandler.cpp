@@ -1,13 +1,20 @@
 #include "run/CopyHandler.h"
 
+#include "base/Fd.h"
 #include "run/CardItem.h"
 #include "run/CopyPass.h"
 #include "run/DestinationCheck.h"
 #include "run/Preferences.h"
+#include "run/RecordedCopies.h"
+#include "run/RunRecords.h"
 #include "run/SpaceCheck.h"
 #include "scan/SourceWalker.h"
 
+#include <fcntl.h>
+
 #include <csignal>
+#include <map>
+#include <memory>
 
 namespace kestrel {
 
@@ -97,8 +104,24 @@ void CopyHandler::copyAll(const FileList& files) {
 }
 
 bool CopyHandler::placeFiles(const FileList& files, std::vector<FilePlace>& places) {
-    // Here a file's recorded place could be looked up, before its group takes a number.
-    const JobPlan plan(options_);
+    JobPlan plan(options_);
+    // A card imported again after its copies were renamed: each file found by its bytes in
+    // its destination's record goes where it went, and takes no new number.
+    RunRecords histories;
+    RecordedCopies recorded(histories);
+    std::map<std::string, std::shared_ptr<const Fd>> roots;
+    if (plan.active())
+        plan.recordedName = [&](const FileFields& f) -> std::optional<RecordedCopy> {
+            if (!isChosenFolder(f.destRoot))
+                return std::nullopt;
+            std::shared_ptr<const Fd>& root = roots[f.destRoot];
+            if (!root)
+                root = folders_.openedRoot(f.destRoot);
+            if (!root)
+                root = std::make_shared<const Fd>(
+                    ::open(f.destRoot.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            return root->valid() ? recorded.find(f, f.destRoot, root->get()) : std::nullopt;
+        };
     JobPlan::Placed placed = plan.place(files, jobSource_, fits_, dryRun == nullptr);
     places = std::move(placed.places);
     if (placed.refusal.empty())
@@ -156,8 +179,7 @@ void CopyHandler::leftOnCard(const std::string& path, std::string why) {
     report_.add(path, outcome);
 }
 
-Standing CopyHandler::standingOf(const SurveyedFile& file, std::string* recorded,
-                                 Device* device) {
+Standing CopyHandler::standingOf(const SurveyedFile& file, std::string* recorded, Device* device) {
     if (!standings_)
         standings_ = std::make_unique<StandingCheck>(options_);
     return standings_->standingOf(file, recorded, device);

@@ -84,6 +84,14 @@ std::optional<SourceRead> CopyPass::recordedThere(const FileFields& f,
 }
 
 SourceRead CopyPass::stage(const FileFields& f, std::vector<CopyBatch::Copy>& copies, bool again) {
+    // Found by its bytes in the destination's record and read there just now: not compared
+    // again. (With a backup, both are looked at as usual.)
+    if (place_ != nullptr && place_->recorded && !again && copies.size() == 1 &&
+        copies.front().folder.fd) {
+        CopyBatch::Copy& copy = copies.front();
+        copy.outcome = CopyOutcome(Outcome::AlreadyThere, 0, copy.folder.path + copy.fileName);
+        return SourceRead{place_->recorded->digest, f.size, place_->recorded->modified};
+    }
     // A camera sends a file slowly: one it already gave is not sent again to be compared.
     if (f.streamed && !again)
         if (const auto read = recordedThere(f, copies))

@@ -43,7 +43,7 @@ std::string cameraModel(const std::string& path) {
 } // namespace
 
 FilePlace designedPlace(const FileFields& f, const ImportOptions& options) {
-    FilePlace place{{}, f.fileName};
+    FilePlace place{{}, f.fileName, {}};
     for (const std::string_view level : folderLevels(f, options))
         place.folders.emplace_back(level);
     return place;
@@ -107,22 +107,31 @@ JobPlan::Placed JobPlan::place(const FileList& files, const Source& source,
         (names_ && names_->usesSequence()) || (folders_ && folders_->usesSequence());
     const bool backup = isChosenFolder(options_.backupRoot);
     std::vector<bool> recorded(files.size());
+    std::vector<std::string> recordedStem(groups.size()); // of a group's first file filed before
     std::vector<bool> takes(groups.size());
     std::set<std::string> roots;
-    for (std::size_t g = 0; g < groups.size(); ++g)
-        for (const std::size_t i : groups[g]) {
-            const FileFields& f = files[i].fields();
-            if (const auto path = recordedName ? recordedName(f) : std::nullopt) {
-                placed.places[i] = placeOfPath(*path);
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        for (const std::size_t i : groups[g])
+            if (auto copy = recordedName ? recordedName(files[i].fields()) : std::nullopt) {
+                placed.places[i] = placeOfPath(copy->path);
+                if (recordedStem[g].empty())
+                    recordedStem[g] = splitName(placed.places[i].name).stem;
+                placed.places[i].recorded = std::move(copy);
                 recorded[i] = true;
-            } else if (numbered && (fits.empty() || fits[i])) {
+            }
+        // A group filed before keeps its name: none of it takes a number again.
+        if (!recordedStem[g].empty() || !numbered)
+            continue;
+        for (const std::size_t i : groups[g])
+            if (fits.empty() || fits[i]) {
+                const FileFields& f = files[i].fields();
                 takes[g] = true;
                 if (isChosenFolder(f.destRoot))
                     roots.insert(f.destRoot);
                 if (backup)
                     roots.insert(options_.backupRoot);
             }
-        }
+    }
     std::uint64_t next = 0;
     if (const auto count = std::count(takes.begin(), takes.end(), true)) {
         const JobSequence::Reserved numbers =
@@ -156,8 +165,13 @@ JobPlan::Placed JobPlan::place(const FileList& files, const Source& source,
                 continue;
             const FileFields& f = files[i].fields();
             values.ext = splitName(f.fileName).ending;
+            // Each file is filed under its own tag: a raw file goes with the raw files.
+            values.tag = f.fileType;
             FilePlace& place = placed.places[i];
             place.name = names_ ? names_->render(values, anyFat).front() : f.fileName;
+            // The others of a group filed before take its name, each with its own ending.
+            if (!recordedStem[g].empty())
+                place.name = recordedStem[g] + splitName(place.name).ending;
             place.folders =
                 folders_ ? folders_->render(values, anyFat) : designedPlace(f, options_).folders;
         }

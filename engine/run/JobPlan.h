@@ -2,6 +2,7 @@
 
 #include "plan/NamePattern.h"
 #include "run/ImportOptions.h"
+#include "run/RecordedCopies.h"
 #include "scan/FileEntry.h"
 
 #include <functional>
@@ -16,6 +17,9 @@ namespace kestrel {
 struct FilePlace {
     std::vector<std::string> folders;
     std::string name;
+    // Set when the group's destination holds the file's bytes at this place, as its record
+    // says and as read just now: they need not be compared again there.
+    std::optional<RecordedCopy> recorded;
 };
 
 // The place of the designed layout: the tag and date folders, the name as on the card.
@@ -27,9 +31,9 @@ FilePlace designedPlace(const FileFields& f, const ImportOptions& options);
 std::string jobRefusal(const ImportOptions& options, bool numbers = true);
 
 // The names and folders a job's patterns give the files of one run. The files of one name
-// before their endings (IMG_0001.JPG with IMG_0001.CR2) take every value from one of them,
-// the JPG where there is one, so they keep one name, each with its own ending, wherever
-// they go.
+// before their endings (IMG_0001.JPG with IMG_0001.CR2) take every value but their ending
+// and tag from one of them, the JPG where there is one, so they keep one name, each with its
+// own ending, wherever they go.
 class JobPlan {
   public:
     // options' patterns must be usable (jobRefusal says so).
@@ -47,8 +51,9 @@ class JobPlan {
     };
 
     // Where a file was filed before, below its destination root: when it says, the file goes
-    // there again and takes no number. Asked before a group takes its number.
-    std::function<std::optional<std::string>(const FileFields&)> recordedName;
+    // there again and takes no number, and the others of its group take its name with their
+    // own endings. Asked before a group takes its number.
+    std::function<std::optional<RecordedCopy>(const FileFields&)> recordedName;
 
     struct Placed {
         std::vector<FilePlace> places; // by entry (none for an error entry); empty: none on

@@ -49,26 +49,34 @@ std::optional<Digest128> RecordedCopies::cardDigest(const FileFields& f) {
     if (digestOf_ != f.fullPath) {
         digestOf_ = f.fullPath;
         const Fd card(::open(f.fullPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-        digest_ = card.valid() ? hashFile(card.get()) : std::nullopt;
+        struct stat st {};
+        digest_ = card.valid() && ::fstat(card.get(), &st) == 0 && st.st_size == f.size
+                      ? hashFile(card.get())
+                      : std::nullopt;
+        modified_ = st.st_mtim.tv_sec;
     }
     return digest_;
 }
 
-std::optional<std::string> RecordedCopies::find(const FileFields& f, const std::string& root,
-                                                int rootFd) {
+std::optional<RecordedCopy> RecordedCopies::find(const FileFields& f, const std::string& root,
+                                                 int rootFd) {
     const BySize& index = indexOf(root);
     const auto [begin, end] = index.equal_range(f.size);
     for (auto it = begin; it != end; ++it) {
         const auto& [path, entry] = *it->second;
+        std::time_t modified = 0;
         if (f.streamed) {
             // A camera that gives no time leaves nothing to tell its files apart by.
-            if (f.streamed->modified == 0 || entry.lastModified != f.streamed->modified)
+            modified = f.streamed->modified;
+            if (modified == 0 || entry.lastModified != modified)
                 continue;
         } else if (cardDigest(f) != entry.xxh128) {
             continue;
+        } else {
+            modified = modified_;
         }
         if (holds(rootFd, path, entry.size, *entry.xxh128))
-            return path;
+            return RecordedCopy{path, *entry.xxh128, modified};
     }
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include "scan/FileEntry.h"
 
 #include <cstdint>
+#include <ctime>
 #include <map>
 #include <optional>
 #include <string>
@@ -13,6 +14,13 @@
 namespace kestrel {
 
 class RunRecords;
+
+// A copy a destination's record lists, whose bytes were read just now and found as recorded.
+struct RecordedCopy {
+    std::string path; // relative to the destination root
+    Digest128 digest;
+    std::time_t modified = 0; // the source's, as the copy of it records it
+};
 
 // Finds the copy that a destination's hash record already lists of a card file, under
 // whatever name it was given: a card imported again after a job's patterns renamed its
@@ -26,7 +34,7 @@ class RecordedCopies {
     // record lists a file of its size; a camera's file is never sent for it: the record's
     // size and time of the camera's file stand for its bytes, as for a re-import by name.
     // rootFd is root, open.
-    std::optional<std::string> find(const FileFields& f, const std::string& root, int rootFd);
+    std::optional<RecordedCopy> find(const FileFields& f, const std::string& root, int rootFd);
 
   private:
     using Entry = std::map<std::string, HistoryEntry>::value_type;
@@ -40,6 +48,7 @@ class RecordedCopies {
     std::map<std::string, BySize> indexes_;
     std::string digestOf_; // the card file whose digest is kept
     std::optional<Digest128> digest_;
+    std::time_t modified_ = 0;
 };
 
 } // namespace kestrel

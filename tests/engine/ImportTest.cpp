@@ -762,6 +762,26 @@ TEST_F(ImportTest, AJobsPatternsNameAndNumberTheCopies) {
                                                "wed_012_IMG_2.JPG", "wed_013_IMG_3.JPG"}));
 }
 
+// A renamed card imported again: each file is found by its bytes in the destination's record
+// and left where it is, no number is taken, and a raw file new to the card takes its JPG's name.
+TEST_F(ImportTest, ARenamedCardImportedAgainIsAlreadyThereUnderItsNewName) {
+    sandbox.set({{keys::ImportPathRAW, dest.path()},
+                 {keys::NamePattern, "{seq:2}{ext}"},
+                 {keys::FolderPattern, "{tag}"}});
+    photo("DCIM/IMG_1.JPG", "j");
+    photo("DCIM/IMG_2.JPG", "k");
+    EXPECT_EQ(run().summary.copied, 2);
+    photo("DCIM/IMG_1.CR2", "r");
+    const RunResult again = run();
+    EXPECT_EQ(std::tuple(again.summary.copied, again.summary.alreadyThere), std::tuple(1, 2));
+    EXPECT_EQ(std::tuple(again.of(card / "DCIM/IMG_2.JPG").outcome,
+                         again.of(card / "DCIM/IMG_2.JPG").destPath),
+              std::tuple(Outcome::AlreadyThere, dest / "JPG/02.JPG"));
+    EXPECT_EQ(filesBelow(dest.path()), Tree({".kestrel/sequence", ".kestrel/sequence.lock",
+                                             "JPG/01.JPG", "JPG/02.JPG", "RAW/01.CR2"}));
+    EXPECT_EQ(readFile(dest / ".kestrel/sequence"), "kestrel job sequences 1\n\t2\n");
+}
+
 // A pattern that cannot be used, or numbers that cannot be had, stop the run before it
 // writes anything at a destination.
 TEST_F(ImportTest, ABadPatternOrADamagedSequenceRefusesTheRun) {
