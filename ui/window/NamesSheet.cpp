@@ -130,6 +130,8 @@ void NamesSheet::build() {
     auto* sidecars = new QHBoxLayout;
     sidecarName_ = new QRadioButton(tr("&NAME.xmp"), metadata);
     sidecarName_->setObjectName(QStringLiteral("radioSidecarName"));
+    sidecarName_->setToolTip(
+        tr("One sidecar for a photo and its RAW twin, as most editors read it"));
     sidecarNameExt_ = new QRadioButton(tr("NAME.EX&T.xmp"), metadata);
     sidecarNameExt_->setObjectName(QStringLiteral("radioSidecarNameExt"));
     sidecarNameExt_->setToolTip(tr("One sidecar for each file, also for a photo's RAW twin"));
