@@ -2,6 +2,7 @@
 
 #include "plan/NamePattern.h"
 #include "run/ImportOptions.h"
+#include "run/JobPlan.h"
 #include "run/Preferences.h"
 
 #include <QCoreApplication>
@@ -20,16 +21,16 @@ QString translated(const char* text) {
     return QCoreApplication::translate("kestrel::JobExample", text);
 }
 
-// The card's example photo, as its JPG (tag "JPG") or its RAW twin.
-NameValues examplePhoto(const char* ext, const char* tag, const QString& job) {
+// The card's example photo, IMG_0001.JPG.
+NameValues examplePhoto(const QString& job) {
     NameValues values;
     values.name = "IMG_0001";
-    values.ext = ext;
+    values.ext = ".JPG";
     values.seq = 1;
     values.job = job.toStdString();
     values.camera = "Canon EOS R5";
     values.card = "EOS_DIGITAL";
-    values.tag = tag;
+    values.tag = "JPG";
     const QDate day(2026, 12, 8);
     values.taken.tm_year = day.year() - 1900;
     values.taken.tm_mon = day.month() - 1;
@@ -77,8 +78,11 @@ JobExample jobExample(const JobPatterns& patterns, const ImportOptions& dates) {
     const auto folders = parsed(patterns.folders, NamePattern::Kind::Folders, example);
     if (!example.error.isEmpty())
         return example;
+    // The RAW twin takes every value from the JPG but its ending, as an import does, so
+    // the pair keeps one name wherever it goes.
+    NameValues values = examplePhoto(patterns.job);
     for (const auto& [ext, tag] : {std::pair{".JPG", "JPG"}, {".CR2", "RAW"}}) {
-        const NameValues values = examplePhoto(ext, tag, patterns.job);
+        values.ext = ext;
         std::vector<std::string> path;
         if (folders) {
             path = folders->render(values, false);
@@ -88,8 +92,7 @@ JobExample jobExample(const JobPatterns& patterns, const ImportOptions& dates) {
             fields.year = "2026";
             fields.month = "12";
             fields.day = "08";
-            for (const std::string_view level : folderLevels(fields, dates))
-                path.emplace_back(level);
+            path = designedPlace(fields, dates).folders;
         }
         path.push_back(names ? names->render(values, false).front() : values.name + ext);
         QStringList parts;

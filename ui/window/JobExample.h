@@ -33,8 +33,9 @@ struct JobExample {
 };
 
 // The example of IMG_0001.JPG and IMG_0001.CR2 in DCIM/100CANON on the card EOS_DIGITAL,
-// taken with a Canon EOS R5 on 8 December 2026 at 10:15, the job's first; dates gives the
-// date folders used when the folder pattern is off.
+// taken with a Canon EOS R5 on 8 December 2026 at 10:15, the job's first; the CR2 takes
+// the JPG's values but its ending. dates gives the date folders used when the folder
+// pattern is off.
 JobExample jobExample(const JobPatterns& patterns, const ImportOptions& dates);
 
 // The window's line about the job ("Job “wedding”: renamed by {seq:4}{ext}"); empty when

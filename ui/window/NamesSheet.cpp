@@ -46,7 +46,8 @@ constexpr Field kFields[] = {
     {"{job}", QT_TRANSLATE_NOOP("kestrel::NamesSheet", "the job")},
     {"{camera}", QT_TRANSLATE_NOOP("kestrel::NamesSheet", "the camera's model")},
     {"{card}", QT_TRANSLATE_NOOP("kestrel::NamesSheet", "the card's name")},
-    {"{tag}", QT_TRANSLATE_NOOP("kestrel::NamesSheet", "JPG or RAW, as the file's group")},
+    {"{tag}", QT_TRANSLATE_NOOP("kestrel::NamesSheet",
+                                "JPG or RAW: the file's group, or that of the JPG it goes with")},
 };
 
 // A metadata field: its label, its key and the name tests and tools know it by.
