@@ -3,8 +3,8 @@
 // (window-cards.png), an import under way (window-importing.png), the report after it
 // (window-report.png), a card browsed as a grid with its marks (browse-grid.png) and the
 // offer to eject a card once it is safe (window-eject.png, against a stand-in for the
-// system's disk service on a private bus). Everything it imports and stores lives in a
-// temporary home folder.
+// system's disk service on a private bus), and the sheet of a job's names and folders
+// (names-sheet.png). Everything it imports and stores lives in a temporary home folder.
 
 #include "FakeUDisks.h"
 #include "TemporaryHome.h"
@@ -17,10 +17,13 @@
 #include "window/ViewController.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
@@ -30,6 +33,7 @@
 #include <cstdio>
 #include <functional>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -165,5 +169,23 @@ int main(int argc, char** argv) {
     const auto* eject = window.findChild<QPushButton*>(QStringLiteral("btnEject"));
     waitFor([&] { return eject->isVisible(); });
     window.grab().save(out + QStringLiteral("/window-eject.png"));
+
+    // The sheet of a job's names and folders, with a wedding's patterns and metadata typed.
+    window.namesAndFolders();
+    auto* sheet = window.findChild<QDialog*>(QStringLiteral("namesSheet"));
+    for (const char* box : {"chkRename", "chkFolders"})
+        sheet->findChild<QCheckBox*>(QLatin1String(box))->click();
+    const std::pair<const char*, const char*> typed[] = {
+        {"editJob", "wedding"},
+        {"editCreator", "Ann Lee"},
+        {"editCopyright", "© 2026 Ann Lee Photography"},
+        {"editCredit", "Ann Lee Photography"},
+        {"editKeywords", "wedding, Lisbon, ceremony"},
+        {"editDescription", "Marta and João's wedding at the Palácio"}};
+    for (const auto& [name, text] : typed)
+        sheet->findChild<QLineEdit*>(QLatin1String(name))->setText(QString::fromUtf8(text));
+    sheet->adjustSize();
+    QApplication::processEvents();
+    sheet->grab().save(out + QStringLiteral("/names-sheet.png"));
     return 0;
 }

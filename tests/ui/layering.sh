@@ -5,7 +5,7 @@
 cd "$(dirname "$0")/../../ui" || exit 2
 rank() {
     case "$1" in
-    base | record | copy | scan | run | device) echo 0 ;;
+    base | record | copy | scan | plan | run | device) echo 0 ;;
     devices) echo 1 ;; browse) echo 2 ;; window) echo 3 ;; shell) echo 4 ;; *) echo 9 ;;
     esac
 }

@@ -456,6 +456,7 @@ class WindowTest : public QObject {
             u"browse import btnChooseFolder chkJPG chkJPGYear chkJPGMonth chkJPGDay %1 chkRAW "
             u"chkRAWYear "
             u"chkRAWMonth chkRAWDay %1 chkModDate chkTakenDate chkKeepBoth chkOtherFormats "
+            u"btnNames "
             u"chkVerify "
             u"chkBackup pathChoose btnClick"_s
                 .arg(u"pathMore pathComponent pathComponent pathComponent pathChoose"_s)

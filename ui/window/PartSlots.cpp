@@ -4,6 +4,7 @@
 #include "run/Preferences.h"
 #include "window/DestinationChoice.h"
 #include "window/EjectOffer.h"
+#include "window/JobOption.h"
 #include "window/OptionsPanel.h"
 #include "window/StatusPanel.h"
 
@@ -71,6 +72,10 @@ void ViewController::destPathRAWSelected(PathControl* sender) {
 }
 void ViewController::destPathBackupSelected(PathControl* sender) {
     destinations_->backupPicked(sender);
+}
+
+void ViewController::namesAndFolders() {
+    job_->openSheet();
 }
 
 void ViewController::setUpEject(CardEjector* ejector) {

@@ -3,6 +3,7 @@
 #include "window/ViewController.h"
 
 #include "window/DestinationChoice.h"
+#include "window/JobOption.h"
 #include "window/OptionsPanel.h"
 
 #include <QCloseEvent>
@@ -74,6 +75,7 @@ void ViewController::preferencesChanged() {
     uDefs->sync();
     destinations_->showStored();
     options_->refresh(false);
+    job_->refresh();
     refreshBrowsers();
 }
 

@@ -12,6 +12,7 @@
 #include "window/DestinationChoice.h"
 #include "window/EjectOffer.h"
 #include "window/ImportCheck.h"
+#include "window/JobOption.h"
 #include "window/OptionsPanel.h"
 #include "window/PathControl.h"
 #include "window/ReleaseOffer.h"
@@ -123,6 +124,7 @@ ViewController::ViewController(std::ostream& out, QWidget* parent)
                               report, running, this);
     eject_ = new EjectOffer(ui_->btnEject, cardList, running, this);
     browsers_ = new BrowseWindows(*uDefs, this);
+    job_ = new JobOption(*uDefs, ui_->lblJob, this);
 
     imgView->setMainViewController(this);
     // Hiding the options or the progress bar during a run must not make the window jump.
@@ -158,6 +160,7 @@ void ViewController::connectActions() {
     connect(btnClick, &QPushButton::clicked, this, &ViewController::btnClickPressed);
     connect(imgView, &imgViewDragger::folderDropped, this, &ViewController::importFolder);
     connect(btnChooseFolder, &QPushButton::clicked, this, &ViewController::importChosenFolder);
+    connect(ui_->btnNames, &QPushButton::clicked, this, &ViewController::namesAndFolders);
     connect(btnCancel, &QPushButton::clicked, this, &ViewController::cancelImport);
     // Esc cancels a run from any of kestrel's windows.
     escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &ViewController::cancelImport,
@@ -201,6 +204,7 @@ std::string ViewController::getUserDefAsString(const char* key) const {
 void ViewController::viewDidLoad() {
     destinations_->showStored();
     restoreCHKState();
+    job_->refresh();
     status_->showIdle();
 }
 

@@ -41,6 +41,7 @@ class DestinationChoice;
 class DeviceRelease;
 class DeviceWatcher;
 class EjectOffer;
+class JobOption;
 class OptionsPanel;
 class PathControl;
 class ReportModel;
@@ -54,8 +55,9 @@ class imgViewDragger;
 // checkboxes (OptionsPanel), the two destination folders and the backup one
 // (DestinationChoice), the sources (the drop well, the cards and devices, a folder chooser,
 // the start button), the status line, progress and report of a run (StatusPanel), the eject
-// offer (EjectOffer) and the grids (BrowseWindows). Every choice is stored in the
-// preferences the moment it is made, and choices made elsewhere are shown.
+// offer (EjectOffer), the grids (BrowseWindows) and a job's names and folders (JobOption).
+// Every choice is stored in the preferences the moment it is made, and choices made
+// elsewhere are shown.
 class ViewController : public QWidget, public StatusSink {
     Q_OBJECT
   public:
@@ -215,6 +217,8 @@ class ViewController : public QWidget, public StatusSink {
     void cancelImport();
     // Shows the destinations and options as the preferences file holds them now.
     void preferencesChanged();
+    // Opens the sheet of a job's names and folders and the photographer's metadata.
+    void namesAndFolders();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -252,6 +256,7 @@ class ViewController : public QWidget, public StatusSink {
     EjectOffer* eject_ = nullptr;
     BrowseWindows* browsers_ = nullptr;
     ReleaseOffer* releaseOffer_ = nullptr; // for a camera or phone another program holds
+    JobOption* job_ = nullptr;
 };
 
 } // namespace kestrel
