@@ -52,7 +52,7 @@ class TestNames : public QObject {
         QTest::newRow("suggested") << u"="_s << u"="_s
                                    << u"DCIM/100CANON/IMG_0001.JPG → JPG/2026/2026-12-08 wedding/"
                                       "20261208-101500_wedding_0001.JPG\nDCIM/100CANON/IMG_0001.CR2"
-                                      " → JPG/2026/2026-12-08 wedding/20261208-101500_wedding_0001"
+                                      " → RAW/2026/2026-12-08 wedding/20261208-101500_wedding_0001"
                                       ".CR2"_s
                                    << true;
         QTest::newRow("names, date folders")

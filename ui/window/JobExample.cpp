@@ -78,11 +78,12 @@ JobExample jobExample(const JobPatterns& patterns, const ImportOptions& dates) {
     const auto folders = parsed(patterns.folders, NamePattern::Kind::Folders, example);
     if (!example.error.isEmpty())
         return example;
-    // The RAW twin takes every value from the JPG but its ending, as an import does, so
-    // the pair keeps one name wherever it goes.
+    // The RAW twin takes every value from the JPG but its ending and tag, as an import does,
+    // so the pair keeps one name wherever it goes.
     NameValues values = examplePhoto(patterns.job);
     for (const auto& [ext, tag] : {std::pair{".JPG", "JPG"}, {".CR2", "RAW"}}) {
         values.ext = ext;
+        values.tag = tag;
         std::vector<std::string> path;
         if (folders) {
             path = folders->render(values, false);
