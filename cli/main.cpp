@@ -4,6 +4,7 @@
 #include "RunReport.h"
 #include "TerminalStatus.h"
 #include "VerifyCommand.h"
+#include "base/Translations.h"
 #include "device/Device.h"
 #include "record/Verdict.h"
 #include "run/CopyHandler.h"
@@ -143,6 +144,7 @@ int dryRun(const kestrel::cli::CommandLine& cmd, const std::string& source, cons
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     stopOnSignals();
+    kestrel::installTranslations();
 
     std::string error;
     bool misuse = true;

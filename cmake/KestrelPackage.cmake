@@ -21,6 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/kestrel-photo/kestrel)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # dpkg-shlibdeps works out the libraries' packages and their versions.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (its dialogs' buttons) in the languages kestrel is translated into.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Folders as Debian has them whatever the umask of the build.

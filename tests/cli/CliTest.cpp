@@ -333,6 +333,23 @@ TEST_F(CliTest, ExitStatusAndWhatIsLeftBehind) {
     EXPECT_EQ(result.out, "");
 }
 
+// Only the verdict is said in the user's language: the log and the summary line are the same
+// bytes in every one.
+TEST_F(CliTest, TheLogIsTheSameInEveryLanguage) {
+    photo("A.JPG", "a");
+    std::string english;
+    for (const char* locale : {"C.UTF-8", "de_DE.UTF-8"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(dest.path()))
+            std::filesystem::remove_all(entry);
+        const EnvScope language("LC_ALL", locale);
+        const ProcessResult result = kestrelImport({card.path()});
+        EXPECT_THAT(result.err, StartsWith("copying of 1 files finished.\n"));
+        EXPECT_EQ(result.err.ends_with("Jedes Foto und jeder Clip ist an seinem Ziel überprüft.\n"),
+                  !english.empty());
+        EXPECT_EQ(result.out, english.empty() ? english = result.out : english);
+    }
+}
+
 // No destination chosen stops the run before anything is copied; photos left on the card
 // fail it; a report that cannot be written is said so, never named.
 TEST_F(CliTest, NoDestinationLeftOnCardAndNoReport) {

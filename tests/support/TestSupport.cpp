@@ -57,7 +57,8 @@ Sandbox::Sandbox()
     : home_("HOME", dir_.path().c_str()), config_("XDG_CONFIG_HOME", (dir_ / "config").c_str()),
       state_("XDG_STATE_HOME", (dir_ / "state").c_str()),
       data_("XDG_DATA_HOME", (dir_ / "data").c_str()),
-      cache_("XDG_CACHE_HOME", (dir_ / "cache").c_str()) {
+      cache_("XDG_CACHE_HOME", (dir_ / "cache").c_str()), language_("LANGUAGE", nullptr),
+      locale_("LC_ALL", "C.UTF-8") {
     // QSettings reads XDG_CONFIG_HOME once per process.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QString::fromStdString(dir_ / "config"));

@@ -46,7 +46,7 @@ class EnvScope {
 };
 
 // Points the preferences, the reports, HOME and every XDG folder of this process (and of the
-// children it starts) at a temporary folder.
+// children it starts) at a temporary folder; their texts are English whatever the user reads.
 class Sandbox {
   public:
     Sandbox();
@@ -59,7 +59,7 @@ class Sandbox {
 
   private:
     TempDir dir_;
-    EnvScope home_, config_, state_, data_, cache_;
+    EnvScope home_, config_, state_, data_, cache_, language_, locale_;
 };
 
 // Creates parent folders as needed; with a local time ("2016-03-07 10:00"), sets the

@@ -1,5 +1,6 @@
 // kestrel: files photos and clips from a memory card into dated folders.
 
+#include "base/Translations.h"
 #include "shell/AppDelegate.h"
 #include "shell/LaunchArguments.h"
 #include "window/ViewController.h"
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("kestrel"));
     QApplication::setApplicationVersion(QStringLiteral(KESTREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.github.kestrel"));
+    kestrel::installTranslations();
     // The installed theme's icon, else the one built in.
     QIcon builtIn;
     for (const char* size : {"48x48", "256x256"})

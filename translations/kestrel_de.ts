@@ -1,0 +1,905 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>DeviceWatcher</name>
+    <message>
+        <source>Another program is using it: unmount it in the file manager, or close the program that uses it, then import again.</source>
+        <translation>Ein anderes Programm verwendet das Gerät: Hängen Sie es im Dateimanager aus oder schließen Sie das Programm, das es verwendet, und importieren Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>It cannot be opened: %1.</source>
+        <translation>Es kann nicht geöffnet werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>Nothing was copied: %1. Do not format the card.</source>
+        <translation>Nichts wurde kopiert: %1. Formatieren Sie die Speicherkarte nicht.</translation>
+    </message>
+    <message>
+        <source>Do not format the card yet: the import was stopped and 1 file is only on the card.</source>
+        <translation>Formatieren Sie die Speicherkarte noch nicht: Der Import wurde abgebrochen und 1 Datei ist nur auf der Karte.</translation>
+    </message>
+    <message>
+        <source>Do not format the card yet: the import was stopped and %1 files are only on the card.</source>
+        <translation>Formatieren Sie die Speicherkarte noch nicht: Der Import wurde abgebrochen und %1 Dateien sind nur auf der Karte.</translation>
+    </message>
+    <message>
+        <source>Do not format the card yet: 1 file is only on the card.</source>
+        <translation>Formatieren Sie die Speicherkarte noch nicht: 1 Datei ist nur auf der Karte.</translation>
+    </message>
+    <message>
+        <source>Do not format the card yet: %1 files are only on the card.</source>
+        <translation>Formatieren Sie die Speicherkarte noch nicht: %1 Dateien sind nur auf der Karte.</translation>
+    </message>
+    <message>
+        <source>Do not format the card yet: 1 file is not safe at the backup.</source>
+        <translation>Formatieren Sie die Speicherkarte noch nicht: 1 Datei ist in der Sicherung nicht sicher abgelegt.</translation>
+    </message>
+    <message>
+        <source>Do not format the card yet: %1 files are not safe at the backup.</source>
+        <translation>Formatieren Sie die Speicherkarte noch nicht: %1 Dateien sind in der Sicherung nicht sicher abgelegt.</translation>
+    </message>
+    <message>
+        <source>No photo or clip was picked here, so nothing was copied.</source>
+        <translation>Hier wurde kein Foto und kein Clip ausgewählt, daher wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>The card may be formatted: every photo and clip is verified at %1 destinations.</source>
+        <translation>Die Speicherkarte darf formatiert werden: Jedes Foto und jeder Clip ist an %1 Zielen überprüft.</translation>
+    </message>
+    <message>
+        <source>The card may be formatted: every photo and clip is verified at its destination.</source>
+        <translation>Die Speicherkarte darf formatiert werden: Jedes Foto und jeder Clip ist an seinem Ziel überprüft.</translation>
+    </message>
+    <message>
+        <source>The card may be formatted: every photo and clip is copied (not read back) to %1 destinations.</source>
+        <translation>Die Speicherkarte darf formatiert werden: Jedes Foto und jeder Clip ist in %1 Ziele kopiert (nicht zurückgelesen).</translation>
+    </message>
+    <message>
+        <source>The card may be formatted: every photo and clip is copied (not read back) to its destination.</source>
+        <translation>Die Speicherkarte darf formatiert werden: Jedes Foto und jeder Clip ist in sein Ziel kopiert (nicht zurückgelesen).</translation>
+    </message>
+    <message>
+        <source>Nothing was copied: %1. Do not delete anything from the camera or phone.</source>
+        <translation>Nichts wurde kopiert: %1. Löschen Sie nichts von der Kamera oder dem Telefon.</translation>
+    </message>
+    <message>
+        <source>Do not delete anything from the camera or phone yet: the import was stopped and 1 file is only on it.</source>
+        <translation>Löschen Sie noch nichts von der Kamera oder dem Telefon: Der Import wurde abgebrochen und 1 Datei ist nur dort.</translation>
+    </message>
+    <message>
+        <source>Do not delete anything from the camera or phone yet: the import was stopped and %1 files are only on it.</source>
+        <translation>Löschen Sie noch nichts von der Kamera oder dem Telefon: Der Import wurde abgebrochen und %1 Dateien sind nur dort.</translation>
+    </message>
+    <message>
+        <source>Do not delete anything from the camera or phone yet: 1 file is only on it.</source>
+        <translation>Löschen Sie noch nichts von der Kamera oder dem Telefon: 1 Datei ist nur dort.</translation>
+    </message>
+    <message>
+        <source>Do not delete anything from the camera or phone yet: %1 files are only on it.</source>
+        <translation>Löschen Sie noch nichts von der Kamera oder dem Telefon: %1 Dateien sind nur dort.</translation>
+    </message>
+    <message>
+        <source>Do not delete anything from the camera or phone yet: 1 file is not safe at the backup.</source>
+        <translation>Löschen Sie noch nichts von der Kamera oder dem Telefon: 1 Datei ist in der Sicherung nicht sicher abgelegt.</translation>
+    </message>
+    <message>
+        <source>Do not delete anything from the camera or phone yet: %1 files are not safe at the backup.</source>
+        <translation>Löschen Sie noch nichts von der Kamera oder dem Telefon: %1 Dateien sind in der Sicherung nicht sicher abgelegt.</translation>
+    </message>
+    <message>
+        <source>Every photo and clip on the camera or phone is verified at %1 destinations: they may be deleted from the camera or phone.</source>
+        <translation>Jedes Foto und jeder Clip auf der Kamera oder dem Telefon ist an %1 Zielen überprüft: Die Dateien dürfen von der Kamera oder dem Telefon gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Every photo and clip on the camera or phone is verified at its destination: they may be deleted from the camera or phone.</source>
+        <translation>Jedes Foto und jeder Clip auf der Kamera oder dem Telefon ist an seinem Ziel überprüft: Die Dateien dürfen von der Kamera oder dem Telefon gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Every photo and clip on the camera or phone is copied (not read back) to %1 destinations: they may be deleted from the camera or phone.</source>
+        <translation>Jedes Foto und jeder Clip auf der Kamera oder dem Telefon ist in %1 Ziele kopiert (nicht zurückgelesen): Die Dateien dürfen von der Kamera oder dem Telefon gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Every photo and clip on the camera or phone is copied (not read back) to its destination: they may be deleted from the camera or phone.</source>
+        <translation>Jedes Foto und jeder Clip auf der Kamera oder dem Telefon ist in sein Ziel kopiert (nicht zurückgelesen): Die Dateien dürfen von der Kamera oder dem Telefon gelöscht werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewController</name>
+    <message>
+        <source>kestrel</source>
+        <translation>kestrel</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&quot;font-size:large&quot;&gt;&lt;b&gt;Drop a memory card or a folder here&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Its photos and clips are copied into dated folders below the destinations.&lt;br&gt;Nothing on the card is changed, and no file is ever replaced.&lt;/p&gt;</source>
+        <translation>&lt;p style=&quot;font-size:large&quot;&gt;&lt;b&gt;Speicherkarte oder Ordner hier ablegen&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Die Fotos und Clips werden in datierte Ordner unterhalb der Ziele kopiert.&lt;br&gt;Auf der Karte wird nichts verändert, und keine Datei wird je ersetzt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Drop well</source>
+        <translation>Ablagefläche</translation>
+    </message>
+    <message>
+        <source>Memory cards</source>
+        <translation>Speicherkarten</translation>
+    </message>
+    <message>
+        <source>Import F&amp;older…</source>
+        <translation>&amp;Ordner importieren…</translation>
+    </message>
+    <message>
+        <source>Choose a folder to import, as if it were dropped on the well (Ctrl+O)</source>
+        <translation>Einen Ordner zum Importieren wählen, als wäre er auf der Ablagefläche abgelegt worden (Strg+O)</translation>
+    </message>
+    <message>
+        <source>JPG photos and MOV clips</source>
+        <translation>JPG-Fotos und MOV-Clips</translation>
+    </message>
+    <message>
+        <source>Import &amp;JPG and MOV files</source>
+        <translation>&amp;JPG- und MOV-Dateien importieren</translation>
+    </message>
+    <message>
+        <source>Folders:</source>
+        <translation>Ordner:</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>J&amp;ahr</translation>
+    </message>
+    <message>
+        <source>A folder per year, for every copied file</source>
+        <translation>Ein Ordner pro Jahr, für jede kopierte Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Month</source>
+        <translation>&amp;Monat</translation>
+    </message>
+    <message>
+        <source>A folder per month, for every copied file</source>
+        <translation>Ein Ordner pro Monat, für jede kopierte Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>&amp;Tag</translation>
+    </message>
+    <message>
+        <source>A folder per day, for every copied file</source>
+        <translation>Ein Ordner pro Tag, für jede kopierte Datei</translation>
+    </message>
+    <message>
+        <source>Copy &amp;to:</source>
+        <translation>&amp;Kopieren nach:</translation>
+    </message>
+    <message>
+        <source>Destination folder of JPG and MOV files</source>
+        <translation>Zielordner für JPG- und MOV-Dateien</translation>
+    </message>
+    <message>
+        <source>RAW, DNG and TIFF files</source>
+        <translation>RAW-, DNG- und TIFF-Dateien</translation>
+    </message>
+    <message>
+        <source>Import &amp;RAF, CR2, NEF, DNG and TIF files</source>
+        <translation>&amp;RAF-, CR2-, NEF-, DNG- und TIF-Dateien importieren</translation>
+    </message>
+    <message>
+        <source>Y&amp;ear</source>
+        <translation>Ja&amp;hr</translation>
+    </message>
+    <message>
+        <source>Kept with your settings; the JPG side&apos;s Year, Month and Day decide the folders of every copied file</source>
+        <translation>Bleibt mit Ihren Einstellungen erhalten; Jahr, Monat und Tag der JPG-Seite bestimmen die Ordner jeder kopierten Datei</translation>
+    </message>
+    <message>
+        <source>Mo&amp;nth</source>
+        <translation>Mo&amp;nat</translation>
+    </message>
+    <message>
+        <source>D&amp;ay</source>
+        <translation>Ta&amp;g</translation>
+    </message>
+    <message>
+        <source>Co&amp;py to:</source>
+        <translation>Ko&amp;pieren nach:</translation>
+    </message>
+    <message>
+        <source>Destination folder of RAW, DNG and TIFF files</source>
+        <translation>Zielordner für RAW-, DNG- und TIFF-Dateien</translation>
+    </message>
+    <message>
+        <source>Date fi&amp;les by their modification time instead of their creation time</source>
+        <translation>Dateien nach Änderungszeit statt nach Erstellungs&amp;zeit datieren</translation>
+    </message>
+    <message>
+        <source>Date photos by when they were ta&amp;ken</source>
+        <translation>Fotos nach A&amp;ufnahmezeitpunkt datieren</translation>
+    </message>
+    <message>
+        <source>The capture time in a photo&apos;s or clip&apos;s own metadata; a file without one is dated by its file times</source>
+        <translation>Die Aufnahmezeit aus den eigenen Metadaten eines Fotos oder Clips; eine Datei ohne sie wird nach ihren Dateizeiten datiert</translation>
+    </message>
+    <message>
+        <source>Keep &amp;both when a different file has the name</source>
+        <translation>&amp;Beide behalten, wenn eine andere Datei den Namen trägt</translation>
+    </message>
+    <message>
+        <source>Copy it under NAME-1.EXT, NAME-2.EXT, … instead of leaving it on the card</source>
+        <translation>Sie als NAME-1.EXT, NAME-2.EXT, … kopieren, statt sie auf der Karte zu lassen</translation>
+    </message>
+    <message>
+        <source>Also import ot&amp;her camera formats (CR3, ARW, HEIC, MP4, …)</source>
+        <translation>Auch weitere Kamera&amp;formate importieren (CR3, ARW, HEIC, MP4, …)</translation>
+    </message>
+    <message>
+        <source>Raw photos go to the RAW destination, other photos and every clip to the JPG destination; when off, they stay on the card and the card is not safe to format</source>
+        <translation>Rohdaten-Fotos gehen an das RAW-Ziel, andere Fotos und alle Clips an das JPG-Ziel; ausgeschaltet bleiben sie auf der Karte, und die Karte darf nicht formatiert werden</translation>
+    </message>
+    <message>
+        <source>&amp;Verify every copy by reading it back</source>
+        <translation>Jede Kopie durch Zurück&amp;lesen überprüfen</translation>
+    </message>
+    <message>
+        <source>Compare each copy&apos;s hash with its source&apos;s before giving it its name</source>
+        <translation>Die Prüfsumme jeder Kopie mit der ihrer Quelle vergleichen, bevor sie ihren Namen erhält</translation>
+    </message>
+    <message>
+        <source>Back &amp;up to:</source>
+        <translation>&amp;Sichern nach:</translation>
+    </message>
+    <message>
+        <source>Also copy every file to a second destination</source>
+        <translation>Jede Datei zusätzlich an ein zweites Ziel kopieren</translation>
+    </message>
+    <message>
+        <source>Second destination: every file is also copied here</source>
+        <translation>Zweites Ziel: Jede Datei wird auch hierhin kopiert</translation>
+    </message>
+    <message>
+        <source>Ready.</source>
+        <translation>Bereit.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Unmounts the card and powers it off, so that it can be taken out</source>
+        <translation>Hängt die Karte aus und schaltet sie ab, damit sie entnommen werden kann</translation>
+    </message>
+    <message>
+        <source>Asks the file manager to let go of the camera or phone, then imports it</source>
+        <translation>Bittet den Dateimanager, die Kamera oder das Telefon freizugeben, und importiert dann</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>Stops the import after the file in hand (Esc)</source>
+        <translation>Beendet den Import nach der gerade bearbeiteten Datei (Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Import Users/harl/SD</source>
+        <translation>&amp;Importieren Users/harl/SD</translation>
+    </message>
+    <message>
+        <source>Files not copied</source>
+        <translation>Nicht kopierte Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::BrowseModel</name>
+    <message>
+        <source>No preview</source>
+        <translation>Keine Vorschau</translation>
+    </message>
+    <message>
+        <source>checking…</source>
+        <translation>wird geprüft…</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>at destination</source>
+        <translation>am Ziel</translation>
+    </message>
+    <message>
+        <source>imported before</source>
+        <translation>früher importiert</translation>
+    </message>
+    <message>
+        <source>not imported</source>
+        <translation>nicht importiert</translation>
+    </message>
+    <message>
+        <source>Recorded at the destination as %1</source>
+        <translation>Am Ziel aufgezeichnet als %1</translation>
+    </message>
+    <message>
+        <source>Goes to %1</source>
+        <translation>Geht nach %1</translation>
+    </message>
+    <message>
+        <source>checking</source>
+        <translation>wird geprüft</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::BrowseWindow</name>
+    <message>
+        <source>Select &amp;New</source>
+        <translation>&amp;Neue auswählen</translation>
+    </message>
+    <message>
+        <source>%1 — kestrel</source>
+        <translation>%1 — kestrel</translation>
+    </message>
+    <message>
+        <source>Photos and clips</source>
+        <translation>Fotos und Clips</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Looking at %1…</source>
+        <translation>%1 wird angesehen…</translation>
+    </message>
+    <message>
+        <source>The card was removed.</source>
+        <translation>Die Karte wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>&amp;Import 1 Selected</source>
+        <translation>1 ausgewählte &amp;importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Import %1 Selected</source>
+        <translation>%1 ausgewählte &amp;importieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>Listing the files: %n found so far…</source>
+        <translation>
+            <numerusform>Dateien werden aufgelistet: bisher %n gefunden…</numerusform>
+            <numerusform>Dateien werden aufgelistet: bisher %n gefunden…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Looking at %1 of %2 photos and clips…</source>
+        <translation>%1 von %2 Fotos und Clips werden angesehen…</translation>
+    </message>
+    <message>
+        <source>%1 new</source>
+        <translation>%1 neu</translation>
+    </message>
+    <message>
+        <source>%1 already at the destination</source>
+        <translation>%1 bereits am Ziel</translation>
+    </message>
+    <message>
+        <source>%1 imported before</source>
+        <translation>%1 früher importiert</translation>
+    </message>
+    <message>
+        <source>%1 not imported by the current options</source>
+        <translation>%1 mit den aktuellen Optionen nicht importiert</translation>
+    </message>
+    <message>
+        <source>1 photo or clip</source>
+        <translation>1 Foto oder Clip</translation>
+    </message>
+    <message>
+        <source>%1 photos and clips</source>
+        <translation>%1 Fotos und Clips</translation>
+    </message>
+    <message>
+        <source>(checking the destinations…)</source>
+        <translation>(Ziele werden geprüft…)</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::CardEjector</name>
+    <message>
+        <source>The system&apos;s disk service did not answer, so the card cannot be ejected: %1</source>
+        <translation>Der Datenträgerdienst des Systems hat nicht geantwortet, daher kann die Karte nicht ausgeworfen werden: %1</translation>
+    </message>
+    <message>
+        <source>This folder is not on a card the system can eject.</source>
+        <translation>Dieser Ordner liegt nicht auf einer Karte, die das System auswerfen kann.</translation>
+    </message>
+    <message>
+        <source>The card is still in use by another program: close the files open on it, then eject it again.</source>
+        <translation>Die Karte wird noch von einem anderen Programm verwendet: Schließen Sie die darauf geöffneten Dateien und werfen Sie sie dann erneut aus.</translation>
+    </message>
+    <message>
+        <source>The system did not allow the card to be ejected: %1</source>
+        <translation>Das System hat das Auswerfen der Karte nicht erlaubt: %1</translation>
+    </message>
+    <message>
+        <source>The card could not be unmounted: %1</source>
+        <translation>Die Karte konnte nicht ausgehängt werden: %1</translation>
+    </message>
+    <message>
+        <source>The card is unmounted and safe to remove, but it could not be powered off: %1</source>
+        <translation>Die Karte ist ausgehängt und kann sicher entfernt werden, konnte aber nicht abgeschaltet werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::CardList</name>
+    <message>
+        <source>No memory card, camera or phone found.</source>
+        <translation>Keine Speicherkarte, Kamera oder Telefon gefunden.</translation>
+    </message>
+    <message>
+        <source>Release and import</source>
+        <translation>Freigeben und importieren</translation>
+    </message>
+    <message>
+        <source>Release and import %1</source>
+        <translation>%1 freigeben und importieren</translation>
+    </message>
+    <message>
+        <source>Asks the file manager to let go of it, then imports it</source>
+        <translation>Bittet den Dateimanager, sie freizugeben, und importiert sie dann</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Ansehen</translation>
+    </message>
+    <message>
+        <source>Browse %1</source>
+        <translation>%1 ansehen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>%1 importieren</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::DesktopRelease</name>
+    <message>
+        <source>the desktop has no mount of it that kestrel could find</source>
+        <translation>die Arbeitsumgebung hat keine Einbindung davon, die kestrel finden konnte</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::DestinationChoice</name>
+    <message>
+        <source>the backup folder is the destination of the JPG group: choose another folder</source>
+        <translation>der Sicherungsordner ist das Ziel der JPG-Gruppe: Wählen Sie einen anderen Ordner</translation>
+    </message>
+    <message>
+        <source>the backup folder is the destination of the RAW group: choose another folder</source>
+        <translation>der Sicherungsordner ist das Ziel der RAW-Gruppe: Wählen Sie einen anderen Ordner</translation>
+    </message>
+    <message>
+        <source>None: no second copy</source>
+        <translation>Keine: keine zweite Kopie</translation>
+    </message>
+    <message>
+        <source>Choose where JPG and MOV files go</source>
+        <translation>Wählen Sie, wohin JPG- und MOV-Dateien kommen</translation>
+    </message>
+    <message>
+        <source>Choose where RAW, DNG and TIFF files go</source>
+        <translation>Wählen Sie, wohin RAW-, DNG- und TIFF-Dateien kommen</translation>
+    </message>
+    <message>
+        <source>Choose where backup copies go</source>
+        <translation>Wählen Sie, wohin Sicherungskopien kommen</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::EjectOffer</name>
+    <message>
+        <source>&amp;Eject %1</source>
+        <translation>%1 aus&amp;werfen</translation>
+    </message>
+    <message>
+        <source>Ejecting…</source>
+        <translation>Wird ausgeworfen…</translation>
+    </message>
+    <message>
+        <source>The card %1 can be removed now.</source>
+        <translation>Die Karte %1 kann jetzt entnommen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ImportCheck</name>
+    <message>
+        <source>No destination folder is chosen for %1 files.</source>
+        <translation>Für %1-Dateien ist kein Zielordner gewählt.</translation>
+    </message>
+    <message>
+        <source>The %1 destination “%2” is not a folder.</source>
+        <translation>Das %1-Ziel „%2“ ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The %1 destination “%2” is not writable.</source>
+        <translation>Das %1-Ziel „%2“ ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>“%1” is not there (any more).</source>
+        <translation>„%1“ ist nicht (mehr) vorhanden.</translation>
+    </message>
+    <message>
+        <source>“%1” is a file: drop a memory card or a folder.</source>
+        <translation>„%1“ ist eine Datei: Legen Sie eine Speicherkarte oder einen Ordner ab.</translation>
+    </message>
+    <message>
+        <source>The folder “%1” cannot be read.</source>
+        <translation>Der Ordner „%1“ kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::PathControl</name>
+    <message>
+        <source>Folders above</source>
+        <translation>Übergeordnete Ordner</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Wählen…</translation>
+    </message>
+    <message>
+        <source>Choose any folder</source>
+        <translation>Beliebigen Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Choose a destination folder</source>
+        <translation>Zielordner wählen</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ReleaseOffer</name>
+    <message>
+        <source>Releasing…</source>
+        <translation>Wird freigegeben…</translation>
+    </message>
+    <message>
+        <source>Release and import</source>
+        <translation>Freigeben und importieren</translation>
+    </message>
+    <message>
+        <source>Close the file manager window that shows the camera or phone, or unmount it there, then try again.</source>
+        <translation>Schließen Sie das Dateimanager-Fenster, das die Kamera oder das Telefon zeigt, oder hängen Sie das Gerät dort aus, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>It was not released: %1.</source>
+        <translation>Es wurde nicht freigegeben: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ReportModel</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>Was geschah</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>at the backup: %1</source>
+        <translation>in der Sicherung: %1</translation>
+    </message>
+    <message>
+        <source>changed since it was recorded</source>
+        <translation>seit der Aufzeichnung verändert</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>could not be read</source>
+        <translation>konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>recorded without an XXH3-128 hash, not checked</source>
+        <translation>ohne XXH3-128-Prüfsumme aufgezeichnet, nicht geprüft</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>nicht aufgezeichnet</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ReportView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>&amp;Alles kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::StatusPanel</name>
+    <message>
+        <source>The import %1.</source>
+        <translation>Der Import %1.</translation>
+    </message>
+    <message>
+        <source>Not enough space</source>
+        <translation>Nicht genug Speicherplatz</translation>
+    </message>
+    <message>
+        <source>Import the files that fit, in order, and leave the rest on the card, or import nothing?</source>
+        <translation>Die Dateien, die Platz haben, der Reihe nach importieren und den Rest auf der Karte lassen, oder nichts importieren?</translation>
+    </message>
+    <message>
+        <source>Import What Fits</source>
+        <translation>Importieren, was passt</translation>
+    </message>
+    <message>
+        <source>Import Nothing</source>
+        <translation>Nichts importieren</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::VerdictText</name>
+    <message>
+        <source>%1 file at %2 changed</source>
+        <translation>%1 Datei in %2 hat sich verändert</translation>
+    </message>
+    <message>
+        <source>%1 files at %2 changed</source>
+        <translation>%1 Dateien in %2 haben sich verändert</translation>
+    </message>
+    <message>
+        <source> and %1 is missing</source>
+        <translation> und %1 fehlt</translation>
+    </message>
+    <message>
+        <source> and %1 are missing</source>
+        <translation> und %1 fehlen</translation>
+    </message>
+    <message>
+        <source>%1 file at %2 is missing</source>
+        <translation>%1 Datei in %2 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 files at %2 are missing</source>
+        <translation>%1 Dateien in %2 fehlen</translation>
+    </message>
+    <message>
+        <source> since it was recorded. </source>
+        <translation> seit der Aufzeichnung. </translation>
+    </message>
+    <message>
+        <source> since they were recorded. </source>
+        <translation> seit der Aufzeichnung. </translation>
+    </message>
+    <message>
+        <source>%1 could not be read. </source>
+        <translation>Nicht lesbar: %1. </translation>
+    </message>
+    <message>
+        <source>%1 is recorded without an XXH3-128 hash and was not checked. </source>
+        <translation>%1 ist ohne XXH3-128-Prüfsumme aufgezeichnet und wurde nicht geprüft. </translation>
+    </message>
+    <message>
+        <source>%1 are recorded without an XXH3-128 hash and were not checked. </source>
+        <translation>%1 sind ohne XXH3-128-Prüfsumme aufgezeichnet und wurden nicht geprüft. </translation>
+    </message>
+    <message>
+        <source>The list below names them.</source>
+        <translation>Die Liste unten nennt sie.</translation>
+    </message>
+    <message>
+        <source>The list below says why.</source>
+        <translation>Die Liste unten nennt die Gründe.</translation>
+    </message>
+    <message>
+        <source>The hash record is missing: %1.</source>
+        <translation>Das Prüfsummenprotokoll fehlt: %1.</translation>
+    </message>
+    <message>
+        <source>The import was stopped: %1 of the %2 selected files are still only on the camera or phone.</source>
+        <translation>Der Import wurde abgebrochen: %1 der %2 ausgewählten Dateien sind noch nur auf der Kamera oder dem Telefon.</translation>
+    </message>
+    <message>
+        <source>The import was stopped: %1 of the %2 selected files are still only on the card.</source>
+        <translation>Der Import wurde abgebrochen: %1 der %2 ausgewählten Dateien sind noch nur auf der Karte.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 selected files are not at their destination; the list below says why.</source>
+        <translation>%1 der %2 ausgewählten Dateien sind nicht an ihrem Ziel; die Liste unten nennt die Gründe.</translation>
+    </message>
+    <message>
+        <source>The selected file is verified at its destination.</source>
+        <translation>Die ausgewählte Datei ist an ihrem Ziel überprüft.</translation>
+    </message>
+    <message>
+        <source>The selected file is copied (not read back).</source>
+        <translation>Die ausgewählte Datei ist kopiert (nicht zurückgelesen).</translation>
+    </message>
+    <message>
+        <source>The %1 selected files are verified at their destination.</source>
+        <translation>Die %1 ausgewählten Dateien sind an ihrem Ziel überprüft.</translation>
+    </message>
+    <message>
+        <source>The %1 selected files are copied (not read back).</source>
+        <translation>Die %1 ausgewählten Dateien sind kopiert (nicht zurückgelesen).</translation>
+    </message>
+    <message>
+        <source>1 new file was not selected and is still only on the camera or phone.</source>
+        <translation>1 neue Datei wurde nicht ausgewählt und ist noch nur auf der Kamera oder dem Telefon.</translation>
+    </message>
+    <message>
+        <source>1 new file was not selected and is still only on the card.</source>
+        <translation>1 neue Datei wurde nicht ausgewählt und ist noch nur auf der Karte.</translation>
+    </message>
+    <message>
+        <source>%1 new files were not selected and are still only on the camera or phone.</source>
+        <translation>%1 neue Dateien wurden nicht ausgewählt und sind noch nur auf der Kamera oder dem Telefon.</translation>
+    </message>
+    <message>
+        <source>%1 new files were not selected and are still only on the card.</source>
+        <translation>%1 neue Dateien wurden nicht ausgewählt und sind noch nur auf der Karte.</translation>
+    </message>
+    <message>
+        <source>1 file not selected was imported before but is no longer at its destination, so it is only on the camera or phone.</source>
+        <translation>1 nicht ausgewählte Datei wurde früher importiert, ist aber nicht mehr an ihrem Ziel und daher nur auf der Kamera oder dem Telefon.</translation>
+    </message>
+    <message>
+        <source>1 file not selected was imported before but is no longer at its destination, so it is only on the card.</source>
+        <translation>1 nicht ausgewählte Datei wurde früher importiert, ist aber nicht mehr an ihrem Ziel und daher nur auf der Karte.</translation>
+    </message>
+    <message>
+        <source>%1 files not selected were imported before but are no longer at their destination, so they are only on the camera or phone.</source>
+        <translation>%1 nicht ausgewählte Dateien wurden früher importiert, sind aber nicht mehr an ihrem Ziel und daher nur auf der Kamera oder dem Telefon.</translation>
+    </message>
+    <message>
+        <source>%1 files not selected were imported before but are no longer at their destination, so they are only on the card.</source>
+        <translation>%1 nicht ausgewählte Dateien wurden früher importiert, sind aber nicht mehr an ihrem Ziel und daher nur auf der Karte.</translation>
+    </message>
+    <message>
+        <source>%1 other files on the camera or phone were not imported.</source>
+        <translation>%1 weitere Dateien auf der Kamera oder dem Telefon wurden nicht importiert.</translation>
+    </message>
+    <message>
+        <source>%1 other files on the card were not imported.</source>
+        <translation>%1 weitere Dateien auf der Karte wurden nicht importiert.</translation>
+    </message>
+    <message>
+        <source>The files not selected were imported before: they may be deleted from the camera or phone.</source>
+        <translation>Die nicht ausgewählten Dateien wurden früher importiert: Die Dateien dürfen von der Kamera oder dem Telefon gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The files not selected were imported before: the card may be formatted.</source>
+        <translation>Die nicht ausgewählten Dateien wurden früher importiert: Die Speicherkarte darf formatiert werden.</translation>
+    </message>
+    <message>
+        <source>They may be deleted from the camera or phone.</source>
+        <translation>Die Dateien dürfen von der Kamera oder dem Telefon gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The card may be formatted.</source>
+        <translation>Die Speicherkarte darf formatiert werden.</translation>
+    </message>
+    <message>
+        <source>Do not delete anything from the camera or phone yet.</source>
+        <translation>Löschen Sie noch nichts von der Kamera oder dem Telefon.</translation>
+    </message>
+    <message>
+        <source>Do not format the card yet.</source>
+        <translation>Formatieren Sie die Speicherkarte noch nicht.</translation>
+    </message>
+    <message>
+        <source>Checked %1 recorded file at %2.</source>
+        <translation>%1 aufgezeichnete Datei in %2 geprüft.</translation>
+    </message>
+    <message>
+        <source>Checked %1 recorded files at %2.</source>
+        <translation>%1 aufgezeichnete Dateien in %2 geprüft.</translation>
+    </message>
+    <message>
+        <source>The check of %1 was stopped before every file was read.</source>
+        <translation>Die Prüfung von %1 wurde abgebrochen, bevor jede Datei gelesen war.</translation>
+    </message>
+    <message>
+        <source>The 1 recorded file at %1 matches its record.</source>
+        <translation>Die 1 aufgezeichnete Datei in %1 stimmt mit ihrer Aufzeichnung überein.</translation>
+    </message>
+    <message>
+        <source>All %1 recorded files at %2 match their record.</source>
+        <translation>Alle %1 aufgezeichneten Dateien in %2 stimmen mit ihrer Aufzeichnung überein.</translation>
+    </message>
+    <message>
+        <source>%1 file there is not in the record.</source>
+        <translation>%1 Datei dort ist nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>%1 files there are not in the record.</source>
+        <translation>%1 Dateien dort sind nicht aufgezeichnet.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ViewController</name>
+    <message>
+        <source>%1 — kestrel</source>
+        <translation>%1 — kestrel</translation>
+    </message>
+    <message>
+        <source>Browse Folder</source>
+        <translation>Ordner ansehen</translation>
+    </message>
+    <message>
+        <source>Ready to import %1</source>
+        <translation>Bereit, %1 zu importieren</translation>
+    </message>
+    <message>
+        <source>Import Folder</source>
+        <translation>Ordner importieren</translation>
+    </message>
+    <message>
+        <source>Verify Folder</source>
+        <translation>Ordner überprüfen</translation>
+    </message>
+    <message>
+        <source>Checking %1 against its hash record…</source>
+        <translation>%1 wird mit seinem Prüfsummenprotokoll verglichen…</translation>
+    </message>
+    <message>
+        <source>%1 has no hash record (ascmhl folder): there is nothing to check it against.</source>
+        <translation>%1 hat kein Prüfsummenprotokoll (Ordner ascmhl): Es gibt nichts, womit es verglichen werden könnte.</translation>
+    </message>
+    <message>
+        <source>Imports the folder %1 below the current folder</source>
+        <translation>Importiert den Ordner %1 unterhalb des aktuellen Ordners</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Import Folder…</source>
+        <translation>Ordner &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Browse Folder…</source>
+        <translation>Ordner &amp;ansehen…</translation>
+    </message>
+    <message>
+        <source>&amp;Verify Folder…</source>
+        <translation>Ordner &amp;überprüfen…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>The preferences file cannot be read: %1</source>
+        <translation>Die Einstellungsdatei kann nicht gelesen werden: %1</translation>
+    </message>
+</context>
+</TS>

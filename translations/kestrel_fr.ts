@@ -1,0 +1,905 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>DeviceWatcher</name>
+    <message>
+        <source>Another program is using it: unmount it in the file manager, or close the program that uses it, then import again.</source>
+        <translation>Un autre programme l&apos;utilise&#xa0;: démontez-le dans le gestionnaire de fichiers, ou fermez le programme qui l&apos;utilise, puis relancez l&apos;importation.</translation>
+    </message>
+    <message>
+        <source>It cannot be opened: %1.</source>
+        <translation>Impossible de l&apos;ouvrir&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>Nothing was copied: %1. Do not format the card.</source>
+        <translation>Rien n&apos;a été copié&#xa0;: %1. Ne formatez pas la carte.</translation>
+    </message>
+    <message>
+        <source>Do not format the card yet: the import was stopped and 1 file is only on the card.</source>
+        <translation>Ne formatez pas encore la carte&#xa0;: l&apos;importation a été interrompue et 1 fichier n&apos;est que sur la carte.</translation>
+    </message>
+    <message>
+        <source>Do not format the card yet: the import was stopped and %1 files are only on the card.</source>
+        <translation>Ne formatez pas encore la carte&#xa0;: l&apos;importation a été interrompue et %1 fichiers ne sont que sur la carte.</translation>
+    </message>
+    <message>
+        <source>Do not format the card yet: 1 file is only on the card.</source>
+        <translation>Ne formatez pas encore la carte&#xa0;: 1 fichier n&apos;est que sur la carte.</translation>
+    </message>
+    <message>
+        <source>Do not format the card yet: %1 files are only on the card.</source>
+        <translation>Ne formatez pas encore la carte&#xa0;: %1 fichiers ne sont que sur la carte.</translation>
+    </message>
+    <message>
+        <source>Do not format the card yet: 1 file is not safe at the backup.</source>
+        <translation>Ne formatez pas encore la carte&#xa0;: 1 fichier n&apos;est pas en sécurité dans la sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Do not format the card yet: %1 files are not safe at the backup.</source>
+        <translation>Ne formatez pas encore la carte&#xa0;: %1 fichiers ne sont pas en sécurité dans la sauvegarde.</translation>
+    </message>
+    <message>
+        <source>No photo or clip was picked here, so nothing was copied.</source>
+        <translation>Aucune photo ni vidéo n&apos;a été retenue ici, donc rien n&apos;a été copié.</translation>
+    </message>
+    <message>
+        <source>The card may be formatted: every photo and clip is verified at %1 destinations.</source>
+        <translation>La carte peut être formatée&#xa0;: chaque photo et chaque vidéo est vérifiée dans %1 destinations.</translation>
+    </message>
+    <message>
+        <source>The card may be formatted: every photo and clip is verified at its destination.</source>
+        <translation>La carte peut être formatée&#xa0;: chaque photo et chaque vidéo est vérifiée à sa destination.</translation>
+    </message>
+    <message>
+        <source>The card may be formatted: every photo and clip is copied (not read back) to %1 destinations.</source>
+        <translation>La carte peut être formatée&#xa0;: chaque photo et chaque vidéo est copiée (sans relecture) vers %1 destinations.</translation>
+    </message>
+    <message>
+        <source>The card may be formatted: every photo and clip is copied (not read back) to its destination.</source>
+        <translation>La carte peut être formatée&#xa0;: chaque photo et chaque vidéo est copiée (sans relecture) vers sa destination.</translation>
+    </message>
+    <message>
+        <source>Nothing was copied: %1. Do not delete anything from the camera or phone.</source>
+        <translation>Rien n&apos;a été copié&#xa0;: %1. Ne supprimez rien de l&apos;appareil photo ou du téléphone.</translation>
+    </message>
+    <message>
+        <source>Do not delete anything from the camera or phone yet: the import was stopped and 1 file is only on it.</source>
+        <translation>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: l&apos;importation a été interrompue et 1 fichier ne se trouve que sur l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Do not delete anything from the camera or phone yet: the import was stopped and %1 files are only on it.</source>
+        <translation>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: l&apos;importation a été interrompue et %1 fichiers ne se trouvent que sur l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Do not delete anything from the camera or phone yet: 1 file is only on it.</source>
+        <translation>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: 1 fichier ne se trouve que sur l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Do not delete anything from the camera or phone yet: %1 files are only on it.</source>
+        <translation>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: %1 fichiers ne se trouvent que sur l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Do not delete anything from the camera or phone yet: 1 file is not safe at the backup.</source>
+        <translation>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: 1 fichier n&apos;est pas en sécurité dans la sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Do not delete anything from the camera or phone yet: %1 files are not safe at the backup.</source>
+        <translation>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: %1 fichiers ne sont pas en sécurité dans la sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Every photo and clip on the camera or phone is verified at %1 destinations: they may be deleted from the camera or phone.</source>
+        <translation>Chaque photo et chaque vidéo de l&apos;appareil photo ou du téléphone est vérifiée dans %1 destinations&#xa0;: elles peuvent être supprimées de l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Every photo and clip on the camera or phone is verified at its destination: they may be deleted from the camera or phone.</source>
+        <translation>Chaque photo et chaque vidéo de l&apos;appareil photo ou du téléphone est vérifiée à sa destination&#xa0;: elles peuvent être supprimées de l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Every photo and clip on the camera or phone is copied (not read back) to %1 destinations: they may be deleted from the camera or phone.</source>
+        <translation>Chaque photo et chaque vidéo de l&apos;appareil photo ou du téléphone est copiée (sans relecture) vers %1 destinations&#xa0;: elles peuvent être supprimées de l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Every photo and clip on the camera or phone is copied (not read back) to its destination: they may be deleted from the camera or phone.</source>
+        <translation>Chaque photo et chaque vidéo de l&apos;appareil photo ou du téléphone est copiée (sans relecture) vers sa destination&#xa0;: elles peuvent être supprimées de l&apos;appareil.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewController</name>
+    <message>
+        <source>kestrel</source>
+        <translation>kestrel</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&quot;font-size:large&quot;&gt;&lt;b&gt;Drop a memory card or a folder here&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Its photos and clips are copied into dated folders below the destinations.&lt;br&gt;Nothing on the card is changed, and no file is ever replaced.&lt;/p&gt;</source>
+        <translation>&lt;p style=&quot;font-size:large&quot;&gt;&lt;b&gt;Déposez ici une carte mémoire ou un dossier&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Ses photos et vidéos sont copiées dans des dossiers datés sous les destinations.&lt;br&gt;Rien n&apos;est modifié sur la carte, et aucun fichier n&apos;est jamais remplacé.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Drop well</source>
+        <translation>Zone de dépôt</translation>
+    </message>
+    <message>
+        <source>Memory cards</source>
+        <translation>Cartes mémoire</translation>
+    </message>
+    <message>
+        <source>Import F&amp;older…</source>
+        <translation>Importer un d&amp;ossier…</translation>
+    </message>
+    <message>
+        <source>Choose a folder to import, as if it were dropped on the well (Ctrl+O)</source>
+        <translation>Choisir un dossier à importer, comme s&apos;il était déposé sur la zone de dépôt (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>JPG photos and MOV clips</source>
+        <translation>Photos JPG et vidéos MOV</translation>
+    </message>
+    <message>
+        <source>Import &amp;JPG and MOV files</source>
+        <translation>Importer les fichiers &amp;JPG et MOV</translation>
+    </message>
+    <message>
+        <source>Folders:</source>
+        <translation>Dossiers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Année</translation>
+    </message>
+    <message>
+        <source>A folder per year, for every copied file</source>
+        <translation>Un dossier par année, pour chaque fichier copié</translation>
+    </message>
+    <message>
+        <source>&amp;Month</source>
+        <translation>&amp;Mois</translation>
+    </message>
+    <message>
+        <source>A folder per month, for every copied file</source>
+        <translation>Un dossier par mois, pour chaque fichier copié</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>Jo&amp;ur</translation>
+    </message>
+    <message>
+        <source>A folder per day, for every copied file</source>
+        <translation>Un dossier par jour, pour chaque fichier copié</translation>
+    </message>
+    <message>
+        <source>Copy &amp;to:</source>
+        <translation>&amp;Copier vers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Destination folder of JPG and MOV files</source>
+        <translation>Dossier de destination des fichiers JPG et MOV</translation>
+    </message>
+    <message>
+        <source>RAW, DNG and TIFF files</source>
+        <translation>Fichiers RAW, DNG et TIFF</translation>
+    </message>
+    <message>
+        <source>Import &amp;RAF, CR2, NEF, DNG and TIF files</source>
+        <translation>Importer &amp;les fichiers RAF, CR2, NEF, DNG et TIF</translation>
+    </message>
+    <message>
+        <source>Y&amp;ear</source>
+        <translation>Ann&amp;ée</translation>
+    </message>
+    <message>
+        <source>Kept with your settings; the JPG side&apos;s Year, Month and Day decide the folders of every copied file</source>
+        <translation>Conservé avec vos réglages&#xa0;; l&apos;année, le mois et le jour du côté JPG décident des dossiers de chaque fichier copié</translation>
+    </message>
+    <message>
+        <source>Mo&amp;nth</source>
+        <translation>Moi&amp;s</translation>
+    </message>
+    <message>
+        <source>D&amp;ay</source>
+        <translation>Jou&amp;r</translation>
+    </message>
+    <message>
+        <source>Co&amp;py to:</source>
+        <translation>Co&amp;pier vers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Destination folder of RAW, DNG and TIFF files</source>
+        <translation>Dossier de destination des fichiers RAW, DNG et TIFF</translation>
+    </message>
+    <message>
+        <source>Date fi&amp;les by their modification time instead of their creation time</source>
+        <translation>&amp;Dater les fichiers selon leur date de modification plutôt que de création</translation>
+    </message>
+    <message>
+        <source>Date photos by when they were ta&amp;ken</source>
+        <translation>Dater les photos selon leur &amp;heure de prise de vue</translation>
+    </message>
+    <message>
+        <source>The capture time in a photo&apos;s or clip&apos;s own metadata; a file without one is dated by its file times</source>
+        <translation>L&apos;heure de prise de vue inscrite dans les métadonnées de la photo ou de la vidéo&#xa0;; un fichier qui n&apos;en a pas est daté d&apos;après ses dates de fichier</translation>
+    </message>
+    <message>
+        <source>Keep &amp;both when a different file has the name</source>
+        <translation>Garder les deu&amp;x quand un autre fichier porte ce nom</translation>
+    </message>
+    <message>
+        <source>Copy it under NAME-1.EXT, NAME-2.EXT, … instead of leaving it on the card</source>
+        <translation>Le copier sous NOM-1.EXT, NOM-2.EXT, … au lieu de le laisser sur la carte</translation>
+    </message>
+    <message>
+        <source>Also import ot&amp;her camera formats (CR3, ARW, HEIC, MP4, …)</source>
+        <translation>Importer aussi les au&amp;tres formats d&apos;appareil (CR3, ARW, HEIC, MP4, …)</translation>
+    </message>
+    <message>
+        <source>Raw photos go to the RAW destination, other photos and every clip to the JPG destination; when off, they stay on the card and the card is not safe to format</source>
+        <translation>Les photos brutes vont à la destination RAW, les autres photos et toutes les vidéos à la destination JPG&#xa0;; sinon elles restent sur la carte, qui ne peut alors pas être formatée sans risque</translation>
+    </message>
+    <message>
+        <source>&amp;Verify every copy by reading it back</source>
+        <translation>&amp;Vérifier chaque copie en la relisant</translation>
+    </message>
+    <message>
+        <source>Compare each copy&apos;s hash with its source&apos;s before giving it its name</source>
+        <translation>Comparer l&apos;empreinte de chaque copie à celle de sa source avant de lui donner son nom</translation>
+    </message>
+    <message>
+        <source>Back &amp;up to:</source>
+        <translation>Sauve&amp;garder vers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Also copy every file to a second destination</source>
+        <translation>Copier aussi chaque fichier vers une seconde destination</translation>
+    </message>
+    <message>
+        <source>Second destination: every file is also copied here</source>
+        <translation>Seconde destination&#xa0;: chaque fichier y est aussi copié</translation>
+    </message>
+    <message>
+        <source>Ready.</source>
+        <translation>Prêt.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Unmounts the card and powers it off, so that it can be taken out</source>
+        <translation>Démonte la carte et la met hors tension, pour qu&apos;elle puisse être retirée</translation>
+    </message>
+    <message>
+        <source>Asks the file manager to let go of the camera or phone, then imports it</source>
+        <translation>Demande au gestionnaire de fichiers de libérer l&apos;appareil photo ou le téléphone, puis l&apos;importe</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>Stops the import after the file in hand (Esc)</source>
+        <translation>Arrête l&apos;importation après le fichier en cours (Échap)</translation>
+    </message>
+    <message>
+        <source>&amp;Import Users/harl/SD</source>
+        <translation>&amp;Importer Users/harl/SD</translation>
+    </message>
+    <message>
+        <source>Files not copied</source>
+        <translation>Fichiers non copiés</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::BrowseModel</name>
+    <message>
+        <source>No preview</source>
+        <translation>Pas d&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>checking…</source>
+        <translation>vérification…</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nouveau</translation>
+    </message>
+    <message>
+        <source>at destination</source>
+        <translation>à destination</translation>
+    </message>
+    <message>
+        <source>imported before</source>
+        <translation>déjà importé</translation>
+    </message>
+    <message>
+        <source>not imported</source>
+        <translation>non importé</translation>
+    </message>
+    <message>
+        <source>Recorded at the destination as %1</source>
+        <translation>Enregistré à la destination sous %1</translation>
+    </message>
+    <message>
+        <source>Goes to %1</source>
+        <translation>Va vers %1</translation>
+    </message>
+    <message>
+        <source>checking</source>
+        <translation>vérification</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::BrowseWindow</name>
+    <message>
+        <source>Select &amp;New</source>
+        <translation>Sélectionner les &amp;nouveaux</translation>
+    </message>
+    <message>
+        <source>%1 — kestrel</source>
+        <translation>%1 — kestrel</translation>
+    </message>
+    <message>
+        <source>Photos and clips</source>
+        <translation>Photos et vidéos</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Looking at %1…</source>
+        <translation>Examen de %1…</translation>
+    </message>
+    <message>
+        <source>The card was removed.</source>
+        <translation>La carte a été retirée.</translation>
+    </message>
+    <message>
+        <source>&amp;Import 1 Selected</source>
+        <translation>&amp;Importer 1 sélectionné</translation>
+    </message>
+    <message>
+        <source>&amp;Import %1 Selected</source>
+        <translation>&amp;Importer %1 sélectionnés</translation>
+    </message>
+    <message numerus="yes">
+        <source>Listing the files: %n found so far…</source>
+        <translation>
+            <numerusform>Liste des fichiers&#xa0;: %n trouvé pour l&apos;instant…</numerusform>
+            <numerusform>Liste des fichiers&#xa0;: %n trouvés pour l&apos;instant…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Looking at %1 of %2 photos and clips…</source>
+        <translation>Examen de %1 sur %2 photos et vidéos…</translation>
+    </message>
+    <message>
+        <source>%1 new</source>
+        <translation>%1 nouveaux</translation>
+    </message>
+    <message>
+        <source>%1 already at the destination</source>
+        <translation>%1 déjà à destination</translation>
+    </message>
+    <message>
+        <source>%1 imported before</source>
+        <translation>%1 déjà importés</translation>
+    </message>
+    <message>
+        <source>%1 not imported by the current options</source>
+        <translation>%1 non importés avec les options actuelles</translation>
+    </message>
+    <message>
+        <source>1 photo or clip</source>
+        <translation>1 photo ou vidéo</translation>
+    </message>
+    <message>
+        <source>%1 photos and clips</source>
+        <translation>%1 photos et vidéos</translation>
+    </message>
+    <message>
+        <source>(checking the destinations…)</source>
+        <translation>(vérification des destinations…)</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::CardEjector</name>
+    <message>
+        <source>The system&apos;s disk service did not answer, so the card cannot be ejected: %1</source>
+        <translation>Le service de disques du système n&apos;a pas répondu, la carte ne peut donc pas être éjectée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>This folder is not on a card the system can eject.</source>
+        <translation>Ce dossier n&apos;est pas sur une carte que le système peut éjecter.</translation>
+    </message>
+    <message>
+        <source>The card is still in use by another program: close the files open on it, then eject it again.</source>
+        <translation>La carte est encore utilisée par un autre programme&#xa0;: fermez les fichiers ouverts dessus, puis éjectez-la de nouveau.</translation>
+    </message>
+    <message>
+        <source>The system did not allow the card to be ejected: %1</source>
+        <translation>Le système n&apos;a pas permis d&apos;éjecter la carte&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The card could not be unmounted: %1</source>
+        <translation>La carte n&apos;a pas pu être démontée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The card is unmounted and safe to remove, but it could not be powered off: %1</source>
+        <translation>La carte est démontée et peut être retirée sans risque, mais elle n&apos;a pas pu être mise hors tension&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::CardList</name>
+    <message>
+        <source>No memory card, camera or phone found.</source>
+        <translation>Aucune carte mémoire, aucun appareil photo ni téléphone trouvé.</translation>
+    </message>
+    <message>
+        <source>Release and import</source>
+        <translation>Libérer et importer</translation>
+    </message>
+    <message>
+        <source>Release and import %1</source>
+        <translation>Libérer et importer %1</translation>
+    </message>
+    <message>
+        <source>Asks the file manager to let go of it, then imports it</source>
+        <translation>Demande au gestionnaire de fichiers de le libérer, puis l&apos;importe</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Browse %1</source>
+        <translation>Parcourir %1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>Importer %1</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::DesktopRelease</name>
+    <message>
+        <source>the desktop has no mount of it that kestrel could find</source>
+        <translation>le bureau n&apos;en a aucun montage que kestrel ait pu trouver</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::DestinationChoice</name>
+    <message>
+        <source>the backup folder is the destination of the JPG group: choose another folder</source>
+        <translation>le dossier de sauvegarde est la destination du groupe JPG&#xa0;: choisissez un autre dossier</translation>
+    </message>
+    <message>
+        <source>the backup folder is the destination of the RAW group: choose another folder</source>
+        <translation>le dossier de sauvegarde est la destination du groupe RAW&#xa0;: choisissez un autre dossier</translation>
+    </message>
+    <message>
+        <source>None: no second copy</source>
+        <translation>Aucune&#xa0;: pas de seconde copie</translation>
+    </message>
+    <message>
+        <source>Choose where JPG and MOV files go</source>
+        <translation>Choisir où vont les fichiers JPG et MOV</translation>
+    </message>
+    <message>
+        <source>Choose where RAW, DNG and TIFF files go</source>
+        <translation>Choisir où vont les fichiers RAW, DNG et TIFF</translation>
+    </message>
+    <message>
+        <source>Choose where backup copies go</source>
+        <translation>Choisir où vont les copies de sauvegarde</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::EjectOffer</name>
+    <message>
+        <source>&amp;Eject %1</source>
+        <translation>Éj&amp;ecter %1</translation>
+    </message>
+    <message>
+        <source>Ejecting…</source>
+        <translation>Éjection…</translation>
+    </message>
+    <message>
+        <source>The card %1 can be removed now.</source>
+        <translation>La carte %1 peut maintenant être retirée.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ImportCheck</name>
+    <message>
+        <source>No destination folder is chosen for %1 files.</source>
+        <translation>Aucun dossier de destination n&apos;est choisi pour les fichiers %1.</translation>
+    </message>
+    <message>
+        <source>The %1 destination “%2” is not a folder.</source>
+        <translation>La destination %1 «&#xa0;%2&#xa0;» n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The %1 destination “%2” is not writable.</source>
+        <translation>La destination %1 «&#xa0;%2&#xa0;» n&apos;est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>“%1” is not there (any more).</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;existe pas (ou plus).</translation>
+    </message>
+    <message>
+        <source>“%1” is a file: drop a memory card or a folder.</source>
+        <translation>«&#xa0;%1&#xa0;» est un fichier&#xa0;: déposez une carte mémoire ou un dossier.</translation>
+    </message>
+    <message>
+        <source>The folder “%1” cannot be read.</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être lu.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::PathControl</name>
+    <message>
+        <source>Folders above</source>
+        <translation>Dossiers parents</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Choose any folder</source>
+        <translation>Choisir n&apos;importe quel dossier</translation>
+    </message>
+    <message>
+        <source>Choose a destination folder</source>
+        <translation>Choisir un dossier de destination</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ReleaseOffer</name>
+    <message>
+        <source>Releasing…</source>
+        <translation>Libération…</translation>
+    </message>
+    <message>
+        <source>Release and import</source>
+        <translation>Libérer et importer</translation>
+    </message>
+    <message>
+        <source>Close the file manager window that shows the camera or phone, or unmount it there, then try again.</source>
+        <translation>Fermez la fenêtre du gestionnaire de fichiers qui affiche l&apos;appareil photo ou le téléphone, ou démontez-le depuis celui-ci, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>It was not released: %1.</source>
+        <translation>Il n&apos;a pas été libéré&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ReportModel</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>Ce qui s&apos;est passé</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>at the backup: %1</source>
+        <translation>dans la sauvegarde&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>changed since it was recorded</source>
+        <translation>modifié depuis son enregistrement</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>manquant</translation>
+    </message>
+    <message>
+        <source>could not be read</source>
+        <translation>n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>recorded without an XXH3-128 hash, not checked</source>
+        <translation>enregistré sans empreinte XXH3-128, non vérifié</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>non enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ReportView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Copier &amp;tout</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::StatusPanel</name>
+    <message>
+        <source>The import %1.</source>
+        <translation>L&apos;importation %1.</translation>
+    </message>
+    <message>
+        <source>Not enough space</source>
+        <translation>Espace insuffisant</translation>
+    </message>
+    <message>
+        <source>Import the files that fit, in order, and leave the rest on the card, or import nothing?</source>
+        <translation>Importer les fichiers qui tiennent, dans l&apos;ordre, et laisser le reste sur la carte, ou ne rien importer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Import What Fits</source>
+        <translation>Importer ce qui tient</translation>
+    </message>
+    <message>
+        <source>Import Nothing</source>
+        <translation>Ne rien importer</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::VerdictText</name>
+    <message>
+        <source>%1 file at %2 changed</source>
+        <translation>%1 fichier dans %2 a changé</translation>
+    </message>
+    <message>
+        <source>%1 files at %2 changed</source>
+        <translation>%1 fichiers dans %2 ont changé</translation>
+    </message>
+    <message>
+        <source> and %1 is missing</source>
+        <translation> et %1 est manquant</translation>
+    </message>
+    <message>
+        <source> and %1 are missing</source>
+        <translation> et %1 sont manquants</translation>
+    </message>
+    <message>
+        <source>%1 file at %2 is missing</source>
+        <translation>%1 fichier dans %2 est manquant</translation>
+    </message>
+    <message>
+        <source>%1 files at %2 are missing</source>
+        <translation>%1 fichiers dans %2 sont manquants</translation>
+    </message>
+    <message>
+        <source> since it was recorded. </source>
+        <translation> depuis son enregistrement. </translation>
+    </message>
+    <message>
+        <source> since they were recorded. </source>
+        <translation> depuis leur enregistrement. </translation>
+    </message>
+    <message>
+        <source>%1 could not be read. </source>
+        <translation>Illisibles&#xa0;: %1. </translation>
+    </message>
+    <message>
+        <source>%1 is recorded without an XXH3-128 hash and was not checked. </source>
+        <translation>%1 est enregistré sans empreinte XXH3-128 et n&apos;a pas été vérifié. </translation>
+    </message>
+    <message>
+        <source>%1 are recorded without an XXH3-128 hash and were not checked. </source>
+        <translation>%1 sont enregistrés sans empreinte XXH3-128 et n&apos;ont pas été vérifiés. </translation>
+    </message>
+    <message>
+        <source>The list below names them.</source>
+        <translation>La liste ci-dessous les nomme.</translation>
+    </message>
+    <message>
+        <source>The list below says why.</source>
+        <translation>La liste ci-dessous dit pourquoi.</translation>
+    </message>
+    <message>
+        <source>The hash record is missing: %1.</source>
+        <translation>Le registre d&apos;empreintes est manquant&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The import was stopped: %1 of the %2 selected files are still only on the camera or phone.</source>
+        <translation>L&apos;importation a été interrompue&#xa0;: %1 des %2 fichiers sélectionnés ne sont encore que sur l&apos;appareil photo ou le téléphone.</translation>
+    </message>
+    <message>
+        <source>The import was stopped: %1 of the %2 selected files are still only on the card.</source>
+        <translation>L&apos;importation a été interrompue&#xa0;: %1 des %2 fichiers sélectionnés ne sont encore que sur la carte.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 selected files are not at their destination; the list below says why.</source>
+        <translation>%1 des %2 fichiers sélectionnés ne sont pas à leur destination&#xa0;; la liste ci-dessous dit pourquoi.</translation>
+    </message>
+    <message>
+        <source>The selected file is verified at its destination.</source>
+        <translation>Le fichier sélectionné est vérifié à sa destination.</translation>
+    </message>
+    <message>
+        <source>The selected file is copied (not read back).</source>
+        <translation>Le fichier sélectionné est copié (sans relecture).</translation>
+    </message>
+    <message>
+        <source>The %1 selected files are verified at their destination.</source>
+        <translation>Les %1 fichiers sélectionnés sont vérifiés à leur destination.</translation>
+    </message>
+    <message>
+        <source>The %1 selected files are copied (not read back).</source>
+        <translation>Les %1 fichiers sélectionnés sont copiés (sans relecture).</translation>
+    </message>
+    <message>
+        <source>1 new file was not selected and is still only on the camera or phone.</source>
+        <translation>1 nouveau fichier n&apos;a pas été sélectionné et ne se trouve encore que sur l&apos;appareil photo ou le téléphone.</translation>
+    </message>
+    <message>
+        <source>1 new file was not selected and is still only on the card.</source>
+        <translation>1 nouveau fichier n&apos;a pas été sélectionné et ne se trouve encore que sur la carte.</translation>
+    </message>
+    <message>
+        <source>%1 new files were not selected and are still only on the camera or phone.</source>
+        <translation>%1 nouveaux fichiers n&apos;ont pas été sélectionnés et ne se trouvent encore que sur l&apos;appareil photo ou le téléphone.</translation>
+    </message>
+    <message>
+        <source>%1 new files were not selected and are still only on the card.</source>
+        <translation>%1 nouveaux fichiers n&apos;ont pas été sélectionnés et ne se trouvent encore que sur la carte.</translation>
+    </message>
+    <message>
+        <source>1 file not selected was imported before but is no longer at its destination, so it is only on the camera or phone.</source>
+        <translation>1 fichier non sélectionné a déjà été importé mais n&apos;est plus à sa destination&#xa0;; il ne se trouve donc que sur l&apos;appareil photo ou le téléphone.</translation>
+    </message>
+    <message>
+        <source>1 file not selected was imported before but is no longer at its destination, so it is only on the card.</source>
+        <translation>1 fichier non sélectionné a déjà été importé mais n&apos;est plus à sa destination&#xa0;; il ne se trouve donc que sur la carte.</translation>
+    </message>
+    <message>
+        <source>%1 files not selected were imported before but are no longer at their destination, so they are only on the camera or phone.</source>
+        <translation>%1 fichiers non sélectionnés ont déjà été importés mais ne sont plus à leur destination&#xa0;; ils ne se trouvent donc que sur l&apos;appareil photo ou le téléphone.</translation>
+    </message>
+    <message>
+        <source>%1 files not selected were imported before but are no longer at their destination, so they are only on the card.</source>
+        <translation>%1 fichiers non sélectionnés ont déjà été importés mais ne sont plus à leur destination&#xa0;; ils ne se trouvent donc que sur la carte.</translation>
+    </message>
+    <message>
+        <source>%1 other files on the camera or phone were not imported.</source>
+        <translation>%1 autres fichiers de l&apos;appareil photo ou du téléphone n&apos;ont pas été importés.</translation>
+    </message>
+    <message>
+        <source>%1 other files on the card were not imported.</source>
+        <translation>%1 autres fichiers de la carte n&apos;ont pas été importés.</translation>
+    </message>
+    <message>
+        <source>The files not selected were imported before: they may be deleted from the camera or phone.</source>
+        <translation>Les fichiers non sélectionnés ont déjà été importés&#xa0;: ils peuvent être supprimés de l&apos;appareil photo ou du téléphone.</translation>
+    </message>
+    <message>
+        <source>The files not selected were imported before: the card may be formatted.</source>
+        <translation>Les fichiers non sélectionnés ont déjà été importés&#xa0;: la carte peut être formatée.</translation>
+    </message>
+    <message>
+        <source>They may be deleted from the camera or phone.</source>
+        <translation>Ils peuvent être supprimés de l&apos;appareil photo ou du téléphone.</translation>
+    </message>
+    <message>
+        <source>The card may be formatted.</source>
+        <translation>La carte peut être formatée.</translation>
+    </message>
+    <message>
+        <source>Do not delete anything from the camera or phone yet.</source>
+        <translation>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone.</translation>
+    </message>
+    <message>
+        <source>Do not format the card yet.</source>
+        <translation>Ne formatez pas encore la carte.</translation>
+    </message>
+    <message>
+        <source>Checked %1 recorded file at %2.</source>
+        <translation>%1 fichier enregistré vérifié dans %2.</translation>
+    </message>
+    <message>
+        <source>Checked %1 recorded files at %2.</source>
+        <translation>%1 fichiers enregistrés vérifiés dans %2.</translation>
+    </message>
+    <message>
+        <source>The check of %1 was stopped before every file was read.</source>
+        <translation>La vérification de %1 a été interrompue avant que chaque fichier ait été lu.</translation>
+    </message>
+    <message>
+        <source>The 1 recorded file at %1 matches its record.</source>
+        <translation>Le fichier enregistré dans %1 correspond à son enregistrement.</translation>
+    </message>
+    <message>
+        <source>All %1 recorded files at %2 match their record.</source>
+        <translation>Les %1 fichiers enregistrés dans %2 correspondent tous à leur enregistrement.</translation>
+    </message>
+    <message>
+        <source>%1 file there is not in the record.</source>
+        <translation>%1 fichier présent n&apos;est pas dans le registre.</translation>
+    </message>
+    <message>
+        <source>%1 files there are not in the record.</source>
+        <translation>%1 fichiers présents ne sont pas dans le registre.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::ViewController</name>
+    <message>
+        <source>%1 — kestrel</source>
+        <translation>%1 — kestrel</translation>
+    </message>
+    <message>
+        <source>Browse Folder</source>
+        <translation>Parcourir un dossier</translation>
+    </message>
+    <message>
+        <source>Ready to import %1</source>
+        <translation>Prêt à importer %1</translation>
+    </message>
+    <message>
+        <source>Import Folder</source>
+        <translation>Importer un dossier</translation>
+    </message>
+    <message>
+        <source>Verify Folder</source>
+        <translation>Vérifier un dossier</translation>
+    </message>
+    <message>
+        <source>Checking %1 against its hash record…</source>
+        <translation>Comparaison de %1 avec son registre d&apos;empreintes…</translation>
+    </message>
+    <message>
+        <source>%1 has no hash record (ascmhl folder): there is nothing to check it against.</source>
+        <translation>%1 n&apos;a pas de registre d&apos;empreintes (dossier ascmhl)&#xa0;: il n&apos;y a rien à quoi le comparer.</translation>
+    </message>
+    <message>
+        <source>Imports the folder %1 below the current folder</source>
+        <translation>Importe le dossier %1 situé sous le dossier actuel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Import Folder…</source>
+        <translation>&amp;Importer un dossier…</translation>
+    </message>
+    <message>
+        <source>&amp;Browse Folder…</source>
+        <translation>&amp;Parcourir un dossier…</translation>
+    </message>
+    <message>
+        <source>&amp;Verify Folder…</source>
+        <translation>&amp;Vérifier un dossier…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>The preferences file cannot be read: %1</source>
+        <translation>Le fichier des préférences ne peut pas être lu&#xa0;: %1</translation>
+    </message>
+</context>
+</TS>
