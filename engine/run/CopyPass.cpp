@@ -89,7 +89,8 @@ SourceRead CopyPass::stage(const FileFields& f, std::vector<CopyBatch::Copy>& co
     if (place_ != nullptr && place_->recorded && !again && copies.size() == 1 &&
         copies.front().folder.fd) {
         CopyBatch::Copy& copy = copies.front();
-        copy.outcome = CopyOutcome(Outcome::AlreadyThere, 0, copy.folder.path + copy.fileName);
+        copy.outcome = CopyOutcome(Outcome::AlreadyThere, 0, copy.folder.path + copy.fileName,
+                                   "already there as " + place_->recorded->path);
         return SourceRead{place_->recorded->digest, f.size, place_->recorded->modified};
     }
     // A camera sends a file slowly: one it already gave is not sent again to be compared.

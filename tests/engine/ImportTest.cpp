@@ -774,9 +774,10 @@ TEST_F(ImportTest, ARenamedCardImportedAgainIsAlreadyThereUnderItsNewName) {
     photo("DCIM/IMG_1.CR2", "r");
     const RunResult again = run();
     EXPECT_EQ(std::tuple(again.summary.copied, again.summary.alreadyThere), std::tuple(1, 2));
-    EXPECT_EQ(std::tuple(again.of(card / "DCIM/IMG_2.JPG").outcome,
-                         again.of(card / "DCIM/IMG_2.JPG").destPath),
-              std::tuple(Outcome::AlreadyThere, dest / "JPG/02.JPG"));
+    const CopyOutcome& two = again.of(card / "DCIM/IMG_2.JPG");
+    EXPECT_EQ(std::tuple(two.outcome, two.destPath, two.detail),
+              std::tuple(Outcome::AlreadyThere, dest / "JPG/02.JPG",
+                         std::string("already there as JPG/02.JPG")));
     EXPECT_EQ(filesBelow(dest.path()), Tree({".kestrel/sequence", ".kestrel/sequence.lock",
                                              "JPG/01.JPG", "JPG/02.JPG", "RAW/01.CR2"}));
     EXPECT_EQ(readFile(dest / ".kestrel/sequence"), "kestrel job sequences 1\n\t2\n");
