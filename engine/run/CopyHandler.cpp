@@ -97,6 +97,7 @@ void CopyHandler::copyAll(const FileList& files) {
         CopyPass pass(
             {options_, folders_, log_, *mainViewController, summary_, report_, hooks, stop});
         pass.placeBy(std::move(places));
+        pass.readRecordsFrom(std::move(histories_));
         pass.run(files, fits_, noSpace_);
         log_.flush();
     }
@@ -107,8 +108,7 @@ bool CopyHandler::placeFiles(const FileList& files, std::vector<FilePlace>& plac
     JobPlan plan(options_);
     // A card imported again after its copies were renamed: each file found by its bytes in
     // its destination's record goes where it went, and takes no new number.
-    RunRecords histories;
-    RecordedCopies recorded(histories);
+    RecordedCopies recorded(histories_);
     std::map<std::string, std::shared_ptr<const Fd>> roots;
     if (plan.active())
         plan.recordedName = [&](const FileFields& f) -> std::optional<RecordedCopy> {

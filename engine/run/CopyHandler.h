@@ -7,6 +7,7 @@
 #include "run/CardSurvey.h"
 #include "run/ImportOptions.h"
 #include "run/JobPlan.h"
+#include "run/RunRecords.h"
 #include "run/StatusSink.h"
 #include "run/StopRequest.h"
 #include "scan/FileEntry.h"
@@ -137,6 +138,7 @@ class CopyHandler {
     std::string noSpace_;
     std::unique_ptr<StandingCheck> standings_; // made for the first file not selected
     bool fromDevice_ = false;                  // this run's source is a camera or phone
+    RunRecords histories_; // the destinations' records, read once for the plan and the copy
     JobPlan::Source jobSource_;                // what the patterns know of the source
 };
 

@@ -44,6 +44,8 @@ class CopyPass {
     // The place of each entry of the files run() gets, by index, where a job's patterns
     // give them; without, each file goes to its designed place.
     void placeBy(std::vector<FilePlace> places) { places_ = std::move(places); }
+    // Starts from the destinations' records as read for the plan, not to read them again.
+    void readRecordsFrom(RunRecords&& histories) { records_ = std::move(histories); }
 
   private:
     // The destination folder of f below root, each level asked for in order (again: once

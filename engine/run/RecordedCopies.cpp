@@ -6,30 +6,19 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+
 namespace kestrel {
 
 namespace {
 
-// Whether the regular file at the relative path below rootFd has size bytes hashing to
-// digest, every folder on the way reached without following a link.
-bool holds(int rootFd, const std::string& path, std::int64_t size, const Digest128& digest) {
-    Fd folder;
-    int at = rootFd;
-    std::string::size_type start = 0;
-    for (auto slash = path.find('/'); slash != std::string::npos; slash = path.find('/', start)) {
-        const std::string name = path.substr(start, slash - start);
-        folder = Fd(::openat(at, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        if (!folder.valid())
-            return false;
-        at = folder.get();
-        start = slash + 1;
-    }
-    const std::string name = path.substr(start);
+// Whether the regular file name in the folder open at folder has size bytes hashing to digest.
+bool holds(int folder, const std::string& name, std::int64_t size, const Digest128& digest) {
+    // O_NONBLOCK: a fifo put in place of the copy must not hang the read.
+    const Fd copy(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat st {};
-    if (::fstatat(at, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
-        st.st_size != size)
-        return false;
-    return hashFileAt(at, name) == digest;
+    return copy.valid() && ::fstat(copy.get(), &st) == 0 && S_ISREG(st.st_mode) &&
+           st.st_size == size && hashFile(copy.get()) == digest;
 }
 
 } // namespace
@@ -43,6 +32,29 @@ const RecordedCopies::BySize& RecordedCopies::indexOf(const std::string& root) {
                     entry.second.action != RecordedFile::Action::Failed)
                     it->second.emplace(entry.second.size, &entry);
     return it->second;
+}
+
+int RecordedCopies::folderFd(const std::string& root, int rootFd, const std::string& folder) {
+    // Copies lie in few folders: each is opened once, every part reached without following
+    // a link.
+    const std::string key = root + '\0' + folder;
+    if (const auto open = folders_.find(key); open != folders_.end())
+        return open->second.get();
+    if (folders_.size() >= kOpenFolders)
+        folders_.clear();
+    Fd at;
+    int fd = rootFd;
+    for (std::string::size_type start = 0; start <= folder.size();) {
+        const auto slash = std::min(folder.find('/', start), folder.size());
+        // The folder just opened stays open until the next one below it is.
+        at = Fd(::openat(fd, folder.substr(start, slash - start).c_str(),
+                         O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!at.valid())
+            return -1;
+        fd = at.get();
+        start = slash + 1;
+    }
+    return folders_.emplace(key, std::move(at)).first->second.get();
 }
 
 std::optional<Digest128> RecordedCopies::cardDigest(const FileFields& f) {
@@ -75,7 +87,10 @@ std::optional<RecordedCopy> RecordedCopies::find(const FileFields& f, const std:
         } else {
             modified = modified_;
         }
-        if (holds(rootFd, path, entry.size, *entry.xxh128))
+        const auto slash = path.rfind('/');
+        const int folder =
+            slash == std::string::npos ? rootFd : folderFd(root, rootFd, path.substr(0, slash));
+        if (folder >= 0 && holds(folder, path.substr(slash + 1), entry.size, *entry.xxh128))
             return RecordedCopy{path, *entry.xxh128, modified};
     }
     return std::nullopt;

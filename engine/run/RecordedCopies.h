@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/ContentHash.h"
+#include "base/Fd.h"
 #include "record/HashRecord.h"
 #include "scan/FileEntry.h"
 
@@ -41,12 +42,16 @@ class RecordedCopies {
     // The entries of one root's record that can vouch for bytes, by size.
     using BySize = std::unordered_multimap<std::int64_t, const Entry*>;
     const BySize& indexOf(const std::string& root);
+    // The folder below the root open at rootFd, opened once; -1 when it cannot be.
+    int folderFd(const std::string& root, int rootFd, const std::string& folder);
     // The digest of the card file of f, read once.
     std::optional<Digest128> cardDigest(const FileFields& f);
 
     RunRecords& records_;
     std::map<std::string, BySize> indexes_;
-    std::string digestOf_; // the card file whose digest is kept
+    static constexpr std::size_t kOpenFolders = 64;
+    std::unordered_map<std::string, Fd> folders_; // by root, NUL, folder
+    std::string digestOf_;                        // the card file whose digest is kept
     std::optional<Digest128> digest_;
     std::time_t modified_ = 0;
 };
