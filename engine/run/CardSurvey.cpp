@@ -73,6 +73,7 @@ SurveyedFile surveyItem(const std::string& path, const Pick& pick, const ImportO
         file.reason = pick.reason;
     } else if (examined.fields && isChosenFolder(pick.root)) {
         file.destination = destinationFolder(*examined.fields, pick.root, options) + file.name;
+        file.fields = std::make_shared<const FileFields>(std::move(*examined.fields));
     }
     return file;
 }

@@ -46,6 +46,11 @@ struct SurveyedFile {
     // The full path the import would copy it to (its group's root, the date folders, the
     // name); empty when it is not imported or the import cannot place it.
     std::string destination;
+    // With a job's patterns on: the end of destination below its root, as the job names it
+    // or as its record found it filed before ("JPG/2026/2026-12-08 wedding/…_0001.JPG").
+    std::string placed;
+    // A picked file's fields, as the import's scan gives them; null for a camera's file.
+    std::shared_ptr<const FileFields> fields;
 };
 
 // Every photo and clip below root that an import with options would look at: the picked

@@ -4,6 +4,7 @@
 #include "run/CardItem.h"
 #include "run/CopyPass.h"
 #include "run/DestinationCheck.h"
+#include "run/JobSurvey.h"
 #include "run/Preferences.h"
 #include "run/RecordedCopies.h"
 #include "run/RunRecords.h"
@@ -156,6 +157,10 @@ FileList CopyHandler::scan(const std::string& sourceRoot) {
         unreadable(sourceRoot, walker.rootError());
         return files;
     }
+    // With a job's patterns on, a file left out of the selection is safe where its job or its
+    // record puts it, which only the whole card tells.
+    const bool job = !options_.namePattern.empty() || !options_.folderPattern.empty();
+    std::vector<SurveyedFile> unselected;
     while (auto item = walker.next()) {
         if (item->error != 0) {
             unreadable(sourceRoot + item->path, item->error);
@@ -165,10 +170,17 @@ FileList CopyHandler::scan(const std::string& sourceRoot) {
         const bool picked = pick.verdict == Pick::Verdict::Picked;
         if (pick.verdict == Pick::Verdict::LeftOnCard)
             leftOnCard(sourceRoot + item->path, pick.reason);
+        else if (picked && only != nullptr && !only->contains(sourceRoot + item->path) && job)
+            unselected.push_back(surveyItem(sourceRoot + item->path, pick, options_));
         else if (picked && only != nullptr && !only->contains(sourceRoot + item->path))
             notSelected(sourceRoot + item->path, pick);
         else if (picked)
             files.push_back(buildFileList(sourceRoot, item->path, pick.tag, pick.root));
+    }
+    placeByJob(unselected, sourceRoot.substr(0, sourceRoot.size() - 1), options_);
+    for (const SurveyedFile& file : unselected) {
+        std::string recorded;
+        notSelected(file, standingOf(file, &recorded), recorded);
     }
     return files;
 }

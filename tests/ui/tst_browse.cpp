@@ -148,6 +148,44 @@ class BrowseTest : public QObject {
             "Do not format the card yet."_s));
         QVERIFY(!QFileInfo::exists(dest_ + u"/JPG/2016/07/21/A.JPG"_s));
     }
+
+    // A job's names and folders on the tiles, planned without taking a number; once imported,
+    // each is found there under its new name, and only a file new to the card is chosen.
+    void showsTheJobsPlaces() {
+        resetPreferences({{u"kestrelImportPath"_s, dest_}, {u"kestrelImportPathRAW"_s, dest_},
+                          {u"kestrelModDate"_s, u"1"_s}, {u"kestrelJob"_s, u"wedding"_s},
+                          {u"kestrelNamePattern"_s, u"{taken:%Y%m%d}_{job}_{seq:4}{ext}"_s},
+                          {u"kestrelFolderPattern"_s, u"{tag}/{job}"_s}});
+        for (const char* name : {"A.CR2", "A.JPG", "B.JPG"})
+            writePhoto(card_ + u"/DCIM/"_s + QLatin1String(name), name);
+        std::ostringstream out;
+        ViewController vc(out);
+        BrowseWindow* browser = browseAndWait(vc, card_);
+        QVERIFY(browser);
+        const QStringList planned{u"RAW/wedding/20160721_wedding_0001.CR2"_s,
+                                  u"JPG/wedding/20160721_wedding_0001.JPG"_s,
+                                  u"JPG/wedding/20160721_wedding_0002.JPG"_s};
+        const auto shown = [&](const QString& mark, const QString& there) {
+            bool all = true;
+            for (int row = 0; row < planned.size(); ++row)
+                all = all && tiles(*browser)[row] == planned[row].section(u'/', -1) + u' ' + mark &&
+                      browser->model()->index(row).data(Qt::ToolTipRole).toString().endsWith(
+                          there + planned[row]);
+            return all;
+        };
+        QVERIFY(shown(u"new *"_s, u"Goes to "_s));
+        browser->importButton()->click();
+        QVERIFY(runEnds(vc));
+        writePhoto(card_ + u"/DCIM/C.JPG"_s, "C");
+        QSignalSpy again(browser, &BrowseWindow::surveyed);
+        browser->refresh(browser->options());
+        QVERIFY(again.wait());
+        QVERIFY(shown(u"at destination"_s, u"Already there as "_s));
+        QCOMPARE(tiles(*browser).last(), u"20160721_wedding_0003.JPG new *"_s);
+        browser->importButton()->click();
+        QVERIFY(runEnds(vc));
+        QVERIFY(vc.findChild<QLabel*>(u"lblDetail"_s)->text().contains(u"may be formatted"_s));
+    }
 };
 
 KESTREL_UI_TEST_MAIN(BrowseTest)

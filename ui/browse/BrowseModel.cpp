@@ -88,7 +88,9 @@ QVariant BrowseModel::data(const QModelIndex& index, int role) const {
     const SurveyedFile& file = files_[row];
     switch (role) {
     case Qt::DisplayRole:
-        return QString::fromStdString(file.name);
+        // The name the job gives it; the card's name stays in the tooltip's path.
+        return QString::fromStdString(
+            file.placed.empty() ? file.name : file.placed.substr(file.placed.rfind('/') + 1));
     case Qt::DecorationRole: {
         const QImage* found = thumbnails_.object(index.row());
         return found == nullptr ? QVariant() : QVariant(*found);
@@ -100,6 +102,10 @@ QVariant BrowseModel::data(const QModelIndex& index, int role) const {
         else if (file.standing == Standing::ImportedBefore && checked_[row])
             tip += u'\n' + tr("Recorded at the destination as %1")
                                .arg(QString::fromStdString(file.reason));
+        else if (!file.placed.empty() && file.standing == Standing::AtDestination)
+            tip += u'\n' + tr("Already there as %1").arg(QString::fromStdString(file.placed));
+        else if (!file.placed.empty())
+            tip += u'\n' + tr("Goes to %1").arg(QString::fromStdString(file.placed));
         else if (!file.destination.empty())
             tip += u'\n' + tr("Goes to %1").arg(QString::fromStdString(file.destination));
         return tip;

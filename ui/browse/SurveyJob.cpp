@@ -4,6 +4,7 @@
 
 #include "device/Device.h"
 #include "run/DeviceSurvey.h"
+#include "run/JobSurvey.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -61,6 +62,7 @@ void SurveyJob::run() {
     if (device_)
         return runDevice(send);
     std::vector<SurveyedFile> files = listCard(root_, options_, [stop] { return stop->load(); });
+    placeByJob(files, root_, options_, [stop] { return stop->load(); });
     if (stop->load())
         return;
     send([files](SurveyJob* job) { emit job->listed(files); });
