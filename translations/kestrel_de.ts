@@ -293,6 +293,18 @@
         <source>Files not copied</source>
         <translation>Nicht kopierte Dateien</translation>
     </message>
+    <message>
+        <source>Names and folder&amp;s…</source>
+        <translation>Namen und &amp;Ordner…</translation>
+    </message>
+    <message>
+        <source>Name the copies and file them in folders by patterns, for a job, and add the photographer&apos;s metadata beside them</source>
+        <translation>Die Kopien nach Mustern benennen und in Ordner einordnen, für einen Auftrag, und die Metadaten des Fotografen daneben ablegen</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Auftrag</translation>
+    </message>
 </context>
 <context>
     <name>kestrel::BrowseModel</name>
@@ -543,6 +555,196 @@
     <message>
         <source>The folder “%1” cannot be read.</source>
         <translation>Der Ordner „%1“ kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::JobExample</name>
+    <message>
+        <source>File names: %1</source>
+        <translation>Dateinamen: %1</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Ordner: %1</translation>
+    </message>
+    <message>
+        <source>Job “%1”: renamed by %2</source>
+        <translation>Auftrag „%1“: umbenannt nach %2</translation>
+    </message>
+    <message>
+        <source>Job “%1”: filed in %2</source>
+        <translation>Auftrag „%1“: eingeordnet in %2</translation>
+    </message>
+    <message>
+        <source>Job “%1”: renamed by %2, filed in %3</source>
+        <translation>Auftrag „%1“: umbenannt nach %2, eingeordnet in %3</translation>
+    </message>
+    <message>
+        <source>Renamed by %1</source>
+        <translation>Umbenannt nach %1</translation>
+    </message>
+    <message>
+        <source>Filed in %1</source>
+        <translation>Eingeordnet in %1</translation>
+    </message>
+    <message>
+        <source>Renamed by %1, filed in %2</source>
+        <translation>Umbenannt nach %1, eingeordnet in %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::NamesSheet</name>
+    <message>
+        <source>the name on the card, without its ending</source>
+        <translation>der Name auf der Karte, ohne Endung</translation>
+    </message>
+    <message>
+        <source>the ending as on the card (.JPG)</source>
+        <translation>die Endung wie auf der Karte (.JPG)</translation>
+    </message>
+    <message>
+        <source>the ending in lower case (.jpg)</source>
+        <translation>die Endung in Kleinbuchstaben (.jpg)</translation>
+    </message>
+    <message>
+        <source>the day it was taken (any strftime format)</source>
+        <translation>der Aufnahmetag (jedes strftime-Format)</translation>
+    </message>
+    <message>
+        <source>the time it was taken</source>
+        <translation>die Aufnahmezeit</translation>
+    </message>
+    <message>
+        <source>the job&apos;s next number in 4 digits (1 to 9), one per photo and its twins</source>
+        <translation>die nächste Nummer des Auftrags mit 4 Stellen (1 bis 9), eine je Foto und seine Zwillinge</translation>
+    </message>
+    <message>
+        <source>the job</source>
+        <translation>der Auftrag</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s model</source>
+        <translation>das Kameramodell</translation>
+    </message>
+    <message>
+        <source>the card&apos;s name</source>
+        <translation>der Name der Karte</translation>
+    </message>
+    <message>
+        <source>JPG or RAW: the file&apos;s group, or that of the JPG it goes with</source>
+        <translation>JPG oder RAW: die Gruppe der Datei oder die des zugehörigen JPG</translation>
+    </message>
+    <message>
+        <source>Cr&amp;eator:</source>
+        <translation>&amp;Urheber:</translation>
+    </message>
+    <message>
+        <source>Co&amp;pyright notice:</source>
+        <translation>Co&amp;pyright-Vermerk:</translation>
+    </message>
+    <message>
+        <source>Cre&amp;dit line:</source>
+        <translation>&amp;Bildnachweis:</translation>
+    </message>
+    <message>
+        <source>&amp;Keywords:</source>
+        <translation>&amp;Stichwörter:</translation>
+    </message>
+    <message>
+        <source>Descr&amp;iption:</source>
+        <translation>Besch&amp;reibung:</translation>
+    </message>
+    <message>
+        <source>Names and Folders</source>
+        <translation>Namen und Ordner</translation>
+    </message>
+    <message>
+        <source>Names and folders of the copies</source>
+        <translation>Namen und Ordner der Kopien</translation>
+    </message>
+    <message>
+        <source>&amp;Rename files:</source>
+        <translation>Dateien &amp;umbenennen:</translation>
+    </message>
+    <message>
+        <source>File in &amp;folders by a pattern:</source>
+        <translation>In &amp;Ordner nach einem Muster einordnen:</translation>
+    </message>
+    <message>
+        <source>for {job}, e.g. wedding</source>
+        <translation>für {job}, z. B. Hochzeit</translation>
+    </message>
+    <message>
+        <source>&amp;Job:</source>
+        <translation>Auf&amp;trag:</translation>
+    </message>
+    <message>
+        <source>Fields: {name} {ext} {ext:lower} {taken:FORMAT} {seq:N} {job} {camera} {card} {tag}; {{ and }} stand for { and }. The {…} buttons insert one at the cursor.</source>
+        <translation>Felder: {name} {ext} {ext:lower} {taken:FORMAT} {seq:N} {job} {camera} {card} {tag}; {{ und }} stehen für { und }. Die Schaltflächen {…} fügen eines an der Schreibmarke ein.</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>Example:</source>
+        <translation>Beispiel:</translation>
+    </message>
+    <message>
+        <source>The photographer&apos;s metadata</source>
+        <translation>Die Metadaten des Fotografen</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>&amp;NAME.xmp</source>
+        <translation>&amp;NAME.xmp</translation>
+    </message>
+    <message>
+        <source>One sidecar for a photo and its RAW twin, as most editors read it</source>
+        <translation>Eine Begleitdatei für ein Foto und seinen RAW-Zwilling, wie die meisten Bildbearbeitungen sie lesen</translation>
+    </message>
+    <message>
+        <source>NAME.EX&amp;T.xmp</source>
+        <translation>NAME.EX&amp;T.xmp</translation>
+    </message>
+    <message>
+        <source>One sidecar for each file, also for a photo&apos;s RAW twin</source>
+        <translation>Eine Begleitdatei für jede Datei, auch für den RAW-Zwilling eines Fotos</translation>
+    </message>
+    <message>
+        <source>Sidecar names:</source>
+        <translation>Namen der Begleitdateien:</translation>
+    </message>
+    <message>
+        <source>When any of these is filled in, it goes into an XMP sidecar file beside each copy, never into the copy: the copies stay byte for byte as on the card.</source>
+        <translation>Sobald eines davon ausgefüllt ist, kommt es in eine XMP-Begleitdatei neben jeder Kopie, nie in die Kopie selbst: Die Kopien bleiben Byte für Byte wie auf der Karte.</translation>
+    </message>
+    <message>
+        <source>{…}</source>
+        <translation>{…}</translation>
+    </message>
+    <message>
+        <source>Insert a field at the cursor</source>
+        <translation>Ein Feld an der Schreibmarke einfügen</translation>
+    </message>
+    <message>
+        <source>Insert a field</source>
+        <translation>Feld einfügen</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>File names: type a pattern, or switch renaming off</source>
+        <translation>Dateinamen: Geben Sie ein Muster ein oder schalten Sie das Umbenennen aus</translation>
+    </message>
+    <message>
+        <source>Folders: type a pattern, or switch it off</source>
+        <translation>Ordner: Geben Sie ein Muster ein oder schalten Sie es aus</translation>
     </message>
 </context>
 <context>

@@ -293,6 +293,18 @@
         <source>Files not copied</source>
         <translation>Fichiers non copiés</translation>
     </message>
+    <message>
+        <source>Names and folder&amp;s…</source>
+        <translation>Noms et doss&amp;iers…</translation>
+    </message>
+    <message>
+        <source>Name the copies and file them in folders by patterns, for a job, and add the photographer&apos;s metadata beside them</source>
+        <translation>Nommer les copies et les ranger dans des dossiers selon des motifs, pour un projet, et placer à côté les métadonnées du photographe</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Projet</translation>
+    </message>
 </context>
 <context>
     <name>kestrel::BrowseModel</name>
@@ -543,6 +555,196 @@
     <message>
         <source>The folder “%1” cannot be read.</source>
         <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être lu.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::JobExample</name>
+    <message>
+        <source>File names: %1</source>
+        <translation>Noms de fichiers&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Dossiers&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Job “%1”: renamed by %2</source>
+        <translation>Projet «&#xa0;%1&#xa0;»&#xa0;: renommés selon %2</translation>
+    </message>
+    <message>
+        <source>Job “%1”: filed in %2</source>
+        <translation>Projet «&#xa0;%1&#xa0;»&#xa0;: rangés dans %2</translation>
+    </message>
+    <message>
+        <source>Job “%1”: renamed by %2, filed in %3</source>
+        <translation>Projet «&#xa0;%1&#xa0;»&#xa0;: renommés selon %2, rangés dans %3</translation>
+    </message>
+    <message>
+        <source>Renamed by %1</source>
+        <translation>Renommés selon %1</translation>
+    </message>
+    <message>
+        <source>Filed in %1</source>
+        <translation>Rangés dans %1</translation>
+    </message>
+    <message>
+        <source>Renamed by %1, filed in %2</source>
+        <translation>Renommés selon %1, rangés dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::NamesSheet</name>
+    <message>
+        <source>the name on the card, without its ending</source>
+        <translation>le nom sur la carte, sans son extension</translation>
+    </message>
+    <message>
+        <source>the ending as on the card (.JPG)</source>
+        <translation>l&apos;extension comme sur la carte (.JPG)</translation>
+    </message>
+    <message>
+        <source>the ending in lower case (.jpg)</source>
+        <translation>l&apos;extension en minuscules (.jpg)</translation>
+    </message>
+    <message>
+        <source>the day it was taken (any strftime format)</source>
+        <translation>le jour de la prise de vue (tout format strftime)</translation>
+    </message>
+    <message>
+        <source>the time it was taken</source>
+        <translation>l&apos;heure de la prise de vue</translation>
+    </message>
+    <message>
+        <source>the job&apos;s next number in 4 digits (1 to 9), one per photo and its twins</source>
+        <translation>le numéro suivant du projet sur 4 chiffres (1 à 9), un par photo et ses jumeaux</translation>
+    </message>
+    <message>
+        <source>the job</source>
+        <translation>le projet</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s model</source>
+        <translation>le modèle de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>the card&apos;s name</source>
+        <translation>le nom de la carte</translation>
+    </message>
+    <message>
+        <source>JPG or RAW: the file&apos;s group, or that of the JPG it goes with</source>
+        <translation>JPG ou RAW&#xa0;: le groupe du fichier, ou celui du JPG qui va avec</translation>
+    </message>
+    <message>
+        <source>Cr&amp;eator:</source>
+        <translation>Aut&amp;eur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Co&amp;pyright notice:</source>
+        <translation>Mention de co&amp;pyright&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Cre&amp;dit line:</source>
+        <translation>Cré&amp;dit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Keywords:</source>
+        <translation>Mots-&amp;clés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Descr&amp;iption:</source>
+        <translation>Descr&amp;iption&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Names and Folders</source>
+        <translation>Noms et dossiers</translation>
+    </message>
+    <message>
+        <source>Names and folders of the copies</source>
+        <translation>Noms et dossiers des copies</translation>
+    </message>
+    <message>
+        <source>&amp;Rename files:</source>
+        <translation>&amp;Renommer les fichiers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>File in &amp;folders by a pattern:</source>
+        <translation>Ranger dans des &amp;dossiers selon un motif&#xa0;:</translation>
+    </message>
+    <message>
+        <source>for {job}, e.g. wedding</source>
+        <translation>pour {job}, p. ex. mariage</translation>
+    </message>
+    <message>
+        <source>&amp;Job:</source>
+        <translation>Pro&amp;jet&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fields: {name} {ext} {ext:lower} {taken:FORMAT} {seq:N} {job} {camera} {card} {tag}; {{ and }} stand for { and }. The {…} buttons insert one at the cursor.</source>
+        <translation>Champs&#xa0;: {name} {ext} {ext:lower} {taken:FORMAT} {seq:N} {job} {camera} {card} {tag}&#xa0;; {{ et }} valent { et }. Les boutons {…} en insèrent un au curseur.</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Exemple</translation>
+    </message>
+    <message>
+        <source>Example:</source>
+        <translation>Exemple&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The photographer&apos;s metadata</source>
+        <translation>Les métadonnées du photographe</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>séparés par des virgules</translation>
+    </message>
+    <message>
+        <source>&amp;NAME.xmp</source>
+        <translation>&amp;NAME.xmp</translation>
+    </message>
+    <message>
+        <source>One sidecar for a photo and its RAW twin, as most editors read it</source>
+        <translation>Un fichier annexe pour une photo et son jumeau RAW, comme la plupart des logiciels de retouche le lisent</translation>
+    </message>
+    <message>
+        <source>NAME.EX&amp;T.xmp</source>
+        <translation>NAME.EX&amp;T.xmp</translation>
+    </message>
+    <message>
+        <source>One sidecar for each file, also for a photo&apos;s RAW twin</source>
+        <translation>Un fichier annexe pour chaque fichier, aussi pour le jumeau RAW d&apos;une photo</translation>
+    </message>
+    <message>
+        <source>Sidecar names:</source>
+        <translation>Noms des fichiers annexes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>When any of these is filled in, it goes into an XMP sidecar file beside each copy, never into the copy: the copies stay byte for byte as on the card.</source>
+        <translation>Dès que l&apos;un d&apos;eux est rempli, il va dans un fichier annexe XMP à côté de chaque copie, jamais dans la copie&#xa0;: les copies restent octet pour octet comme sur la carte.</translation>
+    </message>
+    <message>
+        <source>{…}</source>
+        <translation>{…}</translation>
+    </message>
+    <message>
+        <source>Insert a field at the cursor</source>
+        <translation>Insérer un champ au curseur</translation>
+    </message>
+    <message>
+        <source>Insert a field</source>
+        <translation>Insérer un champ</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>File names: type a pattern, or switch renaming off</source>
+        <translation>Noms de fichiers&#xa0;: saisissez un motif, ou désactivez le renommage</translation>
+    </message>
+    <message>
+        <source>Folders: type a pattern, or switch it off</source>
+        <translation>Dossiers&#xa0;: saisissez un motif, ou désactivez-le</translation>
     </message>
 </context>
 <context>
