@@ -5,6 +5,7 @@
 #include <getopt.h>
 #include <sys/stat.h>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cerrno>
@@ -79,16 +80,25 @@ bool parseFolder(const std::string& value, const char* key, CommandLine& cmd, st
                  bool& misuse) {
     struct stat st {};
     if (!value.empty() && ::stat(value.c_str(), &st) != 0 && errno == ENOENT) {
-        error = value + " does not exist (is its drive connected?): create it first";
+        error =
+            QCoreApplication::translate(
+                "kestrel-import", "%1 does not exist (is its drive connected?): create it first")
+                .arg(QString::fromStdString(value))
+                .toStdString();
         misuse = false;
         return false;
     }
     if (value.empty() || ::stat(value.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-        error = "not a folder: " + value;
+        error = QCoreApplication::translate("kestrel-import", "not a folder: %1")
+                    .arg(QString::fromStdString(value))
+                    .toStdString();
         return false;
     }
     if (QString::fromUtf8(value).toUtf8().toStdString() != value) {
-        error = "folder name is not valid UTF-8 and cannot be stored: " + value;
+        error = QCoreApplication::translate(
+                    "kestrel-import", "folder name is not valid UTF-8 and cannot be stored: %1")
+                    .arg(QString::fromStdString(value))
+                    .toStdString();
         return false;
     }
     cmd.settings.emplace_back(key, absoluteFolderPath(value));
@@ -99,7 +109,10 @@ bool parseFolder(const std::string& value, const char* key, CommandLine& cmd, st
 // text, so bytes that are not UTF-8 would come back changed.
 bool parseText(const std::string& value, const char* key, CommandLine& cmd, std::string& error) {
     if (QString::fromUtf8(value).toUtf8().toStdString() != value) {
-        error = "text is not valid UTF-8 and cannot be stored: " + value;
+        error = QCoreApplication::translate("kestrel-import",
+                                            "text is not valid UTF-8 and cannot be stored: %1")
+                    .arg(QString::fromStdString(value))
+                    .toStdString();
         return false;
     }
     cmd.settings.emplace_back(key, value);
@@ -257,22 +270,30 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
             cmd.version = true;
             break;
         default:
-            error = std::string("unknown option or missing value: ") +
-                    (index < argc ? argv[index] : "");
+            error =
+                QCoreApplication::translate("kestrel-import", "unknown option or missing value: %1")
+                    .arg(QString::fromLocal8Bit(index < argc ? argv[index] : ""))
+                    .toStdString();
             return std::nullopt;
         }
         if (!ok) {
-            error = "bad value for " + std::string(argv[index]) +
-                    (optarg != nullptr && std::string(argv[index]).find('=') == std::string::npos
-                         ? " " + value
-                         : "");
+            error = QCoreApplication::translate("kestrel-import", "bad value for %1")
+                        .arg(QString::fromLocal8Bit(
+                            std::string(argv[index]) +
+                            (optarg != nullptr &&
+                                     std::string(argv[index]).find('=') == std::string::npos
+                                 ? " " + value
+                                 : "")))
+                        .toStdString();
             return std::nullopt;
         }
     }
 
     const int rest = argc - optind;
     if (rest > 1) {
-        error = "only one SOURCE folder can be imported at a time";
+        error = QCoreApplication::translate("kestrel-import",
+                                            "only one SOURCE folder can be imported at a time")
+                    .toStdString();
         return std::nullopt;
     }
     if (rest == 1)
@@ -280,31 +301,44 @@ std::optional<CommandLine> parseCommandLine(int argc, char** argv, std::string& 
     if (cmd.help || cmd.version)
         return cmd;
     if (cmd.verify && (cmd.source || cmd.show || !cmd.settings.empty())) {
-        error = "--verify only checks DEST; leave out SOURCE, settings and --show";
+        error = QCoreApplication::translate(
+                    "kestrel-import",
+                    "--verify only checks DEST; leave out SOURCE, settings and --show")
+                    .toStdString();
         return std::nullopt;
     }
     if (cmd.verify)
         return cmd;
     if (cmd.listDevices && (cmd.source || cmd.show || !cmd.settings.empty())) {
-        error = "--list-devices only lists; leave out SOURCE, settings and --show";
+        error = QCoreApplication::translate(
+                    "kestrel-import",
+                    "--list-devices only lists; leave out SOURCE, settings and --show")
+                    .toStdString();
         return std::nullopt;
     }
     if (cmd.listDevices)
         return cmd;
     if (cmd.device && cmd.source) {
-        error = "give SOURCE or --device PORT, not both";
+        error =
+            QCoreApplication::translate("kestrel-import", "give SOURCE or --device PORT, not both")
+                .toStdString();
         return std::nullopt;
     }
     if (cmd.dryRun && (cmd.show || (!cmd.source && !cmd.device))) {
-        error = "--dry-run needs SOURCE or --device PORT, and no --show";
+        error = QCoreApplication::translate(
+                    "kestrel-import", "--dry-run needs SOURCE or --device PORT, and no --show")
+                    .toStdString();
         return std::nullopt;
     }
     if (cmd.show && (cmd.source || cmd.device)) {
-        error = "--show does not import; leave out SOURCE and --device";
+        error = QCoreApplication::translate("kestrel-import",
+                                            "--show does not import; leave out SOURCE and --device")
+                    .toStdString();
         return std::nullopt;
     }
     if (!cmd.source && !cmd.device && !cmd.show && cmd.settings.empty()) {
-        error = "no SOURCE folder given";
+        error =
+            QCoreApplication::translate("kestrel-import", "no SOURCE folder given").toStdString();
         return std::nullopt;
     }
     return cmd;

@@ -1,6 +1,9 @@
 #include "RunReport.h"
 
+#include "base/ShownText.h"
 #include "record/ImportLog.h"
+
+#include <QCoreApplication>
 
 namespace kestrel::cli {
 
@@ -20,22 +23,43 @@ void printLeftBehind(std::FILE* stream, const RunSummary& summary) {
             continue;
         }
         ++listed;
-        std::fprintf(stream, "not copied%s: %s: %s\n", file.atBackup ? " to the backup" : "",
-                     quotedName(file.source).c_str(), describe(file.outcome).c_str());
+        const QString line =
+            file.atBackup
+                ? QCoreApplication::translate("kestrel-import", "not copied to the backup: %1: %2")
+                : QCoreApplication::translate("kestrel-import", "not copied: %1: %2");
+        std::fprintf(stream, "%s\n",
+                     qPrintable(line.arg(QString::fromStdString(quotedName(file.source)),
+                                         shownText(describe(file.outcome)))));
     }
     if (more != 0)
-        std::fprintf(stream, "… and %zu more not copied%s\n", more,
-                     summary.reportPath.empty() ? "" : ", listed in the report");
+        std::fprintf(
+            stream, "%s\n",
+            qPrintable(
+                summary.reportPath.empty()
+                    ? QCoreApplication::translate("kestrel-import", "… and %Ln more not copied",
+                                                  nullptr, int(more))
+                    : QCoreApplication::translate("kestrel-import",
+                                                  "… and %Ln more not copied, listed in the report",
+                                                  nullptr, int(more))));
     if (!summary.reportPath.empty())
-        std::fprintf(stream, "report: %s\n", quotedName(summary.reportPath).c_str());
+        std::fprintf(stream, "%s\n",
+                     qPrintable(QCoreApplication::translate("kestrel-import", "report: %1")
+                                    .arg(QString::fromStdString(quotedName(summary.reportPath)))));
     else if (!summary.reportProblem.empty())
-        std::fprintf(stream, "kestrel-import: warning: %s\n", summary.reportProblem.c_str());
+        std::fprintf(stream, "kestrel-import: %s\n",
+                     qPrintable(QCoreApplication::translate("kestrel-import", "warning: %1")
+                                    .arg(shownText(summary.reportProblem))));
     for (const std::string& problem : summary.recordProblems)
-        std::fprintf(stream, "kestrel-import: warning: %s\n", problem.c_str());
+        std::fprintf(stream, "kestrel-import: %s\n",
+                     qPrintable(QCoreApplication::translate("kestrel-import", "warning: %1")
+                                    .arg(shownText(problem))));
     // Mostly the file manager, which mounts a camera or phone as it comes.
     if (summary.deviceHeld())
-        std::fprintf(stream, "kestrel-import: close the file manager window that shows the camera "
-                             "or phone, or unmount it there, then try again\n");
+        std::fprintf(stream, "kestrel-import: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "kestrel-import", "close the file manager window that shows the "
+                                           "camera or phone, or unmount it "
+                                           "there, then try again")));
 }
 
 int exitStatus(const RunSummary& summary) {

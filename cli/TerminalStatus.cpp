@@ -1,5 +1,9 @@
 #include "TerminalStatus.h"
 
+#include "base/ShownText.h"
+
+#include <QCoreApplication>
+
 #include <unistd.h>
 
 namespace kestrel::cli {
@@ -60,9 +64,9 @@ void TerminalStatus::showProgress() {
     if (!haveTotal_)
         showLive(fileText_);
     else if (fileText_.empty())
-        showLive(progress_.line());
+        showLive(shownText(progress_.line()).toStdString());
     else
-        showLive(progress_.line() + " · " + fileText_);
+        showLive(shownText(progress_.line()).toStdString() + " · " + fileText_);
 }
 
 void TerminalStatus::stopBar() {}
@@ -70,13 +74,18 @@ void TerminalStatus::stopBar() {}
 WhenShort TerminalStatus::spaceShort(const std::vector<std::string>& shortfalls) {
     clearLive();
     for (const std::string& shortfall : shortfalls)
-        std::fprintf(stream_, "kestrel-import: %s: nothing is copied.\n", shortfall.c_str());
+        std::fprintf(
+            stream_, "kestrel-import: %s\n",
+            qPrintable(QCoreApplication::translate("kestrel-import", "%1: nothing is copied.")
+                           .arg(shownText(shortfall))));
     return WhenShort::CopyNothing;
 }
 
 void TerminalStatus::sayWarning(const std::string& text) {
     clearLive();
-    std::fprintf(stream_, "kestrel-import: warning: %s\n", printable(text).c_str());
+    std::fprintf(stream_, "kestrel-import: %s\n",
+                 qPrintable(QCoreApplication::translate("kestrel-import", "warning: %1")
+                                .arg(shownText(printable(text)))));
 }
 
 void TerminalStatus::clearLive() {

@@ -2,9 +2,13 @@
 
 #include "CommandLine.h"
 #include "TerminalStatus.h"
+#include "base/ShownText.h"
 #include "record/HashRecord.h"
 #include "record/ImportLog.h"
 #include "run/StopRequest.h"
+
+#include <QCoreApplication>
+#include <QLocale>
 
 #include <sys/stat.h>
 
@@ -51,29 +55,49 @@ std::string groupedNumber(std::int64_t n) {
 }
 
 std::string verifyMessage(const VerifyResult& result, const std::string& root) {
-    const auto count = [](std::size_t n) { return groupedNumber(static_cast<std::int64_t>(n)); };
+    // The locale's digit groups; the C locale's own has none, so "1,234" there.
+    const auto count = [](auto n) {
+        const auto wide = static_cast<std::int64_t>(n);
+        return QLocale().language() == QLocale::C ? QString::fromStdString(groupedNumber(wide))
+                                                  : QLocale().toString(wide);
+    };
+    const auto say = [](const char* text) {
+        return QCoreApplication::translate("kestrel-import", text);
+    };
     const std::int64_t checked =
         result.matched +
         static_cast<std::int64_t>(result.changed.size() + result.missing.size() +
                                   result.unreadable.size() + result.unchecked.size() +
                                   result.unrecorded.size());
-    std::string text = result.stopped ? "stopped after checking " : "checked ";
-    text += groupedNumber(checked) + (checked == 1 ? " file at " : " files at ") +
-            quotedName(root) + ": " + groupedNumber(result.matched) + " match, " +
-            count(result.changed.size()) + " changed, " + count(result.missing.size()) +
-            " missing, ";
+    const char* head =
+        result.stopped
+            ? (checked == 1
+                   ? QT_TRANSLATE_NOOP("kestrel-import", "stopped after checking %1 file at %2: ")
+                   : QT_TRANSLATE_NOOP("kestrel-import", "stopped after checking %1 files at %2: "))
+            : (checked == 1 ? QT_TRANSLATE_NOOP("kestrel-import", "checked %1 file at %2: ")
+                            : QT_TRANSLATE_NOOP("kestrel-import", "checked %1 files at %2: "));
+    QString text =
+        say(head).arg(count(checked), QString::fromStdString(quotedName(root))) +
+        say(QT_TRANSLATE_NOOP("kestrel-import", "%1 match, %2 changed, %3 missing, "))
+            .arg(count(result.matched), count(result.changed.size()), count(result.missing.size()));
     if (!result.unreadable.empty())
-        text += count(result.unreadable.size()) + " unreadable, ";
+        text += say(QT_TRANSLATE_NOOP("kestrel-import", "%1 unreadable, "))
+                    .arg(count(result.unreadable.size()));
     if (!result.unchecked.empty())
-        text += count(result.unchecked.size()) + " without an XXH3-128 hash, ";
-    return text + count(result.unrecorded.size()) + " not recorded.";
+        text += say(QT_TRANSLATE_NOOP("kestrel-import", "%1 without an XXH3-128 hash, "))
+                    .arg(count(result.unchecked.size()));
+    return (text + say(QT_TRANSLATE_NOOP("kestrel-import", "%1 not recorded."))
+                       .arg(count(result.unrecorded.size())))
+        .toStdString();
 }
 
 int verifyDestination(const std::string& dest, std::ostream& out, TerminalStatus& status,
                       const StopRequest& stop) {
     struct stat st {};
     if (::stat(dest.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-        std::fprintf(stderr, "kestrel-import: not a folder: %s\n", quotedName(dest).c_str());
+        std::fprintf(stderr, "kestrel-import: %s\n",
+                     qPrintable(QCoreApplication::translate("kestrel-import", "not a folder: %1")
+                                    .arg(QString::fromStdString(quotedName(dest)))));
         return kNothingToCheck;
     }
     const std::string root = absoluteFolderPath(dest);
@@ -81,12 +105,14 @@ int verifyDestination(const std::string& dest, std::ostream& out, TerminalStatus
     auto history = readHistory(root, error);
     // A damaged or unreadable record is a failed check; no record means nothing to check.
     if (!history && error == kNoRecord) {
-        std::fprintf(stderr, "kestrel-import: %s has no hash record (ascmhl folder)\n",
-                     quotedName(root).c_str());
+        std::fprintf(stderr, "kestrel-import: %s\n",
+                     qPrintable(QCoreApplication::translate("kestrel-import",
+                                                            "%1 has no hash record (ascmhl folder)")
+                                    .arg(QString::fromStdString(quotedName(root)))));
         return kNothingToCheck;
     }
     if (!history) {
-        std::fprintf(stderr, "kestrel-import: %s\n", error.c_str());
+        std::fprintf(stderr, "kestrel-import: %s\n", qPrintable(shownText(error)));
         return kFound;
     }
 
@@ -97,7 +123,7 @@ int verifyDestination(const std::string& dest, std::ostream& out, TerminalStatus
         [&stop] { return stop.requested(); });
     status.clearLive();
     if (!result.error.empty()) {
-        std::fprintf(stderr, "kestrel-import: %s\n", result.error.c_str());
+        std::fprintf(stderr, "kestrel-import: %s\n", qPrintable(shownText(result.error)));
         return kFound;
     }
     const auto list = [&out](const char* label, const std::vector<std::string>& paths) {

@@ -4,6 +4,7 @@
 #include "RunReport.h"
 #include "TerminalStatus.h"
 #include "VerifyCommand.h"
+#include "base/ShownText.h"
 #include "base/Translations.h"
 #include "device/Device.h"
 #include "record/Verdict.h"
@@ -12,6 +13,8 @@
 #include "run/ImportOptions.h"
 #include "run/JobPlan.h"
 #include "run/Preferences.h"
+
+#include <QCoreApplication>
 
 #include <sys/stat.h>
 
@@ -42,7 +45,9 @@ void stopOnSignals() {
 }
 
 int usageError(const std::string& message) {
-    std::fprintf(stderr, "kestrel-import: %s\nTry 'kestrel-import --help'.\n", message.c_str());
+    std::fprintf(
+        stderr, "kestrel-import: %s\n%s\n", message.c_str(),
+        qPrintable(QCoreApplication::translate("kestrel-import", "Try 'kestrel-import --help'.")));
     return kExitUsage;
 }
 
@@ -66,8 +71,11 @@ std::string missingDestination(const kestrel::ImportOptions& options) {
          {std::tuple{options.jpg, &options.jpgRoot, "JPG", "--jpg-dest"},
           std::tuple{options.raw, &options.rawRoot, "RAW", "--raw-dest"}})
         if (on && !kestrel::isChosenFolder(*path))
-            return std::string("no destination chosen for the ") + name +
-                   " group: choose one with " + option;
+            return QCoreApplication::translate("kestrel-import",
+                                               "no destination chosen for the %1 group: "
+                                               "choose one with %2")
+                .arg(QLatin1String(name), QLatin1String(option))
+                .toStdString();
     return {};
 }
 
@@ -114,9 +122,14 @@ int listDevices(const std::optional<std::string>& port) {
     }
     std::cout.flush();
     if (!why.empty())
-        std::fprintf(stderr, "kestrel-import: cameras cannot be looked for: %s\n", why.c_str());
+        std::fprintf(stderr, "kestrel-import: %s\n",
+                     qPrintable(QCoreApplication::translate("kestrel-import",
+                                                            "cameras cannot be looked for: %1")
+                                    .arg(kestrel::shownText(why))));
     else if (found.empty())
-        std::fprintf(stderr, "kestrel-import: no camera or phone is connected\n");
+        std::fprintf(stderr, "kestrel-import: %s\n",
+                     qPrintable(QCoreApplication::translate("kestrel-import",
+                                                            "no camera or phone is connected")));
     return why.empty() ? 0 : 1;
 }
 
@@ -135,7 +148,7 @@ int dryRun(const kestrel::cli::CommandLine& cmd, const std::string& source, cons
         handler.prepareProcessing(source);
     const std::string& refused = handler.summary().refused;
     if (!refused.empty())
-        std::fprintf(stderr, "kestrel-import: %s\n", refused.c_str());
+        std::fprintf(stderr, "kestrel-import: %s\n", qPrintable(kestrel::shownText(refused)));
     return refused.empty() ? 0 : kExitUsage;
 }
 
@@ -150,7 +163,7 @@ int main(int argc, char** argv) {
     bool misuse = true;
     const auto cmd = kestrel::cli::parseCommandLine(argc, argv, error, misuse);
     if (!cmd && !misuse)
-        std::fprintf(stderr, "kestrel-import: %s\n", error.c_str());
+        std::fprintf(stderr, "kestrel-import: %s\n", error.c_str()); // worded in its language
     if (!cmd)
         return misuse ? usageError(error) : kExitUsage;
     if (cmd->help) {
@@ -173,15 +186,20 @@ int main(int argc, char** argv) {
     if (cmd->source) {
         struct stat st {};
         if (::stat(cmd->source->c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
-            return usageError("SOURCE is not a folder: " + *cmd->source);
+            return usageError(
+                QCoreApplication::translate("kestrel-import", "SOURCE is not a folder: %1")
+                    .arg(QString::fromStdString(*cmd->source))
+                    .toStdString());
         source = kestrel::cli::absoluteFolderPath(*cmd->source);
     }
 
     // Start as the window starts: absent options get their defaults first.
     const auto store = kestrel::openPreferences();
     if (const std::string problem = kestrel::preferencesProblem(*store); !problem.empty()) {
-        std::fprintf(stderr, "kestrel-import: the preferences file cannot be read: %s\n",
-                     problem.c_str());
+        std::fprintf(stderr, "kestrel-import: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                                    "kestrel-import", "the preferences file cannot be read: %1")
+                                    .arg(kestrel::shownText(problem))));
         return kExitUsage;
     }
     // A dry run writes nothing, not even the defaults.
@@ -192,7 +210,11 @@ int main(int argc, char** argv) {
     for (const auto& [key, value] : cmd->settings)
         if (refusal.empty() && isFolderKey(key) && kestrel::isChosenFolder(value) &&
             kestrel::awaitsItsDrive(value))
-            refusal = value + " is not mounted (is its drive connected?): connect it first";
+            refusal = QCoreApplication::translate("kestrel-import",
+                                                  "%1 is not mounted (is its drive connected?): "
+                                                  "connect it first")
+                          .arg(QString::fromStdString(value))
+                          .toStdString();
     const bool importing = cmd->source || cmd->device;
     if (refusal.empty() && importing)
         refusal = missingDestination(options);
@@ -207,7 +229,7 @@ int main(int argc, char** argv) {
     if (refusal.empty())
         refusal = kestrel::jobRefusal(options, importing);
     if (!refusal.empty()) {
-        std::fprintf(stderr, "kestrel-import: %s\n", refusal.c_str());
+        std::fprintf(stderr, "kestrel-import: %s\n", qPrintable(kestrel::shownText(refusal)));
         return kExitUsage;
     }
     if (cmd->dryRun)
@@ -215,8 +237,11 @@ int main(int argc, char** argv) {
     for (const auto& [key, value] : cmd->settings)
         kestrel::storeString(*store, key, value);
     if (store->status() == QSettings::AccessError)
-        std::fprintf(stderr, "kestrel-import: warning: the preferences file %s cannot be written\n",
-                     qPrintable(store->fileName()));
+        std::fprintf(
+            stderr, "kestrel-import: %s\n",
+            qPrintable(QCoreApplication::translate(
+                           "kestrel-import", "warning: the preferences file %1 cannot be written")
+                           .arg(store->fileName())));
 
     if (cmd->show)
         showSettings(*store);

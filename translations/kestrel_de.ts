@@ -13,6 +13,491 @@
     </message>
 </context>
 <context>
+    <name>Engine</name>
+    <message>
+        <source>%1 at character %2</source>
+        <translation>%1 an Zeichen %2</translation>
+    </message>
+    <message>
+        <source>the name pattern cannot be used: %1</source>
+        <translation>das Namensmuster ist nicht verwendbar: %1</translation>
+    </message>
+    <message>
+        <source>the folder pattern cannot be used: %1</source>
+        <translation>das Ordnermuster ist nicht verwendbar: %1</translation>
+    </message>
+    <message>
+        <source>{%1} takes only :lower, not %2</source>
+        <translation>{%1} erlaubt nur :lower, nicht %2</translation>
+    </message>
+    <message>
+        <source>{%1} takes no option, not %2</source>
+        <translation>{%1} erlaubt keine Option, also nicht %2</translation>
+    </message>
+    <message>
+        <source>a / in %1 makes no folder (write {taken:%Y}/{taken:%m})</source>
+        <translation>ein / in %1 ergibt keinen Ordner (schreiben Sie {taken:%Y}/{taken:%m})</translation>
+    </message>
+    <message>
+        <source>%1 needs a width of 1 to 9 digits, e.g. {seq:4},</source>
+        <translation>%1 braucht eine Breite von 1 bis 9 Ziffern, z. B. {seq:4},</translation>
+    </message>
+    <message>
+        <source>unknown field %1</source>
+        <translation>unbekanntes Feld %1</translation>
+    </message>
+    <message>
+        <source>a folder cannot be named %1,</source>
+        <translation>ein Ordner darf nicht %1 heißen,</translation>
+    </message>
+    <message>
+        <source>the backup folder is the destination of the %1 group: choose another folder</source>
+        <translation>der Sicherungsordner ist das Ziel der Gruppe %1: Wählen Sie einen anderen Ordner</translation>
+    </message>
+    <message>
+        <source>the backup folder %1 is on the same disk as the destination of the %2 group: one failure of that disk would lose both copies</source>
+        <translation>der Sicherungsordner %1 liegt auf demselben Laufwerk wie das Ziel der Gruppe %2: Ein Ausfall dieses Laufwerks würde beide Kopien vernichten</translation>
+    </message>
+    <message>
+        <source>the destination %1 is not mounted (is its drive connected?)</source>
+        <translation>das Ziel %1 ist nicht eingehängt (ist sein Laufwerk angeschlossen?)</translation>
+    </message>
+    <message>
+        <source>the destination %1 is on the card being imported: it would be erased with the card</source>
+        <translation>das Ziel %1 liegt auf der Karte, die importiert wird: Es würde mit ihr gelöscht</translation>
+    </message>
+    <message>
+        <source>the destination %1 does not exist (is its drive connected?)</source>
+        <translation>das Ziel %1 existiert nicht (ist sein Laufwerk angeschlossen?)</translation>
+    </message>
+    <message>
+        <source>the destination %1 was unmounted or replaced during the import</source>
+        <translation>das Ziel %1 wurde während des Imports ausgehängt oder ersetzt</translation>
+    </message>
+    <message>
+        <source>the destination %1 cannot be opened: %2</source>
+        <translation>das Ziel %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>needs %1 at %2, %3 free</source>
+        <translation>braucht %1 in %2, frei sind %3</translation>
+    </message>
+    <message>
+        <source>there is not enough space: %1</source>
+        <translation>es ist nicht genug Platz: %1</translation>
+    </message>
+    <message>
+        <source>a folder below the destination is a symbolic link: %1</source>
+        <translation>ein Ordner unterhalb des Ziels ist eine symbolische Verknüpfung: %1</translation>
+    </message>
+    <message>
+        <source>no destination folder is chosen for the %1 group</source>
+        <translation>für die Gruppe %1 ist kein Zielordner gewählt</translation>
+    </message>
+    <message>
+        <source>the %1 group is switched off</source>
+        <translation>die Gruppe %1 ist ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>kestrel does not import .%1 files</source>
+        <translation>kestrel importiert keine .%1-Dateien</translation>
+    </message>
+    <message>
+        <source>%1 is on a %2 file system, which cannot give a file its name without risking replacing another: nothing is copied there.</source>
+        <translation>%1 liegt auf einem %2-Dateisystem, das einer Datei ihren Namen nur unter Gefahr geben kann, eine andere zu ersetzen: Dorthin wird nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>the report could not be written: %1</source>
+        <translation>der Bericht konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the sidecar cannot be written: %1</source>
+        <translation>die Begleitdatei lässt sich nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>the metadata cannot be written as XMP: %1</source>
+        <translation>die Metadaten lassen sich nicht als XMP schreiben: %1</translation>
+    </message>
+    <message>
+        <source>the hash record at %1 cannot be written: %2</source>
+        <translation>das Prüfsummenverzeichnis in %1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>the hash record at %1 is damaged: %2</source>
+        <translation>das Prüfsummenverzeichnis in %1 ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <translation>%1 ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>the camera says: %1</source>
+        <translation>die Kamera meldet: %1</translation>
+    </message>
+    <message>
+        <source>there is no folder %1</source>
+        <translation>es gibt keinen Ordner %1</translation>
+    </message>
+    <message>
+        <source>no camera or phone is connected at %1</source>
+        <translation>an %1 ist keine Kamera und kein Telefon angeschlossen</translation>
+    </message>
+    <message>
+        <source>the transfer cannot start: %1</source>
+        <translation>die Übertragung kann nicht beginnen: %1</translation>
+    </message>
+    <message>
+        <source>%1% · %2 of %3</source>
+        <translation>%1 % · %2 von %3</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 s left</source>
+        <translation>noch %1 s</translation>
+    </message>
+    <message>
+        <source>about %1 min left</source>
+        <translation>noch etwa %1 min</translation>
+    </message>
+    <message>
+        <source>about %1 h left</source>
+        <translation>noch etwa %1 h</translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min left</source>
+        <translation>noch etwa %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>copied</source>
+        <translation>kopiert</translation>
+    </message>
+    <message>
+        <source>already at its destination</source>
+        <translation>bereits am Ziel</translation>
+    </message>
+    <message>
+        <source>a different file has this name</source>
+        <translation>eine andere Datei trägt diesen Namen</translation>
+    </message>
+    <message>
+        <source>the source cannot be read</source>
+        <translation>die Quelle lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it changed while being copied</source>
+        <translation>sie hat sich beim Kopieren verändert</translation>
+    </message>
+    <message>
+        <source>the destination folder is missing or not writable</source>
+        <translation>der Zielordner fehlt oder ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>das Laufwerk ist voll</translation>
+    </message>
+    <message>
+        <source>the destination&apos;s file system cannot name a file without risking replacing another</source>
+        <translation>das Dateisystem des Ziels kann eine Datei nur unter Gefahr benennen, eine andere zu ersetzen</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>ein Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>its date cannot be placed in the calendar</source>
+        <translation>ihr Datum lässt sich keinem Kalendertag zuordnen</translation>
+    </message>
+    <message>
+        <source>the import was stopped first</source>
+        <translation>der Import wurde vorher abgebrochen</translation>
+    </message>
+    <message>
+        <source>not imported with the current options</source>
+        <translation>mit den aktuellen Einstellungen nicht importiert</translation>
+    </message>
+    <message>
+        <source>a folder below the destination is a symbolic link</source>
+        <translation>ein Ordner unterhalb des Ziels ist eine symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>the name is too long for the destination&apos;s file system</source>
+        <translation>der Name ist zu lang für das Dateisystem des Ziels</translation>
+    </message>
+    <message>
+        <source>no destination folder is chosen</source>
+        <translation>kein Zielordner gewählt</translation>
+    </message>
+    <message>
+        <source>the copy read back from the destination differs from the card</source>
+        <translation>die vom Ziel zurückgelesene Kopie weicht von der Karte ab</translation>
+    </message>
+    <message>
+        <source>not selected</source>
+        <translation>nicht ausgewählt</translation>
+    </message>
+    <message>
+        <source>the pattern is empty</source>
+        <translation>das Muster ist leer</translation>
+    </message>
+    <message>
+        <source>a } with no { (write }} for a } of its own)</source>
+        <translation>eine } ohne { (schreiben Sie }} für eine einzelne })</translation>
+    </message>
+    <message>
+        <source>a file name cannot hold /</source>
+        <translation>ein Dateiname darf kein / enthalten</translation>
+    </message>
+    <message>
+        <source>unclosed {</source>
+        <translation>nicht geschlossene {</translation>
+    </message>
+    <message>
+        <source>{taken} needs a format, e.g. {taken:%Y-%m-%d},</source>
+        <translation>{taken} braucht ein Format, z. B. {taken:%Y-%m-%d},</translation>
+    </message>
+    <message>
+        <source>an empty folder name</source>
+        <translation>ein leerer Ordnername</translation>
+    </message>
+    <message>
+        <source>a file name pattern needs {name} or {seq}, so that each file gets a name of its own</source>
+        <translation>ein Namensmuster braucht {name} oder {seq}, damit jede Datei einen eigenen Namen erhält</translation>
+    </message>
+    <message>
+        <source>a file name pattern must end with {ext}, so that each copy keeps its ending</source>
+        <translation>ein Namensmuster muss mit {ext} enden, damit jede Kopie ihre Endung behält</translation>
+    </message>
+    <message>
+        <source>another program is using the camera (unmount it in the file manager)</source>
+        <translation>ein anderes Programm verwendet die Kamera (hängen Sie sie im Dateimanager aus)</translation>
+    </message>
+    <message>
+        <source>the camera was disconnected</source>
+        <translation>die Kamera wurde getrennt</translation>
+    </message>
+    <message>
+        <source>the camera is busy</source>
+        <translation>die Kamera ist beschäftigt</translation>
+    </message>
+    <message>
+        <source>it is no longer on the camera</source>
+        <translation>sie ist nicht mehr auf der Kamera</translation>
+    </message>
+    <message>
+        <source>the import was stopped</source>
+        <translation>der Import wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the transfer was abandoned</source>
+        <translation>die Übertragung wurde aufgegeben</translation>
+    </message>
+    <message>
+        <source>the camera gives no time for it</source>
+        <translation>die Kamera nennt dafür keine Zeit</translation>
+    </message>
+    <message>
+        <source>the destination folder was moved or replaced during the import</source>
+        <translation>der Zielordner wurde während des Imports verschoben oder ersetzt</translation>
+    </message>
+    <message>
+        <source>the copy at the destination has changed since it was imported (damaged?)</source>
+        <translation>die Kopie am Ziel hat sich seit dem Import verändert (beschädigt?)</translation>
+    </message>
+    <message>
+        <source>a file of this name is already there: it is left as it is</source>
+        <translation>eine Datei dieses Namens ist schon da: Sie bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>the metadata cannot be written as XMP (is it valid UTF-8?)</source>
+        <translation>die Metadaten lassen sich nicht als XMP schreiben (gültiges UTF-8?)</translation>
+    </message>
+    <message>
+        <source>its ascmhl folder is a symbolic link</source>
+        <translation>sein ascmhl-Ordner ist eine symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Platz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Speicherkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Vorgang nicht zulässig</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Schreibgeschütztes Dateisystem</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Dateiname zu lang</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Gerät oder Ressource belegt</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>Gerät nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Ungültiges Argument</translation>
+    </message>
+</context>
+<context>
+    <name>Finished</name>
+    <message>
+        <source>nothing was copied: %1.</source>
+        <translation>Nichts wurde kopiert: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>copying of %Ln files stopped:</source>
+        <translation>
+            <numerusform>Kopieren von %Ln Datei abgebrochen:</numerusform>
+            <numerusform>Kopieren von %Ln Dateien abgebrochen:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln done,</source>
+        <translation>
+            <numerusform> %Ln erledigt,</numerusform>
+            <numerusform> %Ln erledigt,</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln left.</source>
+        <translation>
+            <numerusform> %Ln übrig.</numerusform>
+            <numerusform> %Ln übrig.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>copying of %Ln files finished.</source>
+        <translation>
+            <numerusform>Kopieren von %Ln Datei beendet.</numerusform>
+            <numerusform>Kopieren von %Ln Dateien beendet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln already there.</source>
+        <translation>
+            <numerusform> %Ln bereits vorhanden.</numerusform>
+            <numerusform> %Ln bereits vorhanden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln not copied.</source>
+        <translation>
+            <numerusform> %Ln nicht kopiert.</numerusform>
+            <numerusform> %Ln nicht kopiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln could not be read.</source>
+        <translation>
+            <numerusform> %Ln ließ sich nicht lesen.</numerusform>
+            <numerusform> %Ln ließen sich nicht lesen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> 1 other photo or clip was not imported.</source>
+        <translation> 1 weiteres Foto oder Video wurde nicht importiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln other photos or clips were not imported.</source>
+        <translation>
+            <numerusform> %Ln weiteres Foto oder Video wurde nicht importiert.</numerusform>
+            <numerusform> %Ln weitere Fotos oder Videos wurden nicht importiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> 1 new file was not selected.</source>
+        <translation> 1 neue Datei wurde nicht ausgewählt.</translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln new files were not selected.</source>
+        <translation>
+            <numerusform> %Ln neue Datei wurde nicht ausgewählt.</numerusform>
+            <numerusform> %Ln neue Dateien wurden nicht ausgewählt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> 1 file not selected was imported before but is no longer at its destination.</source>
+        <translation> 1 nicht ausgewählte Datei wurde früher importiert, ist aber nicht mehr an ihrem Ziel.</translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln files not selected were imported before but are no longer at their destination.</source>
+        <translation>
+            <numerusform> %Ln nicht ausgewählte Datei wurde früher importiert, ist aber nicht mehr an ihrem Ziel.</numerusform>
+            <numerusform> %Ln nicht ausgewählte Dateien wurden früher importiert, sind aber nicht mehr an ihrem Ziel.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln not safe at the backup.</source>
+        <translation>
+            <numerusform> %Ln in der Sicherung nicht sicher.</numerusform>
+            <numerusform> %Ln in der Sicherung nicht sicher.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> 1 copy read back differently and was copied again.</source>
+        <translation> 1 Kopie las sich anders zurück und wurde erneut kopiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln copies read back differently and were copied again.</source>
+        <translation>
+            <numerusform> %Ln Kopie las sich anders zurück und wurde erneut kopiert.</numerusform>
+            <numerusform> %Ln Kopien lasen sich anders zurück und wurden erneut kopiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln had no capture date and were dated by their file times.</source>
+        <translation>
+            <numerusform> %Ln hatte kein Aufnahmedatum und wurde nach Dateizeit datiert.</numerusform>
+            <numerusform> %Ln hatten kein Aufnahmedatum und wurden nach Dateizeiten datiert.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Verdict</name>
     <message>
         <source>Nothing was copied: %1. Do not format the card.</source>
@@ -293,6 +778,179 @@
         <source>Files not copied</source>
         <translation>Nicht kopierte Dateien</translation>
     </message>
+    <message>
+        <source>Names and folder&amp;s…</source>
+        <translation>Namen und &amp;Ordner…</translation>
+    </message>
+    <message>
+        <source>Name the copies and file them in folders by patterns, for a job, and add the photographer&apos;s metadata beside them</source>
+        <translation>Die Kopien nach Mustern benennen und in Ordner einordnen, für einen Auftrag, und die Metadaten des Fotografen daneben ablegen</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Auftrag</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel-import</name>
+    <message>
+        <source>%1 does not exist (is its drive connected?): create it first</source>
+        <translation>%1 existiert nicht (ist sein Laufwerk angeschlossen?): Legen Sie es zuerst an</translation>
+    </message>
+    <message>
+        <source>not a folder: %1</source>
+        <translation>kein Ordner: %1</translation>
+    </message>
+    <message>
+        <source>folder name is not valid UTF-8 and cannot be stored: %1</source>
+        <translation>der Ordnername ist kein gültiges UTF-8 und lässt sich nicht speichern: %1</translation>
+    </message>
+    <message>
+        <source>text is not valid UTF-8 and cannot be stored: %1</source>
+        <translation>der Text ist kein gültiges UTF-8 und lässt sich nicht speichern: %1</translation>
+    </message>
+    <message>
+        <source>unknown option or missing value: %1</source>
+        <translation>unbekannte Option oder fehlender Wert: %1</translation>
+    </message>
+    <message>
+        <source>bad value for %1</source>
+        <translation>ungültiger Wert für %1</translation>
+    </message>
+    <message>
+        <source>only one SOURCE folder can be imported at a time</source>
+        <translation>es lässt sich nur ein SOURCE-Ordner auf einmal importieren</translation>
+    </message>
+    <message>
+        <source>--verify only checks DEST; leave out SOURCE, settings and --show</source>
+        <translation>--verify prüft nur DEST; lassen Sie SOURCE, Einstellungen und --show weg</translation>
+    </message>
+    <message>
+        <source>--list-devices only lists; leave out SOURCE, settings and --show</source>
+        <translation>--list-devices listet nur auf; lassen Sie SOURCE, Einstellungen und --show weg</translation>
+    </message>
+    <message>
+        <source>give SOURCE or --device PORT, not both</source>
+        <translation>geben Sie SOURCE oder --device PORT an, nicht beides</translation>
+    </message>
+    <message>
+        <source>--dry-run needs SOURCE or --device PORT, and no --show</source>
+        <translation>--dry-run braucht SOURCE oder --device PORT und kein --show</translation>
+    </message>
+    <message>
+        <source>--show does not import; leave out SOURCE and --device</source>
+        <translation>--show importiert nichts; lassen Sie SOURCE und --device weg</translation>
+    </message>
+    <message>
+        <source>no SOURCE folder given</source>
+        <translation>kein SOURCE-Ordner angegeben</translation>
+    </message>
+    <message>
+        <source>not copied to the backup: %1: %2</source>
+        <translation>nicht in die Sicherung kopiert: %1: %2</translation>
+    </message>
+    <message>
+        <source>not copied: %1: %2</source>
+        <translation>nicht kopiert: %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %Ln more not copied</source>
+        <translation>
+            <numerusform>… und %Ln weitere nicht kopiert</numerusform>
+            <numerusform>… und %Ln weitere nicht kopiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %Ln more not copied, listed in the report</source>
+        <translation>
+            <numerusform>… und %Ln weitere nicht kopiert, im Bericht aufgeführt</numerusform>
+            <numerusform>… und %Ln weitere nicht kopiert, im Bericht aufgeführt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>report: %1</source>
+        <translation>Bericht: %1</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>close the file manager window that shows the camera or phone, or unmount it there, then try again</source>
+        <translation>schließen Sie das Dateimanager-Fenster, das die Kamera oder das Telefon zeigt, oder hängen Sie sie dort aus, und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>%1: nothing is copied.</source>
+        <translation>%1: Es wird nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>stopped after checking %1 file at %2: </source>
+        <translation>abgebrochen nach Prüfung von %1 Datei in %2: </translation>
+    </message>
+    <message>
+        <source>stopped after checking %1 files at %2: </source>
+        <translation>abgebrochen nach Prüfung von %1 Dateien in %2: </translation>
+    </message>
+    <message>
+        <source>checked %1 file at %2: </source>
+        <translation>%1 Datei in %2 geprüft: </translation>
+    </message>
+    <message>
+        <source>checked %1 files at %2: </source>
+        <translation>%1 Dateien in %2 geprüft: </translation>
+    </message>
+    <message>
+        <source>%1 match, %2 changed, %3 missing, </source>
+        <translation>%1 stimmen überein, %2 verändert, %3 fehlen, </translation>
+    </message>
+    <message>
+        <source>%1 unreadable, </source>
+        <translation>%1 unlesbar, </translation>
+    </message>
+    <message>
+        <source>%1 without an XXH3-128 hash, </source>
+        <translation>%1 ohne XXH3-128-Prüfsumme, </translation>
+    </message>
+    <message>
+        <source>%1 not recorded.</source>
+        <translation>%1 nicht verzeichnet.</translation>
+    </message>
+    <message>
+        <source>%1 has no hash record (ascmhl folder)</source>
+        <translation>%1 hat kein Prüfsummenverzeichnis (ascmhl-Ordner)</translation>
+    </message>
+    <message>
+        <source>Try &apos;kestrel-import --help&apos;.</source>
+        <translation>Mehr dazu mit „kestrel-import --help“.</translation>
+    </message>
+    <message>
+        <source>no destination chosen for the %1 group: choose one with %2</source>
+        <translation>kein Ziel für die Gruppe %1 gewählt: Wählen Sie eines mit %2</translation>
+    </message>
+    <message>
+        <source>cameras cannot be looked for: %1</source>
+        <translation>nach Kameras kann nicht gesucht werden: %1</translation>
+    </message>
+    <message>
+        <source>no camera or phone is connected</source>
+        <translation>keine Kamera und kein Telefon angeschlossen</translation>
+    </message>
+    <message>
+        <source>SOURCE is not a folder: %1</source>
+        <translation>SOURCE ist kein Ordner: %1</translation>
+    </message>
+    <message>
+        <source>the preferences file cannot be read: %1</source>
+        <translation>die Einstellungsdatei lässt sich nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not mounted (is its drive connected?): connect it first</source>
+        <translation>%1 ist nicht eingehängt (ist sein Laufwerk angeschlossen?): Schließen Sie es zuerst an</translation>
+    </message>
+    <message>
+        <source>warning: the preferences file %1 cannot be written</source>
+        <translation>Warnung: die Einstellungsdatei %1 lässt sich nicht schreiben</translation>
+    </message>
 </context>
 <context>
     <name>kestrel::BrowseModel</name>
@@ -543,6 +1201,196 @@
     <message>
         <source>The folder “%1” cannot be read.</source>
         <translation>Der Ordner „%1“ kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::JobExample</name>
+    <message>
+        <source>File names: %1</source>
+        <translation>Dateinamen: %1</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Ordner: %1</translation>
+    </message>
+    <message>
+        <source>Job “%1”: renamed by %2</source>
+        <translation>Auftrag „%1“: umbenannt nach %2</translation>
+    </message>
+    <message>
+        <source>Job “%1”: filed in %2</source>
+        <translation>Auftrag „%1“: eingeordnet in %2</translation>
+    </message>
+    <message>
+        <source>Job “%1”: renamed by %2, filed in %3</source>
+        <translation>Auftrag „%1“: umbenannt nach %2, eingeordnet in %3</translation>
+    </message>
+    <message>
+        <source>Renamed by %1</source>
+        <translation>Umbenannt nach %1</translation>
+    </message>
+    <message>
+        <source>Filed in %1</source>
+        <translation>Eingeordnet in %1</translation>
+    </message>
+    <message>
+        <source>Renamed by %1, filed in %2</source>
+        <translation>Umbenannt nach %1, eingeordnet in %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::NamesSheet</name>
+    <message>
+        <source>the name on the card, without its ending</source>
+        <translation>der Name auf der Karte, ohne Endung</translation>
+    </message>
+    <message>
+        <source>the ending as on the card (.JPG)</source>
+        <translation>die Endung wie auf der Karte (.JPG)</translation>
+    </message>
+    <message>
+        <source>the ending in lower case (.jpg)</source>
+        <translation>die Endung in Kleinbuchstaben (.jpg)</translation>
+    </message>
+    <message>
+        <source>the day it was taken (any strftime format)</source>
+        <translation>der Aufnahmetag (jedes strftime-Format)</translation>
+    </message>
+    <message>
+        <source>the time it was taken</source>
+        <translation>die Aufnahmezeit</translation>
+    </message>
+    <message>
+        <source>the job&apos;s next number in 4 digits (1 to 9), one per photo and its twins</source>
+        <translation>die nächste Nummer des Auftrags mit 4 Stellen (1 bis 9), eine je Foto und seine Zwillinge</translation>
+    </message>
+    <message>
+        <source>the job</source>
+        <translation>der Auftrag</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s model</source>
+        <translation>das Kameramodell</translation>
+    </message>
+    <message>
+        <source>the card&apos;s name</source>
+        <translation>der Name der Karte</translation>
+    </message>
+    <message>
+        <source>JPG or RAW: the file&apos;s group, or that of the JPG it goes with</source>
+        <translation>JPG oder RAW: die Gruppe der Datei oder die des zugehörigen JPG</translation>
+    </message>
+    <message>
+        <source>Cr&amp;eator:</source>
+        <translation>&amp;Urheber:</translation>
+    </message>
+    <message>
+        <source>Co&amp;pyright notice:</source>
+        <translation>Co&amp;pyright-Vermerk:</translation>
+    </message>
+    <message>
+        <source>Cre&amp;dit line:</source>
+        <translation>&amp;Bildnachweis:</translation>
+    </message>
+    <message>
+        <source>&amp;Keywords:</source>
+        <translation>&amp;Stichwörter:</translation>
+    </message>
+    <message>
+        <source>Descr&amp;iption:</source>
+        <translation>Besch&amp;reibung:</translation>
+    </message>
+    <message>
+        <source>Names and Folders</source>
+        <translation>Namen und Ordner</translation>
+    </message>
+    <message>
+        <source>Names and folders of the copies</source>
+        <translation>Namen und Ordner der Kopien</translation>
+    </message>
+    <message>
+        <source>&amp;Rename files:</source>
+        <translation>Dateien &amp;umbenennen:</translation>
+    </message>
+    <message>
+        <source>File in &amp;folders by a pattern:</source>
+        <translation>In &amp;Ordner nach einem Muster einordnen:</translation>
+    </message>
+    <message>
+        <source>for {job}, e.g. wedding</source>
+        <translation>für {job}, z. B. Hochzeit</translation>
+    </message>
+    <message>
+        <source>&amp;Job:</source>
+        <translation>Auf&amp;trag:</translation>
+    </message>
+    <message>
+        <source>Fields: {name} {ext} {ext:lower} {taken:FORMAT} {seq:N} {job} {camera} {card} {tag}; {{ and }} stand for { and }. The {…} buttons insert one at the cursor.</source>
+        <translation>Felder: {name} {ext} {ext:lower} {taken:FORMAT} {seq:N} {job} {camera} {card} {tag}; {{ und }} stehen für { und }. Die Schaltflächen {…} fügen eines an der Schreibmarke ein.</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>Example:</source>
+        <translation>Beispiel:</translation>
+    </message>
+    <message>
+        <source>The photographer&apos;s metadata</source>
+        <translation>Die Metadaten des Fotografen</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>&amp;NAME.xmp</source>
+        <translation>&amp;NAME.xmp</translation>
+    </message>
+    <message>
+        <source>One sidecar for a photo and its RAW twin, as most editors read it</source>
+        <translation>Eine Begleitdatei für ein Foto und seinen RAW-Zwilling, wie die meisten Bildbearbeitungen sie lesen</translation>
+    </message>
+    <message>
+        <source>NAME.EX&amp;T.xmp</source>
+        <translation>NAME.EX&amp;T.xmp</translation>
+    </message>
+    <message>
+        <source>One sidecar for each file, also for a photo&apos;s RAW twin</source>
+        <translation>Eine Begleitdatei für jede Datei, auch für den RAW-Zwilling eines Fotos</translation>
+    </message>
+    <message>
+        <source>Sidecar names:</source>
+        <translation>Namen der Begleitdateien:</translation>
+    </message>
+    <message>
+        <source>When any of these is filled in, it goes into an XMP sidecar file beside each copy, never into the copy: the copies stay byte for byte as on the card.</source>
+        <translation>Sobald eines davon ausgefüllt ist, kommt es in eine XMP-Begleitdatei neben jeder Kopie, nie in die Kopie selbst: Die Kopien bleiben Byte für Byte wie auf der Karte.</translation>
+    </message>
+    <message>
+        <source>{…}</source>
+        <translation>{…}</translation>
+    </message>
+    <message>
+        <source>Insert a field at the cursor</source>
+        <translation>Ein Feld an der Schreibmarke einfügen</translation>
+    </message>
+    <message>
+        <source>Insert a field</source>
+        <translation>Feld einfügen</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>File names: type a pattern, or switch renaming off</source>
+        <translation>Dateinamen: Geben Sie ein Muster ein oder schalten Sie das Umbenennen aus</translation>
+    </message>
+    <message>
+        <source>Folders: type a pattern, or switch it off</source>
+        <translation>Ordner: Geben Sie ein Muster ein oder schalten Sie es aus</translation>
     </message>
 </context>
 <context>

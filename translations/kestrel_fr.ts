@@ -13,6 +13,491 @@
     </message>
 </context>
 <context>
+    <name>Engine</name>
+    <message>
+        <source>%1 at character %2</source>
+        <translation>%1 au caractère %2</translation>
+    </message>
+    <message>
+        <source>the name pattern cannot be used: %1</source>
+        <translation>le motif de nom est inutilisable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the folder pattern cannot be used: %1</source>
+        <translation>le motif de dossiers est inutilisable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>{%1} takes only :lower, not %2</source>
+        <translation>{%1} accepte seulement&#xa0;:lower, pas %2</translation>
+    </message>
+    <message>
+        <source>{%1} takes no option, not %2</source>
+        <translation>{%1} n&apos;accepte aucune option, pas %2</translation>
+    </message>
+    <message>
+        <source>a / in %1 makes no folder (write {taken:%Y}/{taken:%m})</source>
+        <translation>un / dans %1 ne crée pas de dossier (écrivez {taken:%Y}/{taken:%m})</translation>
+    </message>
+    <message>
+        <source>%1 needs a width of 1 to 9 digits, e.g. {seq:4},</source>
+        <translation>%1 demande une largeur de 1 à 9 chiffres, p. ex. {seq:4},</translation>
+    </message>
+    <message>
+        <source>unknown field %1</source>
+        <translation>champ inconnu %1</translation>
+    </message>
+    <message>
+        <source>a folder cannot be named %1,</source>
+        <translation>un dossier ne peut pas s&apos;appeler %1,</translation>
+    </message>
+    <message>
+        <source>the backup folder is the destination of the %1 group: choose another folder</source>
+        <translation>le dossier de sauvegarde est la destination du groupe %1&#xa0;: choisissez un autre dossier</translation>
+    </message>
+    <message>
+        <source>the backup folder %1 is on the same disk as the destination of the %2 group: one failure of that disk would lose both copies</source>
+        <translation>le dossier de sauvegarde %1 est sur le même disque que la destination du groupe %2&#xa0;: une panne de ce disque perdrait les deux copies</translation>
+    </message>
+    <message>
+        <source>the destination %1 is not mounted (is its drive connected?)</source>
+        <translation>la destination %1 n&apos;est pas montée (son disque est-il branché&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>the destination %1 is on the card being imported: it would be erased with the card</source>
+        <translation>la destination %1 est sur la carte en cours d&apos;importation&#xa0;: elle serait effacée avec la carte</translation>
+    </message>
+    <message>
+        <source>the destination %1 does not exist (is its drive connected?)</source>
+        <translation>la destination %1 n&apos;existe pas (son disque est-il branché&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>the destination %1 was unmounted or replaced during the import</source>
+        <translation>la destination %1 a été démontée ou remplacée pendant l&apos;importation</translation>
+    </message>
+    <message>
+        <source>the destination %1 cannot be opened: %2</source>
+        <translation>impossible d&apos;ouvrir la destination %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>needs %1 at %2, %3 free</source>
+        <translation>demande %1 dans %2, %3 libres</translation>
+    </message>
+    <message>
+        <source>there is not enough space: %1</source>
+        <translation>l&apos;espace manque&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>a folder below the destination is a symbolic link: %1</source>
+        <translation>un dossier sous la destination est un lien symbolique&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no destination folder is chosen for the %1 group</source>
+        <translation>aucun dossier de destination n&apos;est choisi pour le groupe %1</translation>
+    </message>
+    <message>
+        <source>the %1 group is switched off</source>
+        <translation>le groupe %1 est désactivé</translation>
+    </message>
+    <message>
+        <source>kestrel does not import .%1 files</source>
+        <translation>kestrel n&apos;importe pas les fichiers .%1</translation>
+    </message>
+    <message>
+        <source>%1 is on a %2 file system, which cannot give a file its name without risking replacing another: nothing is copied there.</source>
+        <translation>%1 est sur un système de fichiers %2, qui ne peut nommer un fichier sans risquer d&apos;en remplacer un autre&#xa0;: rien n&apos;y est copié.</translation>
+    </message>
+    <message>
+        <source>the report could not be written: %1</source>
+        <translation>le rapport n&apos;a pas pu être écrit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the sidecar cannot be written: %1</source>
+        <translation>impossible d&apos;écrire le fichier annexe&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the metadata cannot be written as XMP: %1</source>
+        <translation>impossible d&apos;écrire les métadonnées en XMP&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the hash record at %1 cannot be written: %2</source>
+        <translation>impossible d&apos;écrire le registre d&apos;empreintes de %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the hash record at %1 is damaged: %2</source>
+        <translation>le registre d&apos;empreintes de %1 est endommagé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <translation>%1 est endommagé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the camera says: %1</source>
+        <translation>l&apos;appareil répond&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>there is no folder %1</source>
+        <translation>il n&apos;y a pas de dossier %1</translation>
+    </message>
+    <message>
+        <source>no camera or phone is connected at %1</source>
+        <translation>aucun appareil photo ni téléphone n&apos;est branché sur %1</translation>
+    </message>
+    <message>
+        <source>the transfer cannot start: %1</source>
+        <translation>le transfert ne peut pas commencer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1% · %2 of %3</source>
+        <translation>%1 % · %2 sur %3</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 s left</source>
+        <translation>encore %1 s</translation>
+    </message>
+    <message>
+        <source>about %1 min left</source>
+        <translation>encore environ %1 min</translation>
+    </message>
+    <message>
+        <source>about %1 h left</source>
+        <translation>encore environ %1 h</translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min left</source>
+        <translation>encore environ %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>copied</source>
+        <translation>copié</translation>
+    </message>
+    <message>
+        <source>already at its destination</source>
+        <translation>déjà à sa destination</translation>
+    </message>
+    <message>
+        <source>a different file has this name</source>
+        <translation>un autre fichier porte ce nom</translation>
+    </message>
+    <message>
+        <source>the source cannot be read</source>
+        <translation>impossible de lire la source</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it changed while being copied</source>
+        <translation>il a changé pendant la copie</translation>
+    </message>
+    <message>
+        <source>the destination folder is missing or not writable</source>
+        <translation>le dossier de destination manque ou est protégé en écriture</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the destination&apos;s file system cannot name a file without risking replacing another</source>
+        <translation>le système de fichiers de la destination ne peut nommer un fichier sans risquer d&apos;en remplacer un autre</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>une erreur d&apos;entrée-sortie</translation>
+    </message>
+    <message>
+        <source>its date cannot be placed in the calendar</source>
+        <translation>sa date ne peut être placée dans le calendrier</translation>
+    </message>
+    <message>
+        <source>the import was stopped first</source>
+        <translation>l&apos;importation a été interrompue avant</translation>
+    </message>
+    <message>
+        <source>not imported with the current options</source>
+        <translation>non importé avec les réglages actuels</translation>
+    </message>
+    <message>
+        <source>a folder below the destination is a symbolic link</source>
+        <translation>un dossier sous la destination est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>the name is too long for the destination&apos;s file system</source>
+        <translation>le nom est trop long pour le système de fichiers de la destination</translation>
+    </message>
+    <message>
+        <source>no destination folder is chosen</source>
+        <translation>aucun dossier de destination choisi</translation>
+    </message>
+    <message>
+        <source>the copy read back from the destination differs from the card</source>
+        <translation>la copie relue à la destination diffère de la carte</translation>
+    </message>
+    <message>
+        <source>not selected</source>
+        <translation>non sélectionné</translation>
+    </message>
+    <message>
+        <source>the pattern is empty</source>
+        <translation>le motif est vide</translation>
+    </message>
+    <message>
+        <source>a } with no { (write }} for a } of its own)</source>
+        <translation>une } sans { (écrivez }} pour une } seule)</translation>
+    </message>
+    <message>
+        <source>a file name cannot hold /</source>
+        <translation>un nom de fichier ne peut contenir de /</translation>
+    </message>
+    <message>
+        <source>unclosed {</source>
+        <translation>{ non fermée</translation>
+    </message>
+    <message>
+        <source>{taken} needs a format, e.g. {taken:%Y-%m-%d},</source>
+        <translation>{taken} demande un format, p. ex. {taken:%Y-%m-%d},</translation>
+    </message>
+    <message>
+        <source>an empty folder name</source>
+        <translation>un nom de dossier vide</translation>
+    </message>
+    <message>
+        <source>a file name pattern needs {name} or {seq}, so that each file gets a name of its own</source>
+        <translation>un motif de nom demande {name} ou {seq}, pour que chaque fichier ait son propre nom</translation>
+    </message>
+    <message>
+        <source>a file name pattern must end with {ext}, so that each copy keeps its ending</source>
+        <translation>un motif de nom doit finir par {ext}, pour que chaque copie garde son extension</translation>
+    </message>
+    <message>
+        <source>another program is using the camera (unmount it in the file manager)</source>
+        <translation>un autre programme utilise l&apos;appareil (démontez-le dans le gestionnaire de fichiers)</translation>
+    </message>
+    <message>
+        <source>the camera was disconnected</source>
+        <translation>l&apos;appareil a été débranché</translation>
+    </message>
+    <message>
+        <source>the camera is busy</source>
+        <translation>l&apos;appareil est occupé</translation>
+    </message>
+    <message>
+        <source>it is no longer on the camera</source>
+        <translation>il n&apos;est plus sur l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>the import was stopped</source>
+        <translation>l&apos;importation a été interrompue</translation>
+    </message>
+    <message>
+        <source>the transfer was abandoned</source>
+        <translation>le transfert a été abandonné</translation>
+    </message>
+    <message>
+        <source>the camera gives no time for it</source>
+        <translation>l&apos;appareil ne donne aucune heure pour lui</translation>
+    </message>
+    <message>
+        <source>the destination folder was moved or replaced during the import</source>
+        <translation>le dossier de destination a été déplacé ou remplacé pendant l&apos;importation</translation>
+    </message>
+    <message>
+        <source>the copy at the destination has changed since it was imported (damaged?)</source>
+        <translation>la copie à la destination a changé depuis son importation (endommagée&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>a file of this name is already there: it is left as it is</source>
+        <translation>un fichier de ce nom s&apos;y trouve déjà&#xa0;: il est laissé tel quel</translation>
+    </message>
+    <message>
+        <source>the metadata cannot be written as XMP (is it valid UTF-8?)</source>
+        <translation>impossible d&apos;écrire les métadonnées en XMP (UTF-8 valide&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>its ascmhl folder is a symbolic link</source>
+        <translation>son dossier ascmhl est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus de place sur le périphérique</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d&apos;entrée-sortie</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Opération non permise</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>N&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Le fichier existe</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Trop de niveaux de liens symboliques</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Périphérique ou ressource occupé</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>Périphérique introuvable</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argument invalide</translation>
+    </message>
+</context>
+<context>
+    <name>Finished</name>
+    <message>
+        <source>nothing was copied: %1.</source>
+        <translation>Rien n&apos;a été copié&#xa0;: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>copying of %Ln files stopped:</source>
+        <translation>
+            <numerusform>Copie de %Ln fichier interrompue&#xa0;:</numerusform>
+            <numerusform>Copie de %Ln fichiers interrompue&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln done,</source>
+        <translation>
+            <numerusform> %Ln fait,</numerusform>
+            <numerusform> %Ln faits,</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln left.</source>
+        <translation>
+            <numerusform> %Ln restant.</numerusform>
+            <numerusform> %Ln restants.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>copying of %Ln files finished.</source>
+        <translation>
+            <numerusform>Copie de %Ln fichier terminée.</numerusform>
+            <numerusform>Copie de %Ln fichiers terminée.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln already there.</source>
+        <translation>
+            <numerusform> %Ln déjà présent.</numerusform>
+            <numerusform> %Ln déjà présents.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln not copied.</source>
+        <translation>
+            <numerusform> %Ln non copié.</numerusform>
+            <numerusform> %Ln non copiés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln could not be read.</source>
+        <translation>
+            <numerusform> %Ln illisible.</numerusform>
+            <numerusform> %Ln illisibles.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> 1 other photo or clip was not imported.</source>
+        <translation> 1 autre photo ou vidéo n&apos;a pas été importée.</translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln other photos or clips were not imported.</source>
+        <translation>
+            <numerusform> %Ln autre photo ou vidéo n&apos;a pas été importée.</numerusform>
+            <numerusform> %Ln autres photos ou vidéos n&apos;ont pas été importées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> 1 new file was not selected.</source>
+        <translation> 1 nouveau fichier n&apos;a pas été sélectionné.</translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln new files were not selected.</source>
+        <translation>
+            <numerusform> %Ln nouveau fichier n&apos;a pas été sélectionné.</numerusform>
+            <numerusform> %Ln nouveaux fichiers n&apos;ont pas été sélectionnés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> 1 file not selected was imported before but is no longer at its destination.</source>
+        <translation> 1 fichier non sélectionné a été importé auparavant mais n&apos;est plus à sa destination.</translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln files not selected were imported before but are no longer at their destination.</source>
+        <translation>
+            <numerusform> %Ln fichier non sélectionné a été importé auparavant mais n&apos;est plus à sa destination.</numerusform>
+            <numerusform> %Ln fichiers non sélectionnés ont été importés auparavant mais ne sont plus à leur destination.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln not safe at the backup.</source>
+        <translation>
+            <numerusform> %Ln pas en sécurité dans la sauvegarde.</numerusform>
+            <numerusform> %Ln pas en sécurité dans la sauvegarde.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> 1 copy read back differently and was copied again.</source>
+        <translation> 1 copie s&apos;est relue différente et a été recopiée.</translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln copies read back differently and were copied again.</source>
+        <translation>
+            <numerusform> %Ln copie s&apos;est relue différente et a été recopiée.</numerusform>
+            <numerusform> %Ln copies se sont relues différentes et ont été recopiées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %Ln had no capture date and were dated by their file times.</source>
+        <translation>
+            <numerusform> %Ln n&apos;avait pas de date de prise de vue et a été daté par ses dates de fichier.</numerusform>
+            <numerusform> %Ln n&apos;avaient pas de date de prise de vue et ont été datés par leurs dates de fichier.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Verdict</name>
     <message>
         <source>Nothing was copied: %1. Do not format the card.</source>
@@ -293,6 +778,179 @@
         <source>Files not copied</source>
         <translation>Fichiers non copiés</translation>
     </message>
+    <message>
+        <source>Names and folder&amp;s…</source>
+        <translation>Noms et doss&amp;iers…</translation>
+    </message>
+    <message>
+        <source>Name the copies and file them in folders by patterns, for a job, and add the photographer&apos;s metadata beside them</source>
+        <translation>Nommer les copies et les ranger dans des dossiers selon des motifs, pour un projet, et placer à côté les métadonnées du photographe</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Projet</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel-import</name>
+    <message>
+        <source>%1 does not exist (is its drive connected?): create it first</source>
+        <translation>%1 n&apos;existe pas (son disque est-il branché&#xa0;?)&#xa0;: créez-le d&apos;abord</translation>
+    </message>
+    <message>
+        <source>not a folder: %1</source>
+        <translation>pas un dossier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>folder name is not valid UTF-8 and cannot be stored: %1</source>
+        <translation>le nom de dossier n&apos;est pas de l&apos;UTF-8 valide et ne peut être enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>text is not valid UTF-8 and cannot be stored: %1</source>
+        <translation>le texte n&apos;est pas de l&apos;UTF-8 valide et ne peut être enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>unknown option or missing value: %1</source>
+        <translation>option inconnue ou valeur manquante&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>bad value for %1</source>
+        <translation>valeur invalide pour %1</translation>
+    </message>
+    <message>
+        <source>only one SOURCE folder can be imported at a time</source>
+        <translation>un seul dossier SOURCE peut être importé à la fois</translation>
+    </message>
+    <message>
+        <source>--verify only checks DEST; leave out SOURCE, settings and --show</source>
+        <translation>--verify ne fait que vérifier DEST&#xa0;; omettez SOURCE, les réglages et --show</translation>
+    </message>
+    <message>
+        <source>--list-devices only lists; leave out SOURCE, settings and --show</source>
+        <translation>--list-devices ne fait que lister&#xa0;; omettez SOURCE, les réglages et --show</translation>
+    </message>
+    <message>
+        <source>give SOURCE or --device PORT, not both</source>
+        <translation>indiquez SOURCE ou --device PORT, pas les deux</translation>
+    </message>
+    <message>
+        <source>--dry-run needs SOURCE or --device PORT, and no --show</source>
+        <translation>--dry-run demande SOURCE ou --device PORT, et pas --show</translation>
+    </message>
+    <message>
+        <source>--show does not import; leave out SOURCE and --device</source>
+        <translation>--show n&apos;importe rien&#xa0;; omettez SOURCE et --device</translation>
+    </message>
+    <message>
+        <source>no SOURCE folder given</source>
+        <translation>aucun dossier SOURCE indiqué</translation>
+    </message>
+    <message>
+        <source>not copied to the backup: %1: %2</source>
+        <translation>non copié dans la sauvegarde&#xa0;: %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>not copied: %1: %2</source>
+        <translation>non copié&#xa0;: %1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %Ln more not copied</source>
+        <translation>
+            <numerusform>… et %Ln autre non copié</numerusform>
+            <numerusform>… et %Ln autres non copiés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %Ln more not copied, listed in the report</source>
+        <translation>
+            <numerusform>… et %Ln autre non copié, listé dans le rapport</numerusform>
+            <numerusform>… et %Ln autres non copiés, listés dans le rapport</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>report: %1</source>
+        <translation>rapport&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>avertissement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>close the file manager window that shows the camera or phone, or unmount it there, then try again</source>
+        <translation>fermez la fenêtre du gestionnaire de fichiers qui affiche l&apos;appareil photo ou le téléphone, ou démontez-le depuis celle-ci, puis réessayez</translation>
+    </message>
+    <message>
+        <source>%1: nothing is copied.</source>
+        <translation>%1&#xa0;: rien n&apos;est copié.</translation>
+    </message>
+    <message>
+        <source>stopped after checking %1 file at %2: </source>
+        <translation>interrompu après vérification de %1 fichier dans %2&#xa0;: </translation>
+    </message>
+    <message>
+        <source>stopped after checking %1 files at %2: </source>
+        <translation>interrompu après vérification de %1 fichiers dans %2&#xa0;: </translation>
+    </message>
+    <message>
+        <source>checked %1 file at %2: </source>
+        <translation>%1 fichier vérifié dans %2&#xa0;: </translation>
+    </message>
+    <message>
+        <source>checked %1 files at %2: </source>
+        <translation>%1 fichiers vérifiés dans %2&#xa0;: </translation>
+    </message>
+    <message>
+        <source>%1 match, %2 changed, %3 missing, </source>
+        <translation>%1 conformes, %2 modifiés, %3 manquants, </translation>
+    </message>
+    <message>
+        <source>%1 unreadable, </source>
+        <translation>%1 illisibles, </translation>
+    </message>
+    <message>
+        <source>%1 without an XXH3-128 hash, </source>
+        <translation>%1 sans empreinte XXH3-128, </translation>
+    </message>
+    <message>
+        <source>%1 not recorded.</source>
+        <translation>%1 non enregistrés.</translation>
+    </message>
+    <message>
+        <source>%1 has no hash record (ascmhl folder)</source>
+        <translation>%1 n&apos;a pas de registre d&apos;empreintes (dossier ascmhl)</translation>
+    </message>
+    <message>
+        <source>Try &apos;kestrel-import --help&apos;.</source>
+        <translation>Essayez «&#xa0;kestrel-import --help&#xa0;».</translation>
+    </message>
+    <message>
+        <source>no destination chosen for the %1 group: choose one with %2</source>
+        <translation>aucune destination choisie pour le groupe %1&#xa0;: choisissez-en une avec %2</translation>
+    </message>
+    <message>
+        <source>cameras cannot be looked for: %1</source>
+        <translation>impossible de chercher des appareils&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no camera or phone is connected</source>
+        <translation>aucun appareil photo ni téléphone n&apos;est branché</translation>
+    </message>
+    <message>
+        <source>SOURCE is not a folder: %1</source>
+        <translation>SOURCE n&apos;est pas un dossier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the preferences file cannot be read: %1</source>
+        <translation>impossible de lire le fichier des préférences&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not mounted (is its drive connected?): connect it first</source>
+        <translation>%1 n&apos;est pas monté (son disque est-il branché&#xa0;?)&#xa0;: branchez-le d&apos;abord</translation>
+    </message>
+    <message>
+        <source>warning: the preferences file %1 cannot be written</source>
+        <translation>avertissement&#xa0;: impossible d&apos;écrire le fichier des préférences %1</translation>
+    </message>
 </context>
 <context>
     <name>kestrel::BrowseModel</name>
@@ -543,6 +1201,196 @@
     <message>
         <source>The folder “%1” cannot be read.</source>
         <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être lu.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::JobExample</name>
+    <message>
+        <source>File names: %1</source>
+        <translation>Noms de fichiers&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Dossiers&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Job “%1”: renamed by %2</source>
+        <translation>Projet «&#xa0;%1&#xa0;»&#xa0;: renommés selon %2</translation>
+    </message>
+    <message>
+        <source>Job “%1”: filed in %2</source>
+        <translation>Projet «&#xa0;%1&#xa0;»&#xa0;: rangés dans %2</translation>
+    </message>
+    <message>
+        <source>Job “%1”: renamed by %2, filed in %3</source>
+        <translation>Projet «&#xa0;%1&#xa0;»&#xa0;: renommés selon %2, rangés dans %3</translation>
+    </message>
+    <message>
+        <source>Renamed by %1</source>
+        <translation>Renommés selon %1</translation>
+    </message>
+    <message>
+        <source>Filed in %1</source>
+        <translation>Rangés dans %1</translation>
+    </message>
+    <message>
+        <source>Renamed by %1, filed in %2</source>
+        <translation>Renommés selon %1, rangés dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>kestrel::NamesSheet</name>
+    <message>
+        <source>the name on the card, without its ending</source>
+        <translation>le nom sur la carte, sans son extension</translation>
+    </message>
+    <message>
+        <source>the ending as on the card (.JPG)</source>
+        <translation>l&apos;extension comme sur la carte (.JPG)</translation>
+    </message>
+    <message>
+        <source>the ending in lower case (.jpg)</source>
+        <translation>l&apos;extension en minuscules (.jpg)</translation>
+    </message>
+    <message>
+        <source>the day it was taken (any strftime format)</source>
+        <translation>le jour de la prise de vue (tout format strftime)</translation>
+    </message>
+    <message>
+        <source>the time it was taken</source>
+        <translation>l&apos;heure de la prise de vue</translation>
+    </message>
+    <message>
+        <source>the job&apos;s next number in 4 digits (1 to 9), one per photo and its twins</source>
+        <translation>le numéro suivant du projet sur 4 chiffres (1 à 9), un par photo et ses jumeaux</translation>
+    </message>
+    <message>
+        <source>the job</source>
+        <translation>le projet</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s model</source>
+        <translation>le modèle de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>the card&apos;s name</source>
+        <translation>le nom de la carte</translation>
+    </message>
+    <message>
+        <source>JPG or RAW: the file&apos;s group, or that of the JPG it goes with</source>
+        <translation>JPG ou RAW&#xa0;: le groupe du fichier, ou celui du JPG qui va avec</translation>
+    </message>
+    <message>
+        <source>Cr&amp;eator:</source>
+        <translation>Aut&amp;eur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Co&amp;pyright notice:</source>
+        <translation>Mention de co&amp;pyright&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Cre&amp;dit line:</source>
+        <translation>Cré&amp;dit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Keywords:</source>
+        <translation>Mots-&amp;clés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Descr&amp;iption:</source>
+        <translation>Descr&amp;iption&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Names and Folders</source>
+        <translation>Noms et dossiers</translation>
+    </message>
+    <message>
+        <source>Names and folders of the copies</source>
+        <translation>Noms et dossiers des copies</translation>
+    </message>
+    <message>
+        <source>&amp;Rename files:</source>
+        <translation>&amp;Renommer les fichiers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>File in &amp;folders by a pattern:</source>
+        <translation>Ranger dans des &amp;dossiers selon un motif&#xa0;:</translation>
+    </message>
+    <message>
+        <source>for {job}, e.g. wedding</source>
+        <translation>pour {job}, p. ex. mariage</translation>
+    </message>
+    <message>
+        <source>&amp;Job:</source>
+        <translation>Pro&amp;jet&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fields: {name} {ext} {ext:lower} {taken:FORMAT} {seq:N} {job} {camera} {card} {tag}; {{ and }} stand for { and }. The {…} buttons insert one at the cursor.</source>
+        <translation>Champs&#xa0;: {name} {ext} {ext:lower} {taken:FORMAT} {seq:N} {job} {camera} {card} {tag}&#xa0;; {{ et }} valent { et }. Les boutons {…} en insèrent un au curseur.</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Exemple</translation>
+    </message>
+    <message>
+        <source>Example:</source>
+        <translation>Exemple&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The photographer&apos;s metadata</source>
+        <translation>Les métadonnées du photographe</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>séparés par des virgules</translation>
+    </message>
+    <message>
+        <source>&amp;NAME.xmp</source>
+        <translation>&amp;NAME.xmp</translation>
+    </message>
+    <message>
+        <source>One sidecar for a photo and its RAW twin, as most editors read it</source>
+        <translation>Un fichier annexe pour une photo et son jumeau RAW, comme la plupart des logiciels de retouche le lisent</translation>
+    </message>
+    <message>
+        <source>NAME.EX&amp;T.xmp</source>
+        <translation>NAME.EX&amp;T.xmp</translation>
+    </message>
+    <message>
+        <source>One sidecar for each file, also for a photo&apos;s RAW twin</source>
+        <translation>Un fichier annexe pour chaque fichier, aussi pour le jumeau RAW d&apos;une photo</translation>
+    </message>
+    <message>
+        <source>Sidecar names:</source>
+        <translation>Noms des fichiers annexes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>When any of these is filled in, it goes into an XMP sidecar file beside each copy, never into the copy: the copies stay byte for byte as on the card.</source>
+        <translation>Dès que l&apos;un d&apos;eux est rempli, il va dans un fichier annexe XMP à côté de chaque copie, jamais dans la copie&#xa0;: les copies restent octet pour octet comme sur la carte.</translation>
+    </message>
+    <message>
+        <source>{…}</source>
+        <translation>{…}</translation>
+    </message>
+    <message>
+        <source>Insert a field at the cursor</source>
+        <translation>Insérer un champ au curseur</translation>
+    </message>
+    <message>
+        <source>Insert a field</source>
+        <translation>Insérer un champ</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>File names: type a pattern, or switch renaming off</source>
+        <translation>Noms de fichiers&#xa0;: saisissez un motif, ou désactivez le renommage</translation>
+    </message>
+    <message>
+        <source>Folders: type a pattern, or switch it off</source>
+        <translation>Dossiers&#xa0;: saisissez un motif, ou désactivez-le</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,10 @@
 
 #include "device/Device.h"
 
+#include "base/ShownText.h"
+
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace kestrel {
@@ -64,47 +68,69 @@ void RunSummary::revoke(const std::string& file, Outcome was, const CopyOutcome&
 }
 
 std::string finishedMessage(const RunSummary& summary) {
-    const auto count = [](std::int32_t n) { return std::to_string(n); };
+    // Shown, never logged: in the user's language, and English byte for byte without one.
+    const auto say = [](const char* text, int n = -1) {
+        return QCoreApplication::translate("Finished", text, nullptr, n);
+    };
     if (!summary.refused.empty())
-        return "nothing was copied: " + summary.refused + ".";
-    std::string message = "copying of " + count(summary.matched) + " files ";
+        return say(QT_TRANSLATE_NOOP("Finished", "nothing was copied: %1."))
+            .arg(shownText(summary.refused))
+            .toStdString();
+    QString message;
     if (summary.stopped) {
-        message += "stopped: " + count(summary.done()) + " done, " +
-                   count(summary.matched - summary.done()) + " left.";
+        message =
+            say(QT_TRANSLATE_N_NOOP("Finished", "copying of %Ln files stopped:"), summary.matched) +
+            say(QT_TRANSLATE_N_NOOP("Finished", " %Ln done,"), summary.done()) +
+            say(QT_TRANSLATE_N_NOOP("Finished", " %Ln left."), summary.matched - summary.done());
     } else {
-        message += "finished.";
+        message =
+            say(QT_TRANSLATE_N_NOOP("Finished", "copying of %Ln files finished."), summary.matched);
         if (summary.alreadyThere != 0)
-            message += " " + count(summary.alreadyThere) + " already there.";
+            message +=
+                say(QT_TRANSLATE_N_NOOP("Finished", " %Ln already there."), summary.alreadyThere);
         if (summary.notCopied != 0)
-            message += " " + count(summary.notCopied) + " not copied.";
+            message += say(QT_TRANSLATE_N_NOOP("Finished", " %Ln not copied."), summary.notCopied);
     }
     if (summary.unreadable != 0)
-        message += " " + count(summary.unreadable) + " could not be read.";
+        message +=
+            say(QT_TRANSLATE_N_NOOP("Finished", " %Ln could not be read."), summary.unreadable);
     if (summary.leftOnCard == 1)
-        message += " 1 other photo or clip was not imported.";
+        message += say(QT_TRANSLATE_NOOP("Finished", " 1 other photo or clip was not imported."));
     else if (summary.leftOnCard != 0)
-        message += " " + count(summary.leftOnCard) + " other photos or clips were not imported.";
+        message +=
+            say(QT_TRANSLATE_N_NOOP("Finished", " %Ln other photos or clips were not imported."),
+                summary.leftOnCard);
     if (summary.unselectedNew == 1)
-        message += " 1 new file was not selected.";
+        message += say(QT_TRANSLATE_NOOP("Finished", " 1 new file was not selected."));
     else if (summary.unselectedNew != 0)
-        message += " " + count(summary.unselectedNew) + " new files were not selected.";
+        message += say(QT_TRANSLATE_N_NOOP("Finished", " %Ln new files were not selected."),
+                       summary.unselectedNew);
     if (summary.unselectedGone == 1)
-        message += " 1 file not selected was imported before but is no longer at its destination.";
+        message += say(QT_TRANSLATE_NOOP(
+            "Finished",
+            " 1 file not selected was imported before but is no longer at its destination."));
     else if (summary.unselectedGone != 0)
-        message += " " + count(summary.unselectedGone) +
-                   " files not selected were imported before but are no longer at their "
-                   "destination.";
+        message +=
+            say(QT_TRANSLATE_N_NOOP(
+                    "Finished", " %Ln files not selected were imported before but are no longer at "
+                                "their destination."),
+                summary.unselectedGone);
     if (summary.notSafeAtBackup != 0)
-        message += " " + count(summary.notSafeAtBackup) + " not safe at the backup.";
+        message += say(QT_TRANSLATE_N_NOOP("Finished", " %Ln not safe at the backup."),
+                       summary.notSafeAtBackup);
     if (summary.copiedAgain == 1)
-        message += " 1 copy read back differently and was copied again.";
+        message += say(
+            QT_TRANSLATE_NOOP("Finished", " 1 copy read back differently and was copied again."));
     else if (summary.copiedAgain != 0)
-        message += " " + count(summary.copiedAgain) +
-                   " copies read back differently and were copied again.";
+        message += say(QT_TRANSLATE_N_NOOP(
+                           "Finished", " %Ln copies read back differently and were copied again."),
+                       summary.copiedAgain);
     if (summary.byCaptureDate && summary.datedByFileTimes != 0)
-        message += " " + count(summary.datedByFileTimes) +
-                   " had no capture date and were dated by their file times.";
-    return message;
+        message +=
+            say(QT_TRANSLATE_N_NOOP("Finished",
+                                    " %Ln had no capture date and were dated by their file times."),
+                summary.datedByFileTimes);
+    return message.toStdString();
 }
 
 } // namespace kestrel

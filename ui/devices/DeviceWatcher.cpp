@@ -1,5 +1,7 @@
 #include "devices/DeviceWatcher.h"
 
+#include "base/ShownText.h"
+
 #include "devices/DeviceHold.h"
 
 #include <QCoreApplication>
@@ -62,7 +64,7 @@ QString deviceProblemText(const std::string& why, bool* held) {
             "DeviceWatcher", "Another program is using it: unmount it in the file manager, or "
                              "close the program that uses it, then import again.");
     return QCoreApplication::translate("DeviceWatcher", "It cannot be opened: %1.")
-        .arg(QString::fromStdString(why));
+        .arg(shownText(why));
 }
 
 DeviceWatcher::DeviceWatcher(ListDevices list, QObject* parent)

@@ -1,5 +1,7 @@
 #include "window/ReportModel.h"
 
+#include "base/ShownText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,15 +49,15 @@ void ReportModel::setSummary(const RunSummary& summary) {
         name->setToolTip(source);
         name->setData(source, SourcePathRole);
         name->setData(destination, DestinationPathRole);
-        QString what = QString::fromStdString(describe(result.outcome));
+        QString what = shownText(describe(result.outcome));
         if (result.atBackup)
             what = tr("at the backup: %1").arg(what);
         groups[result.outcome.outcome].append(
             {name, new QStandardItem(what), pathItem(source), pathItem(destination)});
     }
     for (const auto& [outcome, rows] : groups) {
-        QStandardItem* group = groupItem(QString::fromUtf8(reasonText(outcome)),
-                                         static_cast<std::size_t>(rows.size()));
+        QStandardItem* group =
+            groupItem(shownText(reasonText(outcome)), static_cast<std::size_t>(rows.size()));
         for (const QList<QStandardItem*>& row : rows)
             group->appendRow(row);
         appendRow(group);

@@ -1,5 +1,7 @@
 #include "window/StatusPanel.h"
 
+#include "base/ShownText.h"
+
 #include "record/HashRecord.h"
 #include "record/RunSummary.h"
 #include "window/ReportModel.h"
@@ -117,17 +119,17 @@ void StatusPanel::bytesDone(std::int64_t bytes) {
     if (!controls_.progress || (sinceProgress_.isValid() && !sinceProgress_.hasExpired(250)))
         return;
     sinceProgress_.start();
-    controls_.progress->setText(QString::fromStdString(progress_.line()));
+    controls_.progress->setText(shownText(progress_.line()));
 }
 
 void StatusPanel::sayWarning(const std::string& text) {
-    warnings_.append(QString::fromStdString(text));
+    warnings_.append(shownText(text));
 }
 
 WhenShort StatusPanel::spaceShort(const std::vector<std::string>& shortfalls) {
     QStringList lines;
     for (const std::string& shortfall : shortfalls)
-        lines.append(tr("The import %1.").arg(QString::fromStdString(shortfall)));
+        lines.append(tr("The import %1.").arg(shownText(shortfall)));
     warnings_.append(lines);
     QMessageBox ask(QMessageBox::Warning, tr("Not enough space"), lines.join(u'\n'),
                     QMessageBox::NoButton, controls_.window);

@@ -1,5 +1,7 @@
 #include "window/VerdictText.h"
 
+#include "base/ShownText.h"
+
 #include "record/HashRecord.h"
 #include "record/RunSummary.h"
 #include "record/Verdict.h"
@@ -65,10 +67,9 @@ QString VerdictText::ofImport(const RunSummary& summary) {
     if (!summary.selection && summary.stillOnCard() > 0)
         verdict += u' ' + tr("The list below says why.");
     for (const std::string& problem : summary.recordProblems)
-        verdict +=
-            u'\n' + tr("The hash record is missing: %1.").arg(QString::fromStdString(problem));
+        verdict += u'\n' + tr("The hash record is missing: %1.").arg(shownText(problem));
     if (!summary.reportProblem.empty())
-        verdict += u'\n' + QString::fromStdString(summary.reportProblem) + u'.';
+        verdict += u'\n' + shownText(summary.reportProblem) + u'.';
     return verdict;
 }
 
@@ -151,7 +152,7 @@ QString VerdictText::ofVerify(const VerifyResult& result, const QString& root) {
     const std::size_t checked = checkedCount(result);
     QString verdict;
     if (!result.error.empty())
-        verdict = QString::fromStdString(result.error);
+        verdict = shownText(result.error);
     else if (result.stopped)
         verdict = tr("The check of %1 was stopped before every file was read.").arg(root);
     else if (checked == static_cast<std::size_t>(result.matched))

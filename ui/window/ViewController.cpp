@@ -1,5 +1,7 @@
 #include "window/ViewController.h"
 
+#include "base/ShownText.h"
+
 #include "devices/CardEjector.h"
 #include "devices/CardList.h"
 #include "devices/CardWatcher.h"
@@ -217,8 +219,7 @@ bool ViewController::runImport(const std::string& source,
     if (importing_)
         return false;
     if (const std::string problem = preferencesProblem(*uDefs); !problem.empty()) {
-        showProblem(
-            tr("The preferences file cannot be read: %1").arg(QString::fromStdString(problem)));
+        showProblem(tr("The preferences file cannot be read: %1").arg(shownText(problem)));
         return true;
     }
     if (!destinations_->chooseMissing()) {
