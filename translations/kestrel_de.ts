@@ -990,6 +990,10 @@
         <source>checking</source>
         <translation>wird geprüft</translation>
     </message>
+    <message>
+        <source>Already there as %1</source>
+        <translation>Bereits vorhanden als %1</translation>
+    </message>
 </context>
 <context>
     <name>kestrel::BrowseWindow</name>

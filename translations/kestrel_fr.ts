@@ -990,6 +990,10 @@
         <source>checking</source>
         <translation>vérification</translation>
     </message>
+    <message>
+        <source>Already there as %1</source>
+        <translation>Déjà présent sous %1</translation>
+    </message>
 </context>
 <context>
     <name>kestrel::BrowseWindow</name>
