@@ -1754,4 +1754,356 @@
         <translation>Die Einstellungsdatei kann nicht gelesen werden: %1</translation>
     </message>
 </context>
+<context>
+    <name>kestrel::cli::Help</name>
+    <message>
+        <source>Copies the photos and clips below the folder SOURCE into dated folders,
+DEST/&lt;tag&gt;/&lt;year&gt;/&lt;month&gt;/&lt;day&gt;/, exactly as a drop of SOURCE on kestrel&apos;s
+window does. Sources are only read; an existing file is never replaced.
+With --device, the files come from a camera or phone connected over USB
+(PTP or MTP, through libgphoto2) instead, filed by the time the camera gives
+each file (with --taken on, by the capture time at the start of the file where
+it has one); a file imported before, whose copy still holds what was recorded,
+is not sent again; nothing on it is deleted or changed.</source>
+        <translation>Kopiert die Fotos und Clips unterhalb des Ordners SOURCE in datierte Ordner,
+DEST/&lt;tag&gt;/&lt;year&gt;/&lt;month&gt;/&lt;day&gt;/, genau wie ein Ablegen von SOURCE auf dem
+Fenster von kestrel. Quellen werden nur gelesen; eine vorhandene Datei wird nie
+ersetzt. Mit --device kommen die Dateien stattdessen von einer Kamera oder
+einem Telefon, das über USB angeschlossen ist (PTP oder MTP, über libgphoto2),
+abgelegt nach der Zeit, die die Kamera für jede Datei angibt (mit --taken on
+nach der Aufnahmezeit am Anfang der Datei, wo sie eine hat); eine früher
+importierte Datei, deren Kopie noch dem Aufgezeichneten entspricht, wird
+nicht erneut übertragen; auf dem Gerät wird nichts gelöscht oder verändert.</translation>
+    </message>
+    <message>
+        <source>JPG group: files ending in jpg, JPG, mov, MOV (tag JPG).
+RAW group: files ending in raf, RAF, cr2, CR2, nef, NEF (tag RAW) and
+           dng, DNG, tif, TIF (tag DNG).</source>
+        <translation>Gruppe JPG: Dateien mit der Endung jpg, JPG, mov, MOV (Kennung JPG).
+Gruppe RAW: Dateien mit der Endung raf, RAF, cr2, CR2, nef, NEF (Kennung RAW)
+            und dng, DNG, tif, TIF (Kennung DNG).</translation>
+    </message>
+    <message>
+        <source>Any other photo or clip on the card or camera (CR3, ARW, HEIC, MP4, .Jpg, …)
+is left there and named, and the import does not count as complete, unless
+--other-formats is on.</source>
+        <translation>Jedes andere Foto und jeder andere Clip auf der Karte oder Kamera (CR3, ARW,
+HEIC, MP4, .Jpg, …) bleibt dort und wird genannt, und der Import gilt nicht
+als vollständig, außer wenn --other-formats eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>Settings are stored in kestrel&apos;s preferences, shared with the window, and
+apply to this and every later import:</source>
+        <translation>Einstellungen werden in den Einstellungen von kestrel gespeichert, die das
+Fenster mitbenutzt, und gelten für diesen und jeden späteren Import:</translation>
+    </message>
+    <message>
+        <source>import the JPG group</source>
+        <translation>die Gruppe JPG importieren</translation>
+    </message>
+    <message>
+        <source>import the RAW group</source>
+        <translation>die Gruppe RAW importieren</translation>
+    </message>
+    <message>
+        <source>date folders made for every copied file: any of
+y (year), m (month), d (day), e.g. ymd, ym, d,
+or none</source>
+        <translation>Datumsordner für jede kopierte Datei: beliebige
+von y (Jahr), m (Monat), d (Tag), z. B. ymd, ym, d,
+oder none</translation>
+    </message>
+    <message>
+        <source>the RAW side&apos;s date options, as the window shows
+them (where files go follows --folders)</source>
+        <translation>die Datumsoptionen der RAW-Seite, wie das Fenster
+sie zeigt (wohin Dateien gehen, folgt --folders)</translation>
+    </message>
+    <message>
+        <source>date files by creation (birth) time or by
+modification time</source>
+        <translation>Dateien nach Erstellungszeit (birth) oder nach
+Änderungszeit datieren</translation>
+    </message>
+    <message>
+        <source>destination folder of the JPG group</source>
+        <translation>Zielordner der Gruppe JPG</translation>
+    </message>
+    <message>
+        <source>destination folder of the RAW group</source>
+        <translation>Zielordner der Gruppe RAW</translation>
+    </message>
+    <message>
+        <source>date photos and clips by when they were taken, read
+from their own metadata (EXIF, the movie header);
+a file without one is dated as --date says</source>
+        <translation>Fotos und Clips nach ihrer Aufnahmezeit datieren,
+gelesen aus ihren eigenen Metadaten (EXIF, Kopf
+des Films); eine Datei ohne sie wird nach --date
+datiert</translation>
+    </message>
+    <message>
+        <source>copy a different file that has the destination
+name under NAME-1.EXT, NAME-2.EXT, … instead of
+leaving it behind</source>
+        <translation>eine andere Datei mit dem Namen am Ziel als
+NAME-1.EXT, NAME-2.EXT, … kopieren, statt sie
+zurückzulassen</translation>
+    </message>
+    <message>
+        <source>also import the other photo and clip formats:
+raw stills under RAW (TIFF under DNG), other
+stills and every clip under JPG</source>
+        <translation>auch die anderen Foto- und Clipformate
+importieren: Rohbilder unter RAW (TIFF unter DNG),
+andere Bilder und jeden Clip unter JPG</translation>
+    </message>
+    <message>
+        <source>read every copy back and compare it with the
+source before giving it its name (on unless
+set off)</source>
+        <translation>jede Kopie zurücklesen und mit der Quelle
+vergleichen, bevor sie ihren Namen erhält (on,
+außer ausgeschaltet)</translation>
+    </message>
+    <message>
+        <source>also copy every file to FOLDER, a second
+destination; none for no second copy</source>
+        <translation>jede Datei auch nach FOLDER kopieren, ein
+zweites Ziel; none für keine zweite Kopie</translation>
+    </message>
+    <message>
+        <source>name every copy by PATTERN instead of its name
+on the card, e.g. {taken:%Y%m%d}_{seq:4}{ext};
+off for the names as on the card</source>
+        <translation>jede Kopie nach PATTERN statt nach ihrem Namen
+auf der Karte benennen, z. B.
+{taken:%Y%m%d}_{seq:4}{ext}; off für die Namen
+wie auf der Karte</translation>
+    </message>
+    <message>
+        <source>file every copy in the folders PATTERN gives
+below the destination, e.g. {tag}/{taken:%Y}/{job},
+instead of &lt;tag&gt;/&lt;year&gt;/&lt;month&gt;/&lt;day&gt;; off for
+the date folders again</source>
+        <translation>jede Kopie in den Ordnern ablegen, die PATTERN
+unterhalb des Ziels ergibt, z. B.
+{tag}/{taken:%Y}/{job}, statt in
+&lt;tag&gt;/&lt;year&gt;/&lt;month&gt;/&lt;day&gt;; off für wieder die
+Datumsordner</translation>
+    </message>
+    <message>
+        <source>A pattern is fixed text and fields: {name} (the name on the card without
+its ending), {ext} (the ending with its dot; {ext:lower} in lower case),
+{taken:FORMAT} (the date the file is filed by, as strftime&apos;s FORMAT puts
+it), {seq} or {seq:N} (the job&apos;s next number, N digits wide), {job},
+{camera} (the camera model in the photo&apos;s EXIF, else &quot;camera&quot;), {card} (the
+SOURCE folder&apos;s name, or the camera&apos;s model) and {tag} (JPG, RAW or DNG);
+{{ and }} stand for { and }. A name pattern ends with {ext} and has {name}
+or {seq}. Files of one name before their endings (IMG_0001.JPG with
+IMG_0001.CR2) take one new name together, each with its own ending, and
+their values from the JPG. The numbers of a job are kept at each
+destination, in .kestrel/sequence, so they never repeat there: a run takes
+them only for the files it copies, the same at every destination a file
+goes to.</source>
+        <translation>Ein Muster besteht aus festem Text und Feldern: {name} (der Name auf der
+Karte ohne Endung), {ext} (die Endung mit ihrem Punkt; {ext:lower} in
+Kleinbuchstaben), {taken:FORMAT} (das Datum, nach dem die Datei abgelegt
+wird, wie strftimes FORMAT es schreibt), {seq} oder {seq:N} (die nächste
+Nummer des Auftrags, N Ziffern breit), {job}, {camera} (das Kameramodell im
+EXIF des Fotos, sonst &quot;camera&quot;), {card} (der Name des Ordners SOURCE oder
+das Modell der Kamera) und {tag} (JPG, RAW oder DNG); {{ und }} stehen für {
+und }. Ein Namensmuster endet mit {ext} und enthält {name} oder {seq}.
+Dateien mit einem Namen vor ihren Endungen (IMG_0001.JPG mit IMG_0001.CR2)
+erhalten gemeinsam einen neuen Namen, jede mit ihrer eigenen Endung, und
+ihre Werte aus der JPG-Datei. Die Nummern eines Auftrags werden an jedem Ziel
+in .kestrel/sequence geführt, damit sie sich dort nie wiederholen: Ein Lauf
+nimmt sie nur für die Dateien, die er kopiert, an jedem Ziel, zu dem eine
+Datei geht, dieselbe.</translation>
+    </message>
+    <message>
+        <source>The photographer&apos;s metadata goes into an XMP sidecar beside every copy, never
+into the copy itself: NAME.xmp (one for IMG_0001.JPG and IMG_0001.CR2 in the
+same folder), written when any of these is set; an empty TEXT clears it. A
+file that already has the sidecar&apos;s name is never replaced: the log and the
+report note it. Sidecars are listed in the hash record like the copies, and
+count for nothing in the exit status.</source>
+        <translation>Die Metadaten des Fotografen kommen in eine XMP-Begleitdatei neben jeder
+Kopie, nie in die Kopie selbst: NAME.xmp (eine für IMG_0001.JPG und
+IMG_0001.CR2 im selben Ordner), geschrieben, wenn eine dieser Angaben gesetzt
+ist; ein leerer TEXT löscht sie. Eine Datei, die schon den Namen der
+Begleitdatei trägt, wird nie ersetzt: Protokoll und Bericht vermerken es.
+Begleitdateien stehen wie die Kopien im Prüfsummenverzeichnis und zählen
+nicht für den Rückgabewert.</translation>
+    </message>
+    <message>
+        <source>the photographer (dc:creator)</source>
+        <translation>der Fotograf (dc:creator)</translation>
+    </message>
+    <message>
+        <source>the copyright notice (dc:rights)</source>
+        <translation>der Urheberrechtsvermerk (dc:rights)</translation>
+    </message>
+    <message>
+        <source>the credit line (photoshop:Credit)</source>
+        <translation>die Quellenangabe (photoshop:Credit)</translation>
+    </message>
+    <message>
+        <source>keywords separated by commas, &quot;a, b&quot; (dc:subject)</source>
+        <translation>Stichwörter durch Kommas getrennt, &quot;a, b&quot;
+(dc:subject)</translation>
+    </message>
+    <message>
+        <source>a description of the photos (dc:description)</source>
+        <translation>eine Beschreibung der Fotos (dc:description)</translation>
+    </message>
+    <message>
+        <source>sidecars named NAME.xmp, or NAME.EXT.xmp, one per
+copy (IMG_0001.JPG.xmp)</source>
+        <translation>Begleitdateien mit dem Namen NAME.xmp oder
+NAME.EXT.xmp, eine je Kopie (IMG_0001.JPG.xmp)</translation>
+    </message>
+    <message>
+        <source>Other options:</source>
+        <translation>Weitere Optionen:</translation>
+    </message>
+    <message>
+        <source>check the files at the destination DEST against
+its hash record (the ascmhl folder): print each
+file changed, missing or not recorded, and a
+count; imports nothing</source>
+        <translation>die Dateien am Ziel DEST mit seinem
+Prüfsummenverzeichnis (dem Ordner ascmhl)
+vergleichen: jede veränderte, fehlende oder nicht
+aufgezeichnete Datei ausgeben und eine Zählung;
+importiert nichts</translation>
+    </message>
+    <message>
+        <source>import from the camera or phone at PORT
+(usb:001,004, as listed by --list-devices) instead
+of SOURCE; disk:FOLDER serves FOLDER as a camera.
+Files are named PORT + their path on the camera:
+usb:001,004/store_00010001/DCIM/IMG_0001.JPG</source>
+        <translation>von der Kamera oder dem Telefon an PORT
+(usb:001,004, wie --list-devices es nennt) statt
+von SOURCE importieren; disk:FOLDER bietet FOLDER
+als Kamera an. Dateien heißen PORT + ihr Pfad auf
+der Kamera:
+usb:001,004/store_00010001/DCIM/IMG_0001.JPG</translation>
+    </message>
+    <message>
+        <source>print each camera and phone connected, one a line:
+PORT, MODEL and its storages, separated by tabs
+(with --device, that port&apos;s too); imports nothing</source>
+        <translation>jede angeschlossene Kamera und jedes Telefon
+ausgeben, eines je Zeile: PORT, MODEL und seine
+Speicher, durch Tabulatoren getrennt (mit
+--device auch die dieses Ports); importiert nichts</translation>
+    </message>
+    <message>
+        <source>the {job} of this run&apos;s patterns, and the job
+whose numbers {seq} takes; for this run only,
+never stored</source>
+        <translation>der {job} der Muster dieses Laufs und der
+Auftrag, dessen Nummern {seq} nimmt; nur für
+diesen Lauf, nie gespeichert</translation>
+    </message>
+    <message>
+        <source>print what the import of SOURCE (or of the
+camera at --device PORT) would do, one line per
+file: SOURCE_FILE -&gt; DESTINATION_FILE for each
+copy it would make, or SOURCE_FILE: why it would
+not; then a count. Writes nothing at all: no
+folder, copy, number, record, report, nor the
+settings given with it, which apply to it only</source>
+        <translation>ausgeben, wie der Import von SOURCE (oder der
+Kamera an --device PORT) verliefe, eine Zeile je
+Datei: SOURCE_FILE -&gt; DESTINATION_FILE für jede
+Kopie, die er anlegen würde, oder SOURCE_FILE:
+warum nicht; dann eine Zählung. Schreibt gar
+nichts: keinen Ordner, keine Kopie, Nummer,
+Aufzeichnung, keinen Bericht, auch nicht die
+mitgegebenen Einstellungen, die nur dafür gelten</translation>
+    </message>
+    <message>
+        <source>print the stored settings, one key=value a line</source>
+        <translation>die gespeicherten Einstellungen ausgeben, eine
+key=value je Zeile</translation>
+    </message>
+    <message>
+        <source>print this help</source>
+        <translation>diese Hilfe ausgeben</translation>
+    </message>
+    <message>
+        <source>print the version</source>
+        <translation>die Version ausgeben</translation>
+    </message>
+    <message>
+        <source>Standard output carries the import&apos;s log: the source folder, one line per
+folder and file, and a count. Standard error shows the progress while it is
+a terminal, and always the final message.</source>
+        <translation>Die Standardausgabe enthält das Protokoll des Imports: den Quellordner, eine
+Zeile je Ordner und Datei und eine Zählung. Die Standardfehlerausgabe zeigt
+den Fortschritt, solange sie ein Terminal ist, und immer die Schlussmeldung.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when every photo and clip below SOURCE (or on the camera) is
+at its destination (copied now, or already there with the same bytes): the
+card may be formatted; 1 when any is not, or a camera cannot be opened; 2
+for usage errors, preferences that cannot be read, no destination chosen for
+a group that is on, destinations that are refused (a backup folder that
+is a group&apos;s destination, a destination on the card being imported, or a
+folder that does not exist), a pattern that cannot be used (the message
+says at which character) or a job sequence at a destination that cannot be
+read: nothing is copied and none of the settings given is stored; 128 + the signal when a signal stopped the import (141 when
+standard output was closed). The last line on standard error says whether
+the card (or the camera) may be cleared.</source>
+        <translation>Rückgabewert: 0, wenn jedes Foto und jeder Clip unterhalb von SOURCE (oder auf
+der Kamera) an seinem Ziel ist (jetzt kopiert oder schon mit denselben Bytes
+vorhanden): Die Karte darf formatiert werden; 1, wenn eines davon es nicht
+ist oder eine Kamera sich nicht öffnen lässt; 2 bei falscher Verwendung,
+nicht lesbaren Einstellungen, keinem Ziel für eine eingeschaltete Gruppe,
+abgelehnten Zielen (ein Sicherungsordner, der das Ziel einer Gruppe ist, ein
+Ziel auf der Karte, die importiert wird, oder ein Ordner, den es nicht gibt),
+einem nicht verwendbaren Muster (die Meldung nennt das Zeichen) oder einer
+nicht lesbaren Auftragsnummerierung an einem Ziel: Es wird nichts kopiert
+und keine der angegebenen Einstellungen gespeichert; 128 + das Signal, wenn
+ein Signal den Import beendet hat (141, wenn die Standardausgabe geschlossen
+wurde). Die letzte Zeile der Standardfehlerausgabe sagt, ob die Karte (oder
+die Kamera) geleert werden darf.</translation>
+    </message>
+    <message>
+        <source>With --verify: 0 when every recorded file at DEST matches its record (files
+never recorded are listed but do not count against it); 1 when any is
+changed, missing, unreadable or recorded without an XXH3-128 hash, or the
+record is damaged (an entry that cannot be checked, or a path through a
+symbolic link, named in the message); 2 when DEST is not a folder or has no
+hash record.</source>
+        <translation>Mit --verify: 0, wenn jede aufgezeichnete Datei in DEST ihrer Aufzeichnung
+entspricht (nie aufgezeichnete Dateien werden genannt, zählen aber nicht
+dagegen); 1, wenn eine verändert ist, fehlt, nicht lesbar oder ohne
+XXH3-128-Prüfsumme aufgezeichnet ist, oder das Verzeichnis beschädigt ist
+(ein Eintrag, der sich nicht prüfen lässt, oder ein Pfad durch eine
+symbolische Verknüpfung, in der Meldung genannt); 2, wenn DEST kein Ordner
+ist oder kein Prüfsummenverzeichnis hat.</translation>
+    </message>
+    <message>
+        <source>With --dry-run: 0 when it could say what the import would do; 2 as above.</source>
+        <translation>Mit --dry-run: 0, wenn es sagen konnte, wie der Import verliefe; 2 wie oben.</translation>
+    </message>
+    <message>
+        <source>With --list-devices: 0 (no line when nothing is connected); 1 when
+libgphoto2 cannot look for cameras.</source>
+        <translation>Mit --list-devices: 0 (keine Zeile, wenn nichts angeschlossen ist); 1, wenn
+libgphoto2 nicht nach Kameras suchen kann.</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>or:</source>
+        <translation>oder:</translation>
+    </message>
+</context>
 </TS>

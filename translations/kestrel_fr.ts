@@ -1754,4 +1754,359 @@
         <translation>Le fichier des préférences ne peut pas être lu&#xa0;: %1</translation>
     </message>
 </context>
+<context>
+    <name>kestrel::cli::Help</name>
+    <message>
+        <source>Copies the photos and clips below the folder SOURCE into dated folders,
+DEST/&lt;tag&gt;/&lt;year&gt;/&lt;month&gt;/&lt;day&gt;/, exactly as a drop of SOURCE on kestrel&apos;s
+window does. Sources are only read; an existing file is never replaced.
+With --device, the files come from a camera or phone connected over USB
+(PTP or MTP, through libgphoto2) instead, filed by the time the camera gives
+each file (with --taken on, by the capture time at the start of the file where
+it has one); a file imported before, whose copy still holds what was recorded,
+is not sent again; nothing on it is deleted or changed.</source>
+        <translation>Copie les photos et les vidéos placées sous le dossier SOURCE dans des
+dossiers datés, DEST/&lt;tag&gt;/&lt;year&gt;/&lt;month&gt;/&lt;day&gt;/, exactement comme le fait un
+dépôt de SOURCE sur la fenêtre de kestrel. Les sources sont seulement lues&#xa0;;
+un fichier existant n&apos;est jamais remplacé. Avec --device, les fichiers
+viennent plutôt d&apos;un appareil photo ou d&apos;un téléphone branché en USB (PTP ou
+MTP, par libgphoto2), classés selon l&apos;heure que l&apos;appareil donne pour chaque
+fichier (avec --taken on, selon l&apos;heure de prise de vue au début du fichier
+quand il en a une)&#xa0;; un fichier importé auparavant, dont la copie contient
+toujours ce qui a été enregistré, n&apos;est pas transféré de nouveau&#xa0;; rien n&apos;y
+est supprimé ni modifié.</translation>
+    </message>
+    <message>
+        <source>JPG group: files ending in jpg, JPG, mov, MOV (tag JPG).
+RAW group: files ending in raf, RAF, cr2, CR2, nef, NEF (tag RAW) and
+           dng, DNG, tif, TIF (tag DNG).</source>
+        <translation>Groupe JPG&#xa0;: fichiers se terminant par jpg, JPG, mov, MOV (étiquette JPG).
+Groupe RAW&#xa0;: fichiers se terminant par raf, RAF, cr2, CR2, nef, NEF
+             (étiquette RAW) et dng, DNG, tif, TIF (étiquette DNG).</translation>
+    </message>
+    <message>
+        <source>Any other photo or clip on the card or camera (CR3, ARW, HEIC, MP4, .Jpg, …)
+is left there and named, and the import does not count as complete, unless
+--other-formats is on.</source>
+        <translation>Toute autre photo ou vidéo de la carte ou de l&apos;appareil (CR3, ARW, HEIC, MP4,
+.Jpg, …) y est laissée et nommée, et l&apos;importation ne compte pas comme
+complète, sauf si --other-formats est activé.</translation>
+    </message>
+    <message>
+        <source>Settings are stored in kestrel&apos;s preferences, shared with the window, and
+apply to this and every later import:</source>
+        <translation>Les réglages sont enregistrés dans les préférences de kestrel, partagées avec
+la fenêtre, et valent pour cette importation et toutes les suivantes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>import the JPG group</source>
+        <translation>importer le groupe JPG</translation>
+    </message>
+    <message>
+        <source>import the RAW group</source>
+        <translation>importer le groupe RAW</translation>
+    </message>
+    <message>
+        <source>date folders made for every copied file: any of
+y (year), m (month), d (day), e.g. ymd, ym, d,
+or none</source>
+        <translation>dossiers de date créés pour chaque fichier copié&#xa0;:
+au choix parmi y (année), m (mois), d (jour),
+p. ex. ymd, ym, d, ou none</translation>
+    </message>
+    <message>
+        <source>the RAW side&apos;s date options, as the window shows
+them (where files go follows --folders)</source>
+        <translation>les options de date du côté RAW, comme la fenêtre
+les montre (où vont les fichiers suit --folders)</translation>
+    </message>
+    <message>
+        <source>date files by creation (birth) time or by
+modification time</source>
+        <translation>dater les fichiers par leur heure de création
+(birth) ou de modification</translation>
+    </message>
+    <message>
+        <source>destination folder of the JPG group</source>
+        <translation>dossier de destination du groupe JPG</translation>
+    </message>
+    <message>
+        <source>destination folder of the RAW group</source>
+        <translation>dossier de destination du groupe RAW</translation>
+    </message>
+    <message>
+        <source>date photos and clips by when they were taken, read
+from their own metadata (EXIF, the movie header);
+a file without one is dated as --date says</source>
+        <translation>dater photos et vidéos par leur prise de vue, lue
+dans leurs propres métadonnées (EXIF, en-tête du
+film)&#xa0;; un fichier qui n&apos;en a pas est daté selon
+--date</translation>
+    </message>
+    <message>
+        <source>copy a different file that has the destination
+name under NAME-1.EXT, NAME-2.EXT, … instead of
+leaving it behind</source>
+        <translation>copier un fichier différent qui porte le nom de
+destination sous NAME-1.EXT, NAME-2.EXT, … au lieu
+de le laisser</translation>
+    </message>
+    <message>
+        <source>also import the other photo and clip formats:
+raw stills under RAW (TIFF under DNG), other
+stills and every clip under JPG</source>
+        <translation>importer aussi les autres formats de photo et de
+vidéo&#xa0;: images brutes sous RAW (TIFF sous DNG),
+autres images et toutes les vidéos sous JPG</translation>
+    </message>
+    <message>
+        <source>read every copy back and compare it with the
+source before giving it its name (on unless
+set off)</source>
+        <translation>relire chaque copie et la comparer à la source
+avant de lui donner son nom (on sauf si mis
+à off)</translation>
+    </message>
+    <message>
+        <source>also copy every file to FOLDER, a second
+destination; none for no second copy</source>
+        <translation>copier aussi chaque fichier dans FOLDER, une
+seconde destination&#xa0;; none pour aucune seconde
+copie</translation>
+    </message>
+    <message>
+        <source>name every copy by PATTERN instead of its name
+on the card, e.g. {taken:%Y%m%d}_{seq:4}{ext};
+off for the names as on the card</source>
+        <translation>nommer chaque copie selon PATTERN au lieu de son
+nom sur la carte, p. ex.
+{taken:%Y%m%d}_{seq:4}{ext}&#xa0;; off pour les noms
+de la carte</translation>
+    </message>
+    <message>
+        <source>file every copy in the folders PATTERN gives
+below the destination, e.g. {tag}/{taken:%Y}/{job},
+instead of &lt;tag&gt;/&lt;year&gt;/&lt;month&gt;/&lt;day&gt;; off for
+the date folders again</source>
+        <translation>classer chaque copie dans les dossiers que donne
+PATTERN sous la destination, p. ex.
+{tag}/{taken:%Y}/{job}, au lieu de
+&lt;tag&gt;/&lt;year&gt;/&lt;month&gt;/&lt;day&gt;&#xa0;; off pour revenir
+aux dossiers de date</translation>
+    </message>
+    <message>
+        <source>A pattern is fixed text and fields: {name} (the name on the card without
+its ending), {ext} (the ending with its dot; {ext:lower} in lower case),
+{taken:FORMAT} (the date the file is filed by, as strftime&apos;s FORMAT puts
+it), {seq} or {seq:N} (the job&apos;s next number, N digits wide), {job},
+{camera} (the camera model in the photo&apos;s EXIF, else &quot;camera&quot;), {card} (the
+SOURCE folder&apos;s name, or the camera&apos;s model) and {tag} (JPG, RAW or DNG);
+{{ and }} stand for { and }. A name pattern ends with {ext} and has {name}
+or {seq}. Files of one name before their endings (IMG_0001.JPG with
+IMG_0001.CR2) take one new name together, each with its own ending, and
+their values from the JPG. The numbers of a job are kept at each
+destination, in .kestrel/sequence, so they never repeat there: a run takes
+them only for the files it copies, the same at every destination a file
+goes to.</source>
+        <translation>Un motif se compose de texte fixe et de champs&#xa0;: {name} (le nom sur la carte
+sans son extension), {ext} (l&apos;extension avec son point&#xa0;; {ext:lower} en
+minuscules), {taken:FORMAT} (la date selon laquelle le fichier est classé,
+écrite comme l&apos;indique le FORMAT de strftime), {seq} ou {seq:N} (le numéro
+suivant du travail, sur N chiffres), {job}, {camera} (le modèle d&apos;appareil
+dans l&apos;EXIF de la photo, sinon «&#xa0;camera&#xa0;»), {card} (le nom du dossier
+SOURCE, ou le modèle de l&apos;appareil) et {tag} (JPG, RAW ou DNG)&#xa0;; {{ et }}
+représentent { et }. Un motif de nom se termine par {ext} et contient {name}
+ou {seq}. Les fichiers de même nom avant leur extension (IMG_0001.JPG avec
+IMG_0001.CR2) reçoivent ensemble un nouveau nom, chacun avec sa propre
+extension, et leurs valeurs du JPG. Les numéros d&apos;un travail sont tenus à
+chaque destination, dans .kestrel/sequence, pour ne jamais s&apos;y répéter&#xa0;: une
+exécution ne les prend que pour les fichiers qu&apos;elle copie, les mêmes à
+chaque destination où va un fichier.</translation>
+    </message>
+    <message>
+        <source>The photographer&apos;s metadata goes into an XMP sidecar beside every copy, never
+into the copy itself: NAME.xmp (one for IMG_0001.JPG and IMG_0001.CR2 in the
+same folder), written when any of these is set; an empty TEXT clears it. A
+file that already has the sidecar&apos;s name is never replaced: the log and the
+report note it. Sidecars are listed in the hash record like the copies, and
+count for nothing in the exit status.</source>
+        <translation>Les métadonnées du photographe vont dans un fichier annexe XMP à côté de
+chaque copie, jamais dans la copie elle-même&#xa0;: NAME.xmp (un seul pour
+IMG_0001.JPG et IMG_0001.CR2 dans le même dossier), écrit quand l&apos;un de ces
+réglages est défini&#xa0;; un TEXT vide l&apos;efface. Un fichier qui porte déjà le nom
+du fichier annexe n&apos;est jamais remplacé&#xa0;: le journal et le rapport le
+signalent. Les fichiers annexes figurent dans le registre d&apos;empreintes comme
+les copies, et ne comptent pour rien dans le code de sortie.</translation>
+    </message>
+    <message>
+        <source>the photographer (dc:creator)</source>
+        <translation>le photographe (dc:creator)</translation>
+    </message>
+    <message>
+        <source>the copyright notice (dc:rights)</source>
+        <translation>la mention de droits d&apos;auteur (dc:rights)</translation>
+    </message>
+    <message>
+        <source>the credit line (photoshop:Credit)</source>
+        <translation>la mention de crédit (photoshop:Credit)</translation>
+    </message>
+    <message>
+        <source>keywords separated by commas, &quot;a, b&quot; (dc:subject)</source>
+        <translation>mots-clés séparés par des virgules, «&#xa0;a, b&#xa0;»
+(dc:subject)</translation>
+    </message>
+    <message>
+        <source>a description of the photos (dc:description)</source>
+        <translation>une description des photos (dc:description)</translation>
+    </message>
+    <message>
+        <source>sidecars named NAME.xmp, or NAME.EXT.xmp, one per
+copy (IMG_0001.JPG.xmp)</source>
+        <translation>fichiers annexes nommés NAME.xmp, ou NAME.EXT.xmp,
+un par copie (IMG_0001.JPG.xmp)</translation>
+    </message>
+    <message>
+        <source>Other options:</source>
+        <translation>Autres options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>check the files at the destination DEST against
+its hash record (the ascmhl folder): print each
+file changed, missing or not recorded, and a
+count; imports nothing</source>
+        <translation>vérifier les fichiers de la destination DEST avec
+son registre d&apos;empreintes (le dossier ascmhl)&#xa0;:
+afficher chaque fichier modifié, manquant ou non
+enregistré, et un décompte&#xa0;; n&apos;importe rien</translation>
+    </message>
+    <message>
+        <source>import from the camera or phone at PORT
+(usb:001,004, as listed by --list-devices) instead
+of SOURCE; disk:FOLDER serves FOLDER as a camera.
+Files are named PORT + their path on the camera:
+usb:001,004/store_00010001/DCIM/IMG_0001.JPG</source>
+        <translation>importer depuis l&apos;appareil ou le téléphone à PORT
+(usb:001,004, comme l&apos;indique --list-devices) au
+lieu de SOURCE&#xa0;; disk:FOLDER présente FOLDER comme
+un appareil. Les fichiers sont nommés PORT + leur
+chemin sur l&apos;appareil&#xa0;:
+usb:001,004/store_00010001/DCIM/IMG_0001.JPG</translation>
+    </message>
+    <message>
+        <source>print each camera and phone connected, one a line:
+PORT, MODEL and its storages, separated by tabs
+(with --device, that port&apos;s too); imports nothing</source>
+        <translation>afficher chaque appareil et téléphone branché, un
+par ligne&#xa0;: PORT, MODEL et ses stockages, séparés
+par des tabulations (avec --device, ceux de ce
+port aussi)&#xa0;; n&apos;importe rien</translation>
+    </message>
+    <message>
+        <source>the {job} of this run&apos;s patterns, and the job
+whose numbers {seq} takes; for this run only,
+never stored</source>
+        <translation>le {job} des motifs de cette exécution, et le
+travail dont {seq} prend les numéros&#xa0;; pour cette
+exécution seulement, jamais enregistré</translation>
+    </message>
+    <message>
+        <source>print what the import of SOURCE (or of the
+camera at --device PORT) would do, one line per
+file: SOURCE_FILE -&gt; DESTINATION_FILE for each
+copy it would make, or SOURCE_FILE: why it would
+not; then a count. Writes nothing at all: no
+folder, copy, number, record, report, nor the
+settings given with it, which apply to it only</source>
+        <translation>afficher ce que ferait l&apos;importation de SOURCE
+(ou de l&apos;appareil à --device PORT), une ligne par
+fichier&#xa0;: SOURCE_FILE -&gt; DESTINATION_FILE pour
+chaque copie qu&apos;elle ferait, ou SOURCE_FILE: la
+raison du contraire&#xa0;; puis un décompte. N&apos;écrit
+rien du tout&#xa0;: ni dossier, copie, numéro,
+registre, rapport, ni les réglages donnés avec
+elle, qui ne valent que pour elle</translation>
+    </message>
+    <message>
+        <source>print the stored settings, one key=value a line</source>
+        <translation>afficher les réglages enregistrés, un key=value
+par ligne</translation>
+    </message>
+    <message>
+        <source>print this help</source>
+        <translation>afficher cette aide</translation>
+    </message>
+    <message>
+        <source>print the version</source>
+        <translation>afficher la version</translation>
+    </message>
+    <message>
+        <source>Standard output carries the import&apos;s log: the source folder, one line per
+folder and file, and a count. Standard error shows the progress while it is
+a terminal, and always the final message.</source>
+        <translation>La sortie standard porte le journal de l&apos;importation&#xa0;: le dossier source,
+une ligne par dossier et par fichier, et un décompte. La sortie d&apos;erreur
+montre la progression tant qu&apos;elle est un terminal, et toujours le message
+final.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when every photo and clip below SOURCE (or on the camera) is
+at its destination (copied now, or already there with the same bytes): the
+card may be formatted; 1 when any is not, or a camera cannot be opened; 2
+for usage errors, preferences that cannot be read, no destination chosen for
+a group that is on, destinations that are refused (a backup folder that
+is a group&apos;s destination, a destination on the card being imported, or a
+folder that does not exist), a pattern that cannot be used (the message
+says at which character) or a job sequence at a destination that cannot be
+read: nothing is copied and none of the settings given is stored; 128 + the signal when a signal stopped the import (141 when
+standard output was closed). The last line on standard error says whether
+the card (or the camera) may be cleared.</source>
+        <translation>Code de sortie&#xa0;: 0 quand chaque photo et vidéo sous SOURCE (ou sur
+l&apos;appareil) est à sa destination (copiée maintenant, ou déjà présente avec
+les mêmes octets)&#xa0;: la carte peut être formatée&#xa0;; 1 quand l&apos;une ne l&apos;est pas,
+ou qu&apos;un appareil ne peut pas être ouvert&#xa0;; 2 pour une mauvaise utilisation,
+des préférences illisibles, aucune destination choisie pour un groupe actif,
+des destinations refusées (un dossier de sauvegarde qui est la destination
+d&apos;un groupe, une destination sur la carte importée, ou un dossier qui
+n&apos;existe pas), un motif inutilisable (le message dit à quel caractère) ou une
+numérotation de travail illisible à une destination&#xa0;: rien n&apos;est copié et
+aucun des réglages donnés n&apos;est enregistré&#xa0;; 128 + le signal quand un signal
+a arrêté l&apos;importation (141 quand la sortie standard a été fermée). La
+dernière ligne de la sortie d&apos;erreur dit si la carte (ou l&apos;appareil) peut
+être vidée.</translation>
+    </message>
+    <message>
+        <source>With --verify: 0 when every recorded file at DEST matches its record (files
+never recorded are listed but do not count against it); 1 when any is
+changed, missing, unreadable or recorded without an XXH3-128 hash, or the
+record is damaged (an entry that cannot be checked, or a path through a
+symbolic link, named in the message); 2 when DEST is not a folder or has no
+hash record.</source>
+        <translation>Avec --verify&#xa0;: 0 quand chaque fichier enregistré dans DEST correspond à son
+registre (les fichiers jamais enregistrés sont listés mais ne comptent pas
+contre lui)&#xa0;; 1 quand l&apos;un est modifié, manquant, illisible ou enregistré
+sans empreinte XXH3-128, ou que le registre est endommagé (une entrée
+invérifiable, ou un chemin passant par un lien symbolique, nommé dans le
+message)&#xa0;; 2 quand DEST n&apos;est pas un dossier ou n&apos;a pas de registre
+d&apos;empreintes.</translation>
+    </message>
+    <message>
+        <source>With --dry-run: 0 when it could say what the import would do; 2 as above.</source>
+        <translation>Avec --dry-run&#xa0;: 0 quand il a pu dire ce que ferait l&apos;importation&#xa0;; 2 comme
+ci-dessus.</translation>
+    </message>
+    <message>
+        <source>With --list-devices: 0 (no line when nothing is connected); 1 when
+libgphoto2 cannot look for cameras.</source>
+        <translation>Avec --list-devices&#xa0;: 0 (aucune ligne quand rien n&apos;est branché)&#xa0;; 1 quand
+libgphoto2 ne peut pas chercher d&apos;appareils.</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Utilisation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>or:</source>
+        <translation>ou&#xa0;:</translation>
+    </message>
+</context>
 </TS>

@@ -349,7 +349,7 @@ TEST_F(CliTest, TheLogIsTheSameInEveryLanguageAndNoEnglishIsShown) {
         writeFile(copyOf("A.JPG"), "changed");
         std::string shown = run.err + kestrelImport({"--verify", dest.path()}).err +
                             kestrelImport({"--rename", "{seq:0}{ext}", card.path()}).err +
-                            kestrelImport({"--jpg", "maybe"}).err;
+                            kestrelImport({"--jpg", "maybe"}).err + kestrelImport({"--help"}).out;
         for (const std::string& path : {card / "B.CR3", dest.path()})
             for (std::size_t at; (at = shown.find(path)) != std::string::npos;)
                 shown.erase(at, path.size());
