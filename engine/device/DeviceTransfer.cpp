@@ -1,5 +1,7 @@
 #include "device/Device.h"
 
+#include "base/SystemError.h"
+
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -13,7 +15,7 @@ DeviceTransfer::DeviceTransfer(Device& device, const std::string& path,
                                std::function<bool()> abandon) {
     int ends[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
-        why_ = std::string("the transfer cannot start: ") + std::strerror(errno);
+        why_ = std::string("the transfer cannot start: ") + englishError(errno);
         return;
     }
     in_ = ends[0];

@@ -1,5 +1,6 @@
 #include "plan/JobSequence.h"
 
+#include "base/SystemError.h"
 #include "base/Fd.h"
 #include "record/RecordFolder.h"
 
@@ -99,7 +100,7 @@ JobSequence::Reserved JobSequence::failed(const std::string& why) const {
 JobSequence::Reserved JobSequence::failedWith(int error) const {
     if (error == ELOOP)
         return failed("cannot be reached: a symbolic link stands in its way");
-    return failed(std::string("cannot be kept: ") + std::strerror(error));
+    return failed(std::string("cannot be kept: ") + englishError(error));
 }
 
 namespace {
@@ -166,7 +167,7 @@ JobSequence::Reserved reserveAtEvery(const std::vector<std::string>& roots, cons
     for (const std::string& root : roots) {
         open.emplace_back(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (!open.back().valid())
-            return {0, "the destination " + root + " cannot be opened: " + std::strerror(errno)};
+            return {0, "the destination " + root + " cannot be opened: " + englishError(errno)};
         sequences.emplace_back(open.back().get(), job, root);
     }
     // Where every root's numbers are still fresh: past the last number each has given.

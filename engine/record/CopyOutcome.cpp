@@ -1,5 +1,7 @@
 #include "record/CopyOutcome.h"
 
+#include "base/SystemError.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -93,7 +95,7 @@ const char* outcomeKeyword(Outcome outcome) {
 std::string describe(const CopyOutcome& outcome) {
     std::string text = outcome.detail.empty() ? reasonText(outcome.outcome) : outcome.detail;
     if (outcome.error != 0)
-        text += std::string(": ") + std::strerror(outcome.error);
+        text += std::string(": ") + englishError(outcome.error);
     return text;
 }
 

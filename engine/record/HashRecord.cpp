@@ -1,5 +1,6 @@
 #include "record/HashRecord.h"
 
+#include "base/SystemError.h"
 #include "base/FaultPoints.h"
 #include "record/C4Id.h"
 #include "record/Chain.h"
@@ -83,7 +84,7 @@ RecordResult addGeneration(const std::string& rootPath, const std::vector<Record
     const auto fail = [&](int error) {
         result.error = "the hash record at " + rootPath + " cannot be written: " +
                        (error == ELOOP ? std::string("its ascmhl folder is a symbolic link")
-                                       : std::strerror(error));
+                                       : englishError(error));
         return result;
     };
     for (const RecordedFile& file : files)

@@ -1,5 +1,6 @@
 #include "record/HashRecord.h"
 
+#include "base/SystemError.h"
 #include "record/C4Id.h"
 #include "record/Chain.h"
 #include "record/GenerationText.h"
@@ -215,13 +216,13 @@ std::optional<History> readHistory(const std::string& rootPath, std::string& err
     };
     const Fd root(::open(rootPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!root.valid())
-        return fail(where + " cannot be read: " + std::strerror(errno));
+        return fail(where + " cannot be read: " + englishError(errno));
     Fd folder;
     if (const int why = openRecordFolder(root.get(), false, folder))
         return why == ENOENT ? fail("no hash record")
                : why == ELOOP
                    ? fail(where + " cannot be read: its ascmhl folder is a symbolic link")
-                   : fail(where + " cannot be read: " + std::strerror(why));
+                   : fail(where + " cannot be read: " + englishError(why));
 
     // Every generation, by number: those the chain lists (checked against their C4 id)
     // and those found in the folder.
@@ -240,7 +241,7 @@ std::optional<History> readHistory(const std::string& rootPath, std::string& err
     }
     std::vector<std::string> names;
     if (const int listError = listFolder(folder.get(), names))
-        return fail(where + " cannot be read: " + std::strerror(listError));
+        return fail(where + " cannot be read: " + englishError(listError));
     for (const std::string& name : names)
         if (const int number = generationNumber(name))
             generations.emplace(number, name);
@@ -255,9 +256,9 @@ std::optional<History> readHistory(const std::string& rootPath, std::string& err
             ::openat(folder.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat st {};
         if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
-            return fail(where + " is damaged: " + name + ": " + std::strerror(errno));
+            return fail(where + " is damaged: " + name + ": " + englishError(errno));
         if (!S_ISREG(st.st_mode))
-            return fail(where + " is damaged: " + name + ": " + std::strerror(EINVAL));
+            return fail(where + " is damaged: " + name + ": " + englishError(EINVAL));
         // Read once, hashed as it is parsed; the whole file is hashed even when its XML fails,
         // so that a file that is not the one the chain lists is called that.
         GenerationFile file(fd.get());
@@ -265,7 +266,7 @@ std::optional<History> readHistory(const std::string& rootPath, std::string& err
         const bool parsed = parseGeneration(reader, rootPath, name, number, history, why);
         file.drain();
         if (file.error() != 0)
-            return fail(where + " is damaged: " + name + ": " + std::strerror(file.error()));
+            return fail(where + " is damaged: " + name + ": " + englishError(file.error()));
         const auto c4 = c4s.find(name);
         if (c4 != c4s.end() && c4->second != file.c4())
             return fail(where + " is damaged: " + name + " is not the file its chain lists");

@@ -1,5 +1,6 @@
 #include "record/ImportReport.h"
 
+#include "base/SystemError.h"
 #include "base/FaultPoints.h"
 
 #include <fcntl.h>
@@ -120,7 +121,7 @@ ImportReport::~ImportReport() {
 }
 
 void ImportReport::fail(int error) {
-    problem_ = std::string("the report could not be written: ") + std::strerror(error);
+    problem_ = std::string("the report could not be written: ") + englishError(error);
     if (fd_ >= 0) {
         ::close(fd_);
         ::unlink(path_.c_str()); // a report cut short would pass for the whole story

@@ -1,5 +1,6 @@
 #include "record/HashRecord.h"
 
+#include "base/SystemError.h"
 #include "record/GenerationText.h"
 #include "record/ImportLog.h"
 #include "record/RecordFolder.h"
@@ -37,7 +38,7 @@ class RootCheck {
     // The symbolic link met in the walk that path goes through, or null.
     const std::string* linkOn(const std::string& path) const;
     void unreadable(const std::string& path, int error) {
-        result_.unreadable.push_back(path + ": " + std::strerror(error));
+        result_.unreadable.push_back(path + ": " + englishError(error));
     }
 
     const std::string& rootPath_;
@@ -195,7 +196,7 @@ VerifyResult verifyRoot(const std::string& rootPath, History history,
     VerifyResult result;
     const Fd root(::open(rootPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!root.valid()) {
-        result.error = rootPath + " cannot be read: " + std::strerror(errno);
+        result.error = rootPath + " cannot be read: " + englishError(errno);
         return result;
     }
     RootCheck check(rootPath, std::move(history), progress, stop, result);

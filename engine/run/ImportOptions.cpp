@@ -1,5 +1,6 @@
 #include "run/ImportOptions.h"
 
+#include "base/SystemError.h"
 #include "run/Preferences.h"
 
 #include <QFile>
@@ -92,11 +93,11 @@ std::string preferencesProblem(const QSettings& store) {
         ::close(fd);
         if (readable)
             return {};
-        return file.toStdString() + ": " + std::strerror(error);
+        return file.toStdString() + ": " + englishError(error);
     }
     if (errno == ENOENT)
         return {}; // a new store: every key is absent
-    return file.toStdString() + ": " + std::strerror(errno);
+    return file.toStdString() + ": " + englishError(errno);
 }
 
 } // namespace kestrel

@@ -1,5 +1,6 @@
 #include "run/Sidecars.h"
 
+#include "base/SystemError.h"
 #include "copy/SafeCopy.h"
 #include "copy/StagingFile.h"
 #include "record/XmpSidecar.h"
@@ -48,7 +49,7 @@ void Sidecars::beside(const std::string& source, const DestinationFolder& folder
     if (error == EEXIST && !holdsText(folder.fd->get(), name))
         why = "a file of this name is already there: it is left as it is";
     else if (error != 0 && error != EEXIST)
-        why = std::string("the sidecar cannot be written: ") + std::strerror(error);
+        why = std::string("the sidecar cannot be written: ") + englishError(error);
     if (!why.empty()) {
         log_.note(path, why);
         report_.note(source, path, why);
@@ -76,7 +77,7 @@ void Sidecars::flush() {
     for (const auto& [path, fd] : unflushed_)
         if (const int error = syncFolder(fd->get()); error != 0)
             log_.note(path, std::string("the folder of new sidecars cannot be flushed: ") +
-                                std::strerror(error));
+                                englishError(error));
     unflushed_.clear();
 }
 
