@@ -1,14 +1,26 @@
 #!/usr/bin/env bash
 # Every translation is whole: no text left unfinished or kept from code that no longer has it,
-# and lrelease compiles each file without a word of warning.
-# Usage: complete.sh LRELEASE FILE.ts...
+# no text of the code missing from it (lupdate run on a copy finds nothing new or gone), and
+# lrelease compiles each file without a word of warning.
+# Usage: complete.sh LRELEASE LUPDATE SOURCE_DIR FILE.ts...
 set -euo pipefail
 lrelease=$1
-shift
+lupdate=$2
+sources=$3
+shift 3
 qm=$(mktemp)
-trap 'rm -f "$qm"' EXIT
+copy=$(mktemp --suffix=.ts)
+trap 'rm -f "$qm" "$copy"' EXIT
 status=0
+texts() { grep -o '<source>.*</source>' "$1" | sort; }
 for ts in "$@"; do
+    cp "$ts" "$copy"
+    (cd "$sources" && "$lupdate" -silent -no-obsolete -locations none -I engine -I ui \
+        -extensions cpp,h,ui engine ui cli -ts "$copy")
+    if grep -q 'type="unfinished"' "$copy" || ! diff <(texts "$ts") <(texts "$copy") >&2; then
+        echo "out of date with the code: $ts (cmake --build build --target update_translations)"
+        status=1
+    fi
     if grep -nE 'type="(unfinished|obsolete|vanished)"' "$ts"; then
         echo "not finished: $ts"
         status=1
