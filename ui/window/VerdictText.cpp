@@ -12,9 +12,12 @@ namespace kestrel {
 
 namespace {
 
-// 1,234: counts as the command writes them.
+// 1,234 as the reader writes it (1.234 in German); in the C locale, as English does.
 QString number(std::size_t n) {
-    return QLocale(QLocale::English).toString(static_cast<qulonglong>(n));
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English);
+    return locale.toString(static_cast<qulonglong>(n));
 }
 
 // one or many, with %1 the count: whole sentences, as there is no translation to supply
