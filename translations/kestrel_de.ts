@@ -1515,6 +1515,10 @@
         <source>Import Nothing</source>
         <translation>Nichts importieren</translation>
     </message>
+    <message>
+        <source>%1 of %2 (%3)</source>
+        <translation>%1 von %2 (%3)</translation>
+    </message>
 </context>
 <context>
     <name>kestrel::VerdictText</name>

@@ -1515,6 +1515,10 @@
         <source>Import Nothing</source>
         <translation>Ne rien importer</translation>
     </message>
+    <message>
+        <source>%1 of %2 (%3)</source>
+        <translation>%1 sur %2 (%3)</translation>
+    </message>
 </context>
 <context>
     <name>kestrel::VerdictText</name>

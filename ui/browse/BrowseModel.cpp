@@ -1,5 +1,7 @@
 #include "browse/BrowseModel.h"
 
+#include "base/ShownText.h"
+
 #include <QDir>
 
 #include <algorithm>
@@ -98,7 +100,7 @@ QVariant BrowseModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole: {
         QString tip = QDir::toNativeSeparators(QString::fromStdString(file.path));
         if (file.standing == Standing::NotImported)
-            tip += u'\n' + QString::fromStdString(file.reason);
+            tip += u'\n' + shownText(file.reason);
         else if (file.standing == Standing::ImportedBefore && checked_[row])
             tip += u'\n' + tr("Recorded at the destination as %1")
                                .arg(QString::fromStdString(file.reason));
@@ -123,8 +125,7 @@ QVariant BrowseModel::data(const QModelIndex& index, int role) const {
     case ClipRole:
         return file.clip;
     case ReasonRole:
-        return file.standing == Standing::NotImported ? QString::fromStdString(file.reason)
-                                                      : QString();
+        return file.standing == Standing::NotImported ? shownText(file.reason) : QString();
     default:
         return {};
     }

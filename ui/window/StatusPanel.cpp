@@ -94,10 +94,22 @@ void StatusPanel::setBar(std::int32_t count) {
     showNow();
 }
 
+QString StatusPanel::fileInHand(const std::string& text) {
+    // The engine's "3 of 20000 (IMG_0001.JPG)", in the reader's words.
+    const auto of = text.find(" of ");
+    const auto open = of == std::string::npos ? of : text.find(" (", of);
+    if (open == std::string::npos || text.back() != ')')
+        return QString::fromStdString(text);
+    return tr("%1 of %2 (%3)")
+        .arg(QString::fromStdString(text.substr(0, of)),
+             QString::fromStdString(text.substr(of + 4, open - of - 4)),
+             QString::fromStdString(text.substr(open + 2, text.size() - open - 3)));
+}
+
 void StatusPanel::setBarInc(const std::string& text) {
     // Once per file, so paint only what changed; repaint() puts it on screen at once, so
     // that every file's text is seen. The bar repaints itself when its fill moves.
-    setText(QString::fromStdString(text));
+    setText(fileInHand(text));
     if (QProgressBar* bar = controls_.bar)
         bar->setValue(std::min(bar->value() + 1, bar->maximum()));
     if (controls_.info)

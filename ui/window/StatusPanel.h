@@ -77,6 +77,8 @@ class StatusPanel : public QObject, public StatusSink {
     WhenShort spaceShort(const std::vector<std::string>& shortfalls) override;
 
   private:
+    // A file-in-hand line of the engine's, as the reader words it.
+    static QString fileInHand(const std::string& text);
     void hideRunning();
 
     Controls controls_;
