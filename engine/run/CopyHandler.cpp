@@ -1,6 +1,5 @@
 #include "run/CopyHandler.h"
 
-#include "base/Fd.h"
 #include "run/CardItem.h"
 #include "run/CopyPass.h"
 #include "run/DestinationCheck.h"
@@ -11,11 +10,7 @@
 #include "run/SpaceCheck.h"
 #include "scan/SourceWalker.h"
 
-#include <fcntl.h>
-
 #include <csignal>
-#include <map>
-#include <memory>
 
 namespace kestrel {
 
@@ -109,20 +104,9 @@ bool CopyHandler::placeFiles(const FileList& files, std::vector<FilePlace>& plac
     JobPlan plan(options_);
     // A card imported again after its copies were renamed: each file found by its bytes in
     // its destination's record goes where it went, and takes no new number.
-    RecordedCopies recorded(histories_);
-    std::map<std::string, std::shared_ptr<const Fd>> roots;
+    RecordedCopies recorded(histories_, &folders_);
     if (plan.active())
-        plan.recordedName = [&](const FileFields& f) -> std::optional<RecordedCopy> {
-            if (!isChosenFolder(f.destRoot))
-                return std::nullopt;
-            std::shared_ptr<const Fd>& root = roots[f.destRoot];
-            if (!root)
-                root = folders_.openedRoot(f.destRoot);
-            if (!root)
-                root = std::make_shared<const Fd>(
-                    ::open(f.destRoot.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-            return root->valid() ? recorded.find(f, f.destRoot, root->get()) : std::nullopt;
-        };
+        plan.recordedName = [&recorded](const FileFields& f) { return recorded.find(f); };
     JobPlan::Placed placed = plan.place(files, jobSource_, fits_, dryRun == nullptr);
     places = std::move(placed.places);
     if (placed.refusal.empty())

@@ -1,14 +1,8 @@
 #include "run/JobSurvey.h"
 
-#include "base/Fd.h"
 #include "run/JobPlan.h"
-#include "run/Preferences.h"
 #include "run/RecordedCopies.h"
 #include "run/RunRecords.h"
-
-#include <fcntl.h>
-
-#include <map>
 
 namespace kestrel {
 
@@ -29,17 +23,10 @@ void placeByJob(std::vector<SurveyedFile>& files, const std::string& card,
 
     RunRecords histories;
     RecordedCopies recorded(histories);
-    std::map<std::string, Fd> roots;
     bool stopped = false;
     plan.recordedName = [&](const FileFields& f) -> std::optional<RecordedCopy> {
         stopped = stopped || (stop && stop());
-        if (stopped || !isChosenFolder(f.destRoot))
-            return std::nullopt;
-        auto [root, fresh] = roots.try_emplace(f.destRoot);
-        if (fresh)
-            root->second.reset(::open(f.destRoot.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        return root->second.valid() ? recorded.find(f, f.destRoot, root->second.get())
-                                    : std::nullopt;
+        return stopped ? std::nullopt : recorded.find(f);
     };
     const JobPlan::Source source{card.substr(card.rfind('/') + 1), {}};
     const JobPlan::Placed placed = plan.place(entries, source, {}, false);

@@ -1,6 +1,7 @@
 #include "run/RecordedCopies.h"
 
 #include "base/Fd.h"
+#include "run/Preferences.h"
 #include "run/RunRecords.h"
 
 #include <fcntl.h>
@@ -70,8 +71,19 @@ std::optional<Digest128> RecordedCopies::cardDigest(const FileFields& f) {
     return digest_;
 }
 
-std::optional<RecordedCopy> RecordedCopies::find(const FileFields& f, const std::string& root,
-                                                 int rootFd) {
+int RecordedCopies::rootFd(const std::string& root) {
+    std::shared_ptr<const Fd>& open = roots_[root];
+    if (!open && opened_ != nullptr)
+        open = opened_->openedRoot(root);
+    if (!open)
+        open = std::make_shared<const Fd>(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return open->get();
+}
+
+std::optional<RecordedCopy> RecordedCopies::find(const FileFields& f) {
+    const std::string& root = f.destRoot;
+    if (!isChosenFolder(root))
+        return std::nullopt;
     const BySize& index = indexOf(root);
     const auto [begin, end] = index.equal_range(f.size);
     for (auto it = begin; it != end; ++it) {
@@ -87,9 +99,10 @@ std::optional<RecordedCopy> RecordedCopies::find(const FileFields& f, const std:
         } else {
             modified = modified_;
         }
+        const int at = rootFd(root);
         const auto slash = path.rfind('/');
         const int folder =
-            slash == std::string::npos ? rootFd : folderFd(root, rootFd, path.substr(0, slash));
+            at < 0 || slash == std::string::npos ? at : folderFd(root, at, path.substr(0, slash));
         if (folder >= 0 && holds(folder, path.substr(slash + 1), entry.size, *entry.xxh128))
             return RecordedCopy{path, *entry.xxh128, modified};
     }

@@ -2,12 +2,14 @@
 
 #include "base/ContentHash.h"
 #include "base/Fd.h"
+#include "copy/DestinationFolders.h"
 #include "record/HashRecord.h"
 #include "scan/FileEntry.h"
 
 #include <cstdint>
 #include <ctime>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -28,27 +30,33 @@ struct RecordedCopy {
 // copies must not be copied again under new numbers.
 class RecordedCopies {
   public:
-    explicit RecordedCopies(RunRecords& records) : records_(records) {}
+    // Reads the records through records; each destination root is reached through the
+    // descriptor opened holds for it where there is one, else opened by its path.
+    explicit RecordedCopies(RunRecords& records, const DestinationFolders* opened = nullptr)
+        : records_(records), opened_(opened) {}
 
-    // The path relative to root of a file that root's record lists with f's bytes and that
-    // still holds them; nothing when there is none. A card file is hashed only when the
-    // record lists a file of its size; a camera's file is never sent for it: the record's
-    // size and time of the camera's file stand for its bytes, as for a re-import by name.
-    // rootFd is root, open.
-    std::optional<RecordedCopy> find(const FileFields& f, const std::string& root, int rootFd);
+    // The copy that the record of f's destination root lists with f's bytes and that still
+    // holds them; nothing when there is none. A card file is hashed only when the record
+    // lists a file of its size; a camera's file is never sent for it: the record's size and
+    // time of the camera's file stand for its bytes, as for a re-import by name.
+    std::optional<RecordedCopy> find(const FileFields& f);
 
   private:
     using Entry = std::map<std::string, HistoryEntry>::value_type;
     // The entries of one root's record that can vouch for bytes, by size.
     using BySize = std::unordered_multimap<std::int64_t, const Entry*>;
     const BySize& indexOf(const std::string& root);
+    // The root open, once; -1 when it cannot be.
+    int rootFd(const std::string& root);
     // The folder below the root open at rootFd, opened once; -1 when it cannot be.
     int folderFd(const std::string& root, int rootFd, const std::string& folder);
     // The digest of the card file of f, read once.
     std::optional<Digest128> cardDigest(const FileFields& f);
 
     RunRecords& records_;
+    const DestinationFolders* opened_;
     std::map<std::string, BySize> indexes_;
+    std::map<std::string, std::shared_ptr<const Fd>> roots_;
     static constexpr std::size_t kOpenFolders = 64;
     std::unordered_map<std::string, Fd> folders_; // by root, NUL, folder
     std::string digestOf_;                        // the card file whose digest is kept

@@ -93,14 +93,9 @@ QPushButton* CardList::addRow(const Card& card, bool showSize) {
         bytes > 0 ? locale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat) : QString(),
         row));
     line->addStretch();
-    QPushButton* importButton = addButtons(row, card.name, true);
-    connect(row->findChild<QPushButton*>(QStringLiteral("browse")), &QPushButton::clicked, this,
-            [this, mountPoint = card.mountPoint] { emit browseRequested(mountPoint); });
-    connect(importButton, &QPushButton::clicked, this,
-            [this, mountPoint = card.mountPoint] { emit importRequested(mountPoint); });
-    layout_->addWidget(row);
-    rows_.append(row);
-    return importButton;
+    return addButtons(
+        row, card.name, [this, mountPoint = card.mountPoint] { emit browseRequested(mountPoint); },
+        [this, mountPoint = card.mountPoint] { emit importRequested(mountPoint); });
 }
 
 QPushButton* CardList::addDeviceRow(const PluggedDevice& device) {
@@ -124,28 +119,27 @@ QPushButton* CardList::addDeviceRow(const PluggedDevice& device) {
         connect(releaseButton, &QPushButton::clicked, this,
                 [this, port = device.port] { emit deviceReleaseRequested(port); });
     }
-    QPushButton* importButton = addButtons(row, device.model, true);
-    connect(row->findChild<QPushButton*>(QStringLiteral("browse")), &QPushButton::clicked, this,
-            [this, port = device.port] { emit deviceBrowseRequested(port); });
-    connect(importButton, &QPushButton::clicked, this,
-            [this, port = device.port] { emit deviceImportRequested(port); });
-    layout_->addWidget(row);
-    rows_.append(row);
-    return importButton;
+    return addButtons(
+        row, device.model, [this, port = device.port] { emit deviceBrowseRequested(port); },
+        [this, port = device.port] { emit deviceImportRequested(port); });
 }
 
-QPushButton* CardList::addButtons(QWidget* row, const QString& name, bool browse) {
+QPushButton* CardList::addButtons(QWidget* row, const QString& name,
+                                  const std::function<void()>& browse,
+                                  const std::function<void()>& import) {
     auto* line = static_cast<QHBoxLayout*>(row->layout());
-    if (browse) {
-        auto* browseButton = new QPushButton(tr("Browse"), row);
-        browseButton->setObjectName(QStringLiteral("browse"));
-        browseButton->setAccessibleName(tr("Browse %1").arg(name));
-        line->addWidget(browseButton);
-    }
+    auto* browseButton = new QPushButton(tr("Browse"), row);
+    browseButton->setObjectName(QStringLiteral("browse"));
+    browseButton->setAccessibleName(tr("Browse %1").arg(name));
+    line->addWidget(browseButton);
+    connect(browseButton, &QPushButton::clicked, this, browse);
     auto* importButton = new QPushButton(tr("Import"), row);
     importButton->setObjectName(QStringLiteral("import"));
     importButton->setAccessibleName(tr("Import %1").arg(name));
     line->addWidget(importButton);
+    connect(importButton, &QPushButton::clicked, this, import);
+    layout_->addWidget(row);
+    rows_.append(row);
     return importButton;
 }
 

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -45,7 +46,10 @@ class CardList : public QWidget {
     void showRows();
     QPushButton* addRow(const Card& card, bool showSize);
     QPushButton* addDeviceRow(const PluggedDevice& device);
-    QPushButton* addButtons(QWidget* row, const QString& name, bool browse);
+    // Adds Browse and Import buttons for name to row, calling browse and import when they are
+    // pressed, and row to the list; returns the Import button.
+    QPushButton* addButtons(QWidget* row, const QString& name, const std::function<void()>& browse,
+                            const std::function<void()>& import);
 
     QList<Card> cards_;
     QList<PluggedDevice> devices_;
