@@ -1,14 +1,14 @@
 #include "device/Device.h"
 
 #include "base/FaultPoints.h"
+#include "device/GPhotoChunks.h"
+#include "device/GPhotoResults.h"
 
 #include <gphoto2/gphoto2.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -18,44 +18,13 @@ namespace kestrel {
 namespace {
 
 using faults::Call;
-
-constexpr char kHeld[] = "another program is using the camera (unmount it in the file manager)";
-
-// A test's fault at call stands for the libgphoto2 result its error number holds.
-bool failed(Call call, int& result) {
-    if (!faults::injected(call))
-        return false;
-    result = errno;
-    return true;
-}
-
-// The plain words for a libgphoto2 result that is not GP_OK.
-std::string words(int result) {
-    switch (result) {
-    case GP_ERROR_IO_USB_FIND:
-    case GP_ERROR_MODEL_NOT_FOUND:
-        return "the camera was disconnected";
-    case GP_ERROR_IO_USB_CLAIM:
-    case GP_ERROR_IO_LOCK:
-        return kHeld;
-    case GP_ERROR_CAMERA_BUSY:
-        return "the camera is busy";
-    case GP_ERROR_DIRECTORY_NOT_FOUND:
-    case GP_ERROR_FILE_NOT_FOUND:
-        return "it is no longer on the camera";
-    default:
-        return std::string("the camera says: ") + gp_result_as_string(result);
-    }
-}
-
-// Owns a libgphoto2 list.
-struct List {
-    List() { gp_list_new(&list); }
-    ~List() { gp_list_free(list); }
-    List(const List&) = delete;
-    List& operator=(const List&) = delete;
-    CameraList* list = nullptr;
-};
+using gphoto::failed;
+using gphoto::Head;
+using gphoto::keepHead;
+using gphoto::List;
+using gphoto::Sink;
+using gphoto::words;
+using gphoto::writeChunk;
 
 // The folder and the name of the file at a camera path.
 std::pair<std::string, std::string> split(const std::string& path) {
@@ -65,50 +34,6 @@ std::pair<std::string, std::string> split(const std::string& path) {
 
 std::string joined(const std::string& folder, const char* name) {
     return folder == "/" ? "/" + std::string(name) : folder + "/" + name;
-}
-
-// Where a transfer's chunks go, and whether one could not.
-struct Sink {
-    int fd;
-    const std::function<bool()>& abandon;
-    int result = GP_OK;
-};
-
-int writeChunk(void* priv, unsigned char* data, uint64_t* len) {
-    auto* sink = static_cast<Sink*>(priv);
-    if (sink->result != GP_OK || failed(Call::DeviceRead, sink->result))
-        return sink->result;
-    if (sink->abandon && sink->abandon())
-        return sink->result = GP_ERROR_CANCEL;
-    for (uint64_t done = 0; done < *len;) {
-        // Not a pipe: a reader that went away must not raise SIGPIPE.
-        const ssize_t sent = ::send(sink->fd, data + done, *len - done, MSG_NOSIGNAL);
-        if (sent < 0 && errno == EINTR)
-            continue;
-        if (sent < 0)
-            return sink->result = GP_ERROR_IO_WRITE;
-        done += static_cast<uint64_t>(sent);
-    }
-    return GP_OK;
-}
-
-// The start of a file, gathered from the chunks a camera sends until there is enough.
-struct Head {
-    std::size_t max;
-    std::string bytes;
-    bool failed = false;
-};
-
-int keepHead(void* priv, unsigned char* data, uint64_t* len) {
-    auto* head = static_cast<Head*>(priv);
-    int result = GP_OK;
-    if (failed(Call::DeviceRead, result)) {
-        head->failed = true;
-        return result;
-    }
-    const auto take = std::min<std::uint64_t>(*len, head->max - head->bytes.size());
-    head->bytes.append(reinterpret_cast<const char*>(data), take);
-    return head->bytes.size() < head->max ? GP_OK : GP_ERROR_CANCEL;
 }
 
 class GPhotoDevice final : public Device {
@@ -350,28 +275,6 @@ std::unique_ptr<Device> openDevice(const std::string& port, std::string& why) {
         return nullptr;
     }
     return device;
-}
-
-bool heldByAnotherProgram(const std::string& why) {
-    return why == kHeld;
-}
-
-std::vector<DetectedDevice> detectDevices(std::string& why) {
-    std::vector<DetectedDevice> found;
-    GPContext* context = gp_context_new();
-    List cameras;
-    const int result = gp_camera_autodetect(cameras.list, context);
-    if (result < GP_OK)
-        why = words(result);
-    for (int i = 0; i < std::max(result, 0); ++i) {
-        const char* model = nullptr;
-        const char* port = nullptr;
-        gp_list_get_name(cameras.list, i, &model);
-        gp_list_get_value(cameras.list, i, &port);
-        found.push_back({port, model});
-    }
-    gp_context_unref(context);
-    return found;
 }
 
 } // namespace kestrel
