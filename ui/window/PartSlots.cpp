@@ -6,6 +6,7 @@
 #include "window/EjectOffer.h"
 #include "window/JobOption.h"
 #include "window/OptionsPanel.h"
+#include "window/ReleaseOffer.h"
 #include "window/StatusPanel.h"
 
 namespace kestrel {
@@ -76,6 +77,14 @@ void ViewController::destPathBackupSelected(PathControl* sender) {
 
 void ViewController::namesAndFolders() {
     job_->openSheet();
+}
+
+void ViewController::setUpRelease(DeviceRelease* release) {
+    releaseOffer_->setRelease(release);
+}
+
+std::string ViewController::getUserDefAsString(const char* key) const {
+    return kestrel::getUserDefAsString(*uDefs, key);
 }
 
 void ViewController::setUpEject(CardEjector* ejector) {

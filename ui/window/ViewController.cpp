@@ -199,10 +199,6 @@ void ViewController::connectActions() {
     watchPreferences();
 }
 
-std::string ViewController::getUserDefAsString(const char* key) const {
-    return kestrel::getUserDefAsString(*uDefs, key);
-}
-
 void ViewController::viewDidLoad() {
     destinations_->showStored();
     restoreCHKState();
@@ -265,10 +261,6 @@ bool ViewController::runImport(const std::string& source,
             emit importFinished(*summary);
         });
     return true;
-}
-
-void ViewController::setUpRelease(DeviceRelease* release) {
-    releaseOffer_->setRelease(release);
 }
 
 void ViewController::startRun(RunThread::Work work, std::function<void()> done) {
