@@ -8,10 +8,11 @@
 #include "run/StopRequest.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <ostream>
 #include <utility>
@@ -46,48 +47,32 @@ std::int64_t bytesToRead(const History& history) {
 
 } // namespace
 
-std::string groupedNumber(std::int64_t n) {
-    std::string digits = std::to_string(n);
-    const std::size_t first = digits.front() == '-' ? 1 : 0;
-    for (std::size_t at = digits.size(); at > first + 3; at -= 3)
-        digits.insert(at - 3, ",");
-    return digits;
-}
-
 std::string verifyMessage(const VerifyResult& result, const std::string& root) {
-    // The locale's digit groups; the C locale's own has none, so "1,234" there.
-    const auto count = [](auto n) {
-        const auto wide = static_cast<std::int64_t>(n);
-        return QLocale().language() == QLocale::C ? QString::fromStdString(groupedNumber(wide))
-                                                  : QLocale().toString(wide);
+    // %Ln: the count in the reader's digit groups and plural form.
+    const auto say = [](const char* text, std::size_t n) {
+        return QCoreApplication::translate("kestrel-import", text, nullptr,
+                                           static_cast<int>(std::min<std::size_t>(n, INT_MAX)));
     };
-    const auto say = [](const char* text) {
-        return QCoreApplication::translate("kestrel-import", text);
-    };
-    const std::int64_t checked =
-        result.matched +
-        static_cast<std::int64_t>(result.changed.size() + result.missing.size() +
-                                  result.unreadable.size() + result.unchecked.size() +
-                                  result.unrecorded.size());
-    const char* head =
-        result.stopped
-            ? (checked == 1
-                   ? QT_TRANSLATE_NOOP("kestrel-import", "stopped after checking %1 file at %2: ")
-                   : QT_TRANSLATE_NOOP("kestrel-import", "stopped after checking %1 files at %2: "))
-            : (checked == 1 ? QT_TRANSLATE_NOOP("kestrel-import", "checked %1 file at %2: ")
-                            : QT_TRANSLATE_NOOP("kestrel-import", "checked %1 files at %2: "));
+    const std::size_t checked = static_cast<std::size_t>(result.matched) + result.changed.size() +
+                                result.missing.size() + result.unreadable.size() +
+                                result.unchecked.size() + result.unrecorded.size();
     QString text =
-        say(head).arg(count(checked), QString::fromStdString(quotedName(root))) +
-        say(QT_TRANSLATE_NOOP("kestrel-import", "%1 match, %2 changed, %3 missing, "))
-            .arg(count(result.matched), count(result.changed.size()), count(result.missing.size()));
+        say(result.stopped
+                ? QT_TRANSLATE_N_NOOP("kestrel-import", "stopped after checking %Ln files at %1: ")
+                : QT_TRANSLATE_N_NOOP("kestrel-import", "checked %Ln files at %1: "),
+            checked)
+            .arg(QString::fromStdString(quotedName(root))) +
+        say(QT_TRANSLATE_N_NOOP("kestrel-import", "%Ln match, "), result.matched) +
+        say(QT_TRANSLATE_N_NOOP("kestrel-import", "%Ln changed, "), result.changed.size()) +
+        say(QT_TRANSLATE_N_NOOP("kestrel-import", "%Ln missing, "), result.missing.size());
     if (!result.unreadable.empty())
-        text += say(QT_TRANSLATE_NOOP("kestrel-import", "%1 unreadable, "))
-                    .arg(count(result.unreadable.size()));
+        text += say(QT_TRANSLATE_N_NOOP("kestrel-import", "%Ln unreadable, "),
+                    result.unreadable.size());
     if (!result.unchecked.empty())
-        text += say(QT_TRANSLATE_NOOP("kestrel-import", "%1 without an XXH3-128 hash, "))
-                    .arg(count(result.unchecked.size()));
-    return (text + say(QT_TRANSLATE_NOOP("kestrel-import", "%1 not recorded."))
-                       .arg(count(result.unrecorded.size())))
+        text += say(QT_TRANSLATE_N_NOOP("kestrel-import", "%Ln without an XXH3-128 hash, "),
+                    result.unchecked.size());
+    return (text + say(QT_TRANSLATE_N_NOOP("kestrel-import", "%Ln not recorded."),
+                       result.unrecorded.size()))
         .toStdString();
 }
 

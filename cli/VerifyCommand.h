@@ -19,10 +19,8 @@ class TerminalStatus;
 int verifyDestination(const std::string& dest, std::ostream& out, TerminalStatus& status,
                       const StopRequest& stop);
 
-// "checked 1,234 files at DEST: 1,230 match, 2 changed, 1 missing, 1 not recorded."
+// "checked 1234 files at DEST: 1230 match, 2 changed, 1 missing, 1 not recorded.", the counts
+// in the reader's digit groups ("1.234" in German).
 std::string verifyMessage(const VerifyResult& result, const std::string& root);
-
-// n with a comma between each group of three digits: "1,234,567".
-std::string groupedNumber(std::int64_t n);
 
 } // namespace kestrel::cli

@@ -32,7 +32,8 @@ endif()
 function(kestrel_add_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE kestrel_common_cfg GTest::gtest GTest::gtest_main ${ARG_LIBS})
+    target_link_libraries(${name} PRIVATE kestrel_common_cfg GTest::gtest kestrel_test_main
+                          kestrel_translations ${ARG_LIBS})
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         PROPERTIES LABELS "${ARG_LABELS}"

@@ -390,107 +390,91 @@
         <translation>Nichts wurde kopiert: %1.</translation>
     </message>
     <message numerus="yes">
-        <source>copying of %Ln files stopped:</source>
+        <source>copying of %n files stopped:</source>
         <translation>
             <numerusform>Kopieren von %Ln Datei abgebrochen:</numerusform>
             <numerusform>Kopieren von %Ln Dateien abgebrochen:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> %Ln done,</source>
+        <source> %n done,</source>
         <translation>
             <numerusform> %Ln erledigt,</numerusform>
             <numerusform> %Ln erledigt,</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> %Ln left.</source>
+        <source> %n left.</source>
         <translation>
             <numerusform> %Ln übrig.</numerusform>
             <numerusform> %Ln übrig.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>copying of %Ln files finished.</source>
+        <source>copying of %n files finished.</source>
         <translation>
             <numerusform>Kopieren von %Ln Datei beendet.</numerusform>
             <numerusform>Kopieren von %Ln Dateien beendet.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> %Ln already there.</source>
+        <source> %n already there.</source>
         <translation>
             <numerusform> %Ln bereits vorhanden.</numerusform>
             <numerusform> %Ln bereits vorhanden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> %Ln not copied.</source>
+        <source> %n not copied.</source>
         <translation>
             <numerusform> %Ln nicht kopiert.</numerusform>
             <numerusform> %Ln nicht kopiert.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> %Ln could not be read.</source>
+        <source> %n could not be read.</source>
         <translation>
             <numerusform> %Ln ließ sich nicht lesen.</numerusform>
             <numerusform> %Ln ließen sich nicht lesen.</numerusform>
         </translation>
     </message>
-    <message>
-        <source> 1 other photo or clip was not imported.</source>
-        <translation> 1 weiteres Foto oder Video wurde nicht importiert.</translation>
-    </message>
     <message numerus="yes">
-        <source> %Ln other photos or clips were not imported.</source>
+        <source> %n other photos or clips were not imported.</source>
         <translation>
             <numerusform> %Ln weiteres Foto oder Video wurde nicht importiert.</numerusform>
             <numerusform> %Ln weitere Fotos oder Videos wurden nicht importiert.</numerusform>
         </translation>
     </message>
-    <message>
-        <source> 1 new file was not selected.</source>
-        <translation> 1 neue Datei wurde nicht ausgewählt.</translation>
-    </message>
     <message numerus="yes">
-        <source> %Ln new files were not selected.</source>
+        <source> %n new files were not selected.</source>
         <translation>
             <numerusform> %Ln neue Datei wurde nicht ausgewählt.</numerusform>
             <numerusform> %Ln neue Dateien wurden nicht ausgewählt.</numerusform>
         </translation>
     </message>
-    <message>
-        <source> 1 file not selected was imported before but is no longer at its destination.</source>
-        <translation> 1 nicht ausgewählte Datei wurde früher importiert, ist aber nicht mehr an ihrem Ziel.</translation>
-    </message>
     <message numerus="yes">
-        <source> %Ln files not selected were imported before but are no longer at their destination.</source>
+        <source> %n files not selected were imported before but are no longer at their destination.</source>
         <translation>
             <numerusform> %Ln nicht ausgewählte Datei wurde früher importiert, ist aber nicht mehr an ihrem Ziel.</numerusform>
             <numerusform> %Ln nicht ausgewählte Dateien wurden früher importiert, sind aber nicht mehr an ihrem Ziel.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> %Ln not safe at the backup.</source>
+        <source> %n not safe at the backup.</source>
         <translation>
             <numerusform> %Ln in der Sicherung nicht sicher.</numerusform>
             <numerusform> %Ln in der Sicherung nicht sicher.</numerusform>
         </translation>
     </message>
-    <message>
-        <source> 1 copy read back differently and was copied again.</source>
-        <translation> 1 Kopie las sich anders zurück und wurde erneut kopiert.</translation>
-    </message>
     <message numerus="yes">
-        <source> %Ln copies read back differently and were copied again.</source>
+        <source> %n copies read back differently and were copied again.</source>
         <translation>
             <numerusform> %Ln Kopie las sich anders zurück und wurde erneut kopiert.</numerusform>
             <numerusform> %Ln Kopien lasen sich anders zurück und wurden erneut kopiert.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> %Ln had no capture date and were dated by their file times.</source>
+        <source> %n had no capture date and were dated by their file times.</source>
         <translation>
             <numerusform> %Ln hatte kein Aufnahmedatum und wurde nach Dateizeit datiert.</numerusform>
             <numerusform> %Ln hatten kein Aufnahmedatum und wurden nach Dateizeiten datiert.</numerusform>
@@ -504,92 +488,82 @@
         <translation>Nichts wurde kopiert: %1. Formatieren Sie die Speicherkarte nicht.</translation>
     </message>
     <message>
-        <source>Do not format the card yet: the import was stopped and 1 file is only on the card.</source>
-        <translation>Formatieren Sie die Speicherkarte noch nicht: Der Import wurde abgebrochen und 1 Datei ist nur auf der Karte.</translation>
-    </message>
-    <message>
-        <source>Do not format the card yet: the import was stopped and %1 files are only on the card.</source>
-        <translation>Formatieren Sie die Speicherkarte noch nicht: Der Import wurde abgebrochen und %1 Dateien sind nur auf der Karte.</translation>
-    </message>
-    <message>
-        <source>Do not format the card yet: 1 file is only on the card.</source>
-        <translation>Formatieren Sie die Speicherkarte noch nicht: 1 Datei ist nur auf der Karte.</translation>
-    </message>
-    <message>
-        <source>Do not format the card yet: %1 files are only on the card.</source>
-        <translation>Formatieren Sie die Speicherkarte noch nicht: %1 Dateien sind nur auf der Karte.</translation>
-    </message>
-    <message>
-        <source>Do not format the card yet: 1 file is not safe at the backup.</source>
-        <translation>Formatieren Sie die Speicherkarte noch nicht: 1 Datei ist in der Sicherung nicht sicher abgelegt.</translation>
-    </message>
-    <message>
-        <source>Do not format the card yet: %1 files are not safe at the backup.</source>
-        <translation>Formatieren Sie die Speicherkarte noch nicht: %1 Dateien sind in der Sicherung nicht sicher abgelegt.</translation>
-    </message>
-    <message>
         <source>No photo or clip was picked here, so nothing was copied.</source>
         <translation>Hier wurde kein Foto und kein Clip ausgewählt, daher wurde nichts kopiert.</translation>
-    </message>
-    <message>
-        <source>The card may be formatted: every photo and clip is verified at %1 destinations.</source>
-        <translation>Die Speicherkarte darf formatiert werden: Jedes Foto und jeder Clip ist an %1 Zielen überprüft.</translation>
-    </message>
-    <message>
-        <source>The card may be formatted: every photo and clip is verified at its destination.</source>
-        <translation>Die Speicherkarte darf formatiert werden: Jedes Foto und jeder Clip ist an seinem Ziel überprüft.</translation>
-    </message>
-    <message>
-        <source>The card may be formatted: every photo and clip is copied (not read back) to %1 destinations.</source>
-        <translation>Die Speicherkarte darf formatiert werden: Jedes Foto und jeder Clip ist in %1 Ziele kopiert (nicht zurückgelesen).</translation>
-    </message>
-    <message>
-        <source>The card may be formatted: every photo and clip is copied (not read back) to its destination.</source>
-        <translation>Die Speicherkarte darf formatiert werden: Jedes Foto und jeder Clip ist in sein Ziel kopiert (nicht zurückgelesen).</translation>
     </message>
     <message>
         <source>Nothing was copied: %1. Do not delete anything from the camera or phone.</source>
         <translation>Nichts wurde kopiert: %1. Löschen Sie nichts von der Kamera oder dem Telefon.</translation>
     </message>
-    <message>
-        <source>Do not delete anything from the camera or phone yet: the import was stopped and 1 file is only on it.</source>
-        <translation>Löschen Sie noch nichts von der Kamera oder dem Telefon: Der Import wurde abgebrochen und 1 Datei ist nur dort.</translation>
+    <message numerus="yes">
+        <source>Do not format the card yet: the import was stopped and %Ln files are only on the card.</source>
+        <translation>
+            <numerusform>Formatieren Sie die Speicherkarte noch nicht: Der Import wurde abgebrochen und %Ln Datei ist nur auf der Karte.</numerusform>
+            <numerusform>Formatieren Sie die Speicherkarte noch nicht: Der Import wurde abgebrochen und %Ln Dateien sind nur auf der Karte.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Do not delete anything from the camera or phone yet: the import was stopped and %1 files are only on it.</source>
-        <translation>Löschen Sie noch nichts von der Kamera oder dem Telefon: Der Import wurde abgebrochen und %1 Dateien sind nur dort.</translation>
+    <message numerus="yes">
+        <source>Do not format the card yet: %Ln files are only on the card.</source>
+        <translation>
+            <numerusform>Formatieren Sie die Speicherkarte noch nicht: %Ln Datei ist nur auf der Karte.</numerusform>
+            <numerusform>Formatieren Sie die Speicherkarte noch nicht: %Ln Dateien sind nur auf der Karte.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Do not delete anything from the camera or phone yet: 1 file is only on it.</source>
-        <translation>Löschen Sie noch nichts von der Kamera oder dem Telefon: 1 Datei ist nur dort.</translation>
+    <message numerus="yes">
+        <source>Do not format the card yet: %Ln files are not safe at the backup.</source>
+        <translation>
+            <numerusform>Formatieren Sie die Speicherkarte noch nicht: %Ln Datei ist in der Sicherung nicht sicher abgelegt.</numerusform>
+            <numerusform>Formatieren Sie die Speicherkarte noch nicht: %Ln Dateien sind in der Sicherung nicht sicher abgelegt.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Do not delete anything from the camera or phone yet: %1 files are only on it.</source>
-        <translation>Löschen Sie noch nichts von der Kamera oder dem Telefon: %1 Dateien sind nur dort.</translation>
+    <message numerus="yes">
+        <source>The card may be formatted: every photo and clip is verified at %Ln destinations.</source>
+        <translation>
+            <numerusform>Die Speicherkarte darf formatiert werden: Jedes Foto und jeder Clip ist an seinem Ziel überprüft.</numerusform>
+            <numerusform>Die Speicherkarte darf formatiert werden: Jedes Foto und jeder Clip ist an %Ln Zielen überprüft.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Do not delete anything from the camera or phone yet: 1 file is not safe at the backup.</source>
-        <translation>Löschen Sie noch nichts von der Kamera oder dem Telefon: 1 Datei ist in der Sicherung nicht sicher abgelegt.</translation>
+    <message numerus="yes">
+        <source>The card may be formatted: every photo and clip is copied (not read back) to %Ln destinations.</source>
+        <translation>
+            <numerusform>Die Speicherkarte darf formatiert werden: Jedes Foto und jeder Clip ist in sein Ziel kopiert (nicht zurückgelesen).</numerusform>
+            <numerusform>Die Speicherkarte darf formatiert werden: Jedes Foto und jeder Clip ist in %Ln Ziele kopiert (nicht zurückgelesen).</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Do not delete anything from the camera or phone yet: %1 files are not safe at the backup.</source>
-        <translation>Löschen Sie noch nichts von der Kamera oder dem Telefon: %1 Dateien sind in der Sicherung nicht sicher abgelegt.</translation>
+    <message numerus="yes">
+        <source>Do not delete anything from the camera or phone yet: the import was stopped and %Ln files are only on it.</source>
+        <translation>
+            <numerusform>Löschen Sie noch nichts von der Kamera oder dem Telefon: Der Import wurde abgebrochen und %Ln Datei ist nur dort.</numerusform>
+            <numerusform>Löschen Sie noch nichts von der Kamera oder dem Telefon: Der Import wurde abgebrochen und %Ln Dateien sind nur dort.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Every photo and clip on the camera or phone is verified at %1 destinations: they may be deleted from the camera or phone.</source>
-        <translation>Jedes Foto und jeder Clip auf der Kamera oder dem Telefon ist an %1 Zielen überprüft: Die Dateien dürfen von der Kamera oder dem Telefon gelöscht werden.</translation>
+    <message numerus="yes">
+        <source>Do not delete anything from the camera or phone yet: %Ln files are only on it.</source>
+        <translation>
+            <numerusform>Löschen Sie noch nichts von der Kamera oder dem Telefon: %Ln Datei ist nur dort.</numerusform>
+            <numerusform>Löschen Sie noch nichts von der Kamera oder dem Telefon: %Ln Dateien sind nur dort.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Every photo and clip on the camera or phone is verified at its destination: they may be deleted from the camera or phone.</source>
-        <translation>Jedes Foto und jeder Clip auf der Kamera oder dem Telefon ist an seinem Ziel überprüft: Die Dateien dürfen von der Kamera oder dem Telefon gelöscht werden.</translation>
+    <message numerus="yes">
+        <source>Do not delete anything from the camera or phone yet: %Ln files are not safe at the backup.</source>
+        <translation>
+            <numerusform>Löschen Sie noch nichts von der Kamera oder dem Telefon: %Ln Datei ist in der Sicherung nicht sicher abgelegt.</numerusform>
+            <numerusform>Löschen Sie noch nichts von der Kamera oder dem Telefon: %Ln Dateien sind in der Sicherung nicht sicher abgelegt.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Every photo and clip on the camera or phone is copied (not read back) to %1 destinations: they may be deleted from the camera or phone.</source>
-        <translation>Jedes Foto und jeder Clip auf der Kamera oder dem Telefon ist in %1 Ziele kopiert (nicht zurückgelesen): Die Dateien dürfen von der Kamera oder dem Telefon gelöscht werden.</translation>
+    <message numerus="yes">
+        <source>Every photo and clip on the camera or phone is verified at %Ln destinations: they may be deleted from the camera or phone.</source>
+        <translation>
+            <numerusform>Jedes Foto und jeder Clip auf der Kamera oder dem Telefon ist an seinem Ziel überprüft: Die Dateien dürfen von der Kamera oder dem Telefon gelöscht werden.</numerusform>
+            <numerusform>Jedes Foto und jeder Clip auf der Kamera oder dem Telefon ist an %Ln Zielen überprüft: Die Dateien dürfen von der Kamera oder dem Telefon gelöscht werden.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Every photo and clip on the camera or phone is copied (not read back) to its destination: they may be deleted from the camera or phone.</source>
-        <translation>Jedes Foto und jeder Clip auf der Kamera oder dem Telefon ist in sein Ziel kopiert (nicht zurückgelesen): Die Dateien dürfen von der Kamera oder dem Telefon gelöscht werden.</translation>
+    <message numerus="yes">
+        <source>Every photo and clip on the camera or phone is copied (not read back) to %Ln destinations: they may be deleted from the camera or phone.</source>
+        <translation>
+            <numerusform>Jedes Foto und jeder Clip auf der Kamera oder dem Telefon ist in sein Ziel kopiert (nicht zurückgelesen): Die Dateien dürfen von der Kamera oder dem Telefon gelöscht werden.</numerusform>
+            <numerusform>Jedes Foto und jeder Clip auf der Kamera oder dem Telefon ist in %Ln Ziele kopiert (nicht zurückgelesen): Die Dateien dürfen von der Kamera oder dem Telefon gelöscht werden.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -884,38 +858,6 @@
         <translation>%1: Es wird nichts kopiert.</translation>
     </message>
     <message>
-        <source>stopped after checking %1 file at %2: </source>
-        <translation>abgebrochen nach Prüfung von %1 Datei in %2: </translation>
-    </message>
-    <message>
-        <source>stopped after checking %1 files at %2: </source>
-        <translation>abgebrochen nach Prüfung von %1 Dateien in %2: </translation>
-    </message>
-    <message>
-        <source>checked %1 file at %2: </source>
-        <translation>%1 Datei in %2 geprüft: </translation>
-    </message>
-    <message>
-        <source>checked %1 files at %2: </source>
-        <translation>%1 Dateien in %2 geprüft: </translation>
-    </message>
-    <message>
-        <source>%1 match, %2 changed, %3 missing, </source>
-        <translation>%1 stimmen überein, %2 verändert, %3 fehlen, </translation>
-    </message>
-    <message>
-        <source>%1 unreadable, </source>
-        <translation>%1 unlesbar, </translation>
-    </message>
-    <message>
-        <source>%1 without an XXH3-128 hash, </source>
-        <translation>%1 ohne XXH3-128-Prüfsumme, </translation>
-    </message>
-    <message>
-        <source>%1 not recorded.</source>
-        <translation>%1 nicht verzeichnet.</translation>
-    </message>
-    <message>
         <source>%1 has no hash record (ascmhl folder)</source>
         <translation>%1 hat kein Prüfsummenverzeichnis (ascmhl-Ordner)</translation>
     </message>
@@ -950,6 +892,62 @@
     <message>
         <source>warning: the preferences file %1 cannot be written</source>
         <translation>Warnung: die Einstellungsdatei %1 lässt sich nicht schreiben</translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped after checking %Ln files at %1: </source>
+        <translation>
+            <numerusform>abgebrochen nach Prüfung von %Ln Datei in %1: </numerusform>
+            <numerusform>abgebrochen nach Prüfung von %Ln Dateien in %1: </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>checked %Ln files at %1: </source>
+        <translation>
+            <numerusform>%Ln Datei in %1 geprüft: </numerusform>
+            <numerusform>%Ln Dateien in %1 geprüft: </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln match, </source>
+        <translation>
+            <numerusform>%Ln stimmt überein, </numerusform>
+            <numerusform>%Ln stimmen überein, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln changed, </source>
+        <translation>
+            <numerusform>%Ln verändert, </numerusform>
+            <numerusform>%Ln verändert, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln missing, </source>
+        <translation>
+            <numerusform>%Ln fehlt, </numerusform>
+            <numerusform>%Ln fehlen, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln unreadable, </source>
+        <translation>
+            <numerusform>%Ln unlesbar, </numerusform>
+            <numerusform>%Ln unlesbar, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln without an XXH3-128 hash, </source>
+        <translation>
+            <numerusform>%Ln ohne XXH3-128-Prüfsumme, </numerusform>
+            <numerusform>%Ln ohne XXH3-128-Prüfsumme, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln not recorded.</source>
+        <translation>
+            <numerusform>%Ln nicht verzeichnet.</numerusform>
+            <numerusform>%Ln nicht verzeichnet.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1022,51 +1020,64 @@
         <translation>Die Karte wurde entfernt.</translation>
     </message>
     <message>
-        <source>&amp;Import 1 Selected</source>
-        <translation>1 ausgewählte &amp;importieren</translation>
-    </message>
-    <message>
-        <source>&amp;Import %1 Selected</source>
-        <translation>%1 ausgewählte &amp;importieren</translation>
-    </message>
-    <message numerus="yes">
-        <source>Listing the files: %n found so far…</source>
-        <translation>
-            <numerusform>Dateien werden aufgelistet: bisher %n gefunden…</numerusform>
-            <numerusform>Dateien werden aufgelistet: bisher %n gefunden…</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Looking at %1 of %2 photos and clips…</source>
-        <translation>%1 von %2 Fotos und Clips werden angesehen…</translation>
-    </message>
-    <message>
-        <source>%1 new</source>
-        <translation>%1 neu</translation>
-    </message>
-    <message>
-        <source>%1 already at the destination</source>
-        <translation>%1 bereits am Ziel</translation>
-    </message>
-    <message>
-        <source>%1 imported before</source>
-        <translation>%1 früher importiert</translation>
-    </message>
-    <message>
-        <source>%1 not imported by the current options</source>
-        <translation>%1 mit den aktuellen Optionen nicht importiert</translation>
-    </message>
-    <message>
-        <source>1 photo or clip</source>
-        <translation>1 Foto oder Clip</translation>
-    </message>
-    <message>
-        <source>%1 photos and clips</source>
-        <translation>%1 Fotos und Clips</translation>
-    </message>
-    <message>
         <source>(checking the destinations…)</source>
         <translation>(Ziele werden geprüft…)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln new</source>
+        <translation>
+            <numerusform>%Ln neu</numerusform>
+            <numerusform>%Ln neu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln already at the destination</source>
+        <translation>
+            <numerusform>%Ln bereits am Ziel</numerusform>
+            <numerusform>%Ln bereits am Ziel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln imported before</source>
+        <translation>
+            <numerusform>%Ln früher importiert</numerusform>
+            <numerusform>%Ln früher importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln not imported by the current options</source>
+        <translation>
+            <numerusform>%Ln mit den aktuellen Optionen nicht importiert</numerusform>
+            <numerusform>%Ln mit den aktuellen Optionen nicht importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Import %Ln Selected</source>
+        <translation>
+            <numerusform>%Ln ausgewählte &amp;importieren</numerusform>
+            <numerusform>%Ln ausgewählte &amp;importieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Listing the files: %Ln found so far…</source>
+        <translation>
+            <numerusform>Dateien werden aufgelistet: bisher %Ln gefunden…</numerusform>
+            <numerusform>Dateien werden aufgelistet: bisher %Ln gefunden…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Looking at %1 of %Ln photos and clips…</source>
+        <translation>
+            <numerusform>%1 von %Ln Foto oder Clip wird angesehen…</numerusform>
+            <numerusform>%1 von %Ln Fotos und Clips werden angesehen…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln photos and clips</source>
+        <translation>
+            <numerusform>%Ln Foto oder Clip</numerusform>
+            <numerusform>%Ln Fotos und Clips</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1522,49 +1533,12 @@
 </context>
 <context>
     <name>kestrel::VerdictText</name>
-    <message>
-        <source>%1 file at %2 changed</source>
-        <translation>%1 Datei in %2 hat sich verändert</translation>
-    </message>
-    <message>
-        <source>%1 files at %2 changed</source>
-        <translation>%1 Dateien in %2 haben sich verändert</translation>
-    </message>
-    <message>
-        <source> and %1 is missing</source>
-        <translation> und %1 fehlt</translation>
-    </message>
-    <message>
-        <source> and %1 are missing</source>
-        <translation> und %1 fehlen</translation>
-    </message>
-    <message>
-        <source>%1 file at %2 is missing</source>
-        <translation>%1 Datei in %2 fehlt</translation>
-    </message>
-    <message>
-        <source>%1 files at %2 are missing</source>
-        <translation>%1 Dateien in %2 fehlen</translation>
-    </message>
-    <message>
-        <source> since it was recorded. </source>
-        <translation> seit der Aufzeichnung. </translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source> since they were recorded. </source>
-        <translation> seit der Aufzeichnung. </translation>
-    </message>
-    <message>
-        <source>%1 could not be read. </source>
-        <translation>Nicht lesbar: %1. </translation>
-    </message>
-    <message>
-        <source>%1 is recorded without an XXH3-128 hash and was not checked. </source>
-        <translation>%1 ist ohne XXH3-128-Prüfsumme aufgezeichnet und wurde nicht geprüft. </translation>
-    </message>
-    <message>
-        <source>%1 are recorded without an XXH3-128 hash and were not checked. </source>
-        <translation>%1 sind ohne XXH3-128-Prüfsumme aufgezeichnet und wurden nicht geprüft. </translation>
+        <translation>
+            <numerusform> seit der Aufzeichnung. </numerusform>
+            <numerusform> seit der Aufzeichnung. </numerusform>
+        </translation>
     </message>
     <message>
         <source>The list below names them.</source>
@@ -1577,74 +1551,6 @@
     <message>
         <source>The hash record is missing: %1.</source>
         <translation>Das Prüfsummenprotokoll fehlt: %1.</translation>
-    </message>
-    <message>
-        <source>The import was stopped: %1 of the %2 selected files are still only on the camera or phone.</source>
-        <translation>Der Import wurde abgebrochen: %1 der %2 ausgewählten Dateien sind noch nur auf der Kamera oder dem Telefon.</translation>
-    </message>
-    <message>
-        <source>The import was stopped: %1 of the %2 selected files are still only on the card.</source>
-        <translation>Der Import wurde abgebrochen: %1 der %2 ausgewählten Dateien sind noch nur auf der Karte.</translation>
-    </message>
-    <message>
-        <source>%1 of the %2 selected files are not at their destination; the list below says why.</source>
-        <translation>%1 der %2 ausgewählten Dateien sind nicht an ihrem Ziel; die Liste unten nennt die Gründe.</translation>
-    </message>
-    <message>
-        <source>The selected file is verified at its destination.</source>
-        <translation>Die ausgewählte Datei ist an ihrem Ziel überprüft.</translation>
-    </message>
-    <message>
-        <source>The selected file is copied (not read back).</source>
-        <translation>Die ausgewählte Datei ist kopiert (nicht zurückgelesen).</translation>
-    </message>
-    <message>
-        <source>The %1 selected files are verified at their destination.</source>
-        <translation>Die %1 ausgewählten Dateien sind an ihrem Ziel überprüft.</translation>
-    </message>
-    <message>
-        <source>The %1 selected files are copied (not read back).</source>
-        <translation>Die %1 ausgewählten Dateien sind kopiert (nicht zurückgelesen).</translation>
-    </message>
-    <message>
-        <source>1 new file was not selected and is still only on the camera or phone.</source>
-        <translation>1 neue Datei wurde nicht ausgewählt und ist noch nur auf der Kamera oder dem Telefon.</translation>
-    </message>
-    <message>
-        <source>1 new file was not selected and is still only on the card.</source>
-        <translation>1 neue Datei wurde nicht ausgewählt und ist noch nur auf der Karte.</translation>
-    </message>
-    <message>
-        <source>%1 new files were not selected and are still only on the camera or phone.</source>
-        <translation>%1 neue Dateien wurden nicht ausgewählt und sind noch nur auf der Kamera oder dem Telefon.</translation>
-    </message>
-    <message>
-        <source>%1 new files were not selected and are still only on the card.</source>
-        <translation>%1 neue Dateien wurden nicht ausgewählt und sind noch nur auf der Karte.</translation>
-    </message>
-    <message>
-        <source>1 file not selected was imported before but is no longer at its destination, so it is only on the camera or phone.</source>
-        <translation>1 nicht ausgewählte Datei wurde früher importiert, ist aber nicht mehr an ihrem Ziel und daher nur auf der Kamera oder dem Telefon.</translation>
-    </message>
-    <message>
-        <source>1 file not selected was imported before but is no longer at its destination, so it is only on the card.</source>
-        <translation>1 nicht ausgewählte Datei wurde früher importiert, ist aber nicht mehr an ihrem Ziel und daher nur auf der Karte.</translation>
-    </message>
-    <message>
-        <source>%1 files not selected were imported before but are no longer at their destination, so they are only on the camera or phone.</source>
-        <translation>%1 nicht ausgewählte Dateien wurden früher importiert, sind aber nicht mehr an ihrem Ziel und daher nur auf der Kamera oder dem Telefon.</translation>
-    </message>
-    <message>
-        <source>%1 files not selected were imported before but are no longer at their destination, so they are only on the card.</source>
-        <translation>%1 nicht ausgewählte Dateien wurden früher importiert, sind aber nicht mehr an ihrem Ziel und daher nur auf der Karte.</translation>
-    </message>
-    <message>
-        <source>%1 other files on the camera or phone were not imported.</source>
-        <translation>%1 weitere Dateien auf der Kamera oder dem Telefon wurden nicht importiert.</translation>
-    </message>
-    <message>
-        <source>%1 other files on the card were not imported.</source>
-        <translation>%1 weitere Dateien auf der Karte wurden nicht importiert.</translation>
     </message>
     <message>
         <source>The files not selected were imported before: they may be deleted from the camera or phone.</source>
@@ -1671,32 +1577,141 @@
         <translation>Formatieren Sie die Speicherkarte noch nicht.</translation>
     </message>
     <message>
-        <source>Checked %1 recorded file at %2.</source>
-        <translation>%1 aufgezeichnete Datei in %2 geprüft.</translation>
-    </message>
-    <message>
-        <source>Checked %1 recorded files at %2.</source>
-        <translation>%1 aufgezeichnete Dateien in %2 geprüft.</translation>
-    </message>
-    <message>
         <source>The check of %1 was stopped before every file was read.</source>
         <translation>Die Prüfung von %1 wurde abgebrochen, bevor jede Datei gelesen war.</translation>
     </message>
-    <message>
-        <source>The 1 recorded file at %1 matches its record.</source>
-        <translation>Die 1 aufgezeichnete Datei in %1 stimmt mit ihrer Aufzeichnung überein.</translation>
+    <message numerus="yes">
+        <source>%Ln files at %1 changed</source>
+        <translation>
+            <numerusform>%Ln Datei in %1 hat sich verändert</numerusform>
+            <numerusform>%Ln Dateien in %1 haben sich verändert</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>All %1 recorded files at %2 match their record.</source>
-        <translation>Alle %1 aufgezeichneten Dateien in %2 stimmen mit ihrer Aufzeichnung überein.</translation>
+    <message numerus="yes">
+        <source> and %Ln are missing</source>
+        <translation>
+            <numerusform> und %Ln fehlt</numerusform>
+            <numerusform> und %Ln fehlen</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 file there is not in the record.</source>
-        <translation>%1 Datei dort ist nicht aufgezeichnet.</translation>
+    <message numerus="yes">
+        <source>%Ln files at %1 are missing</source>
+        <translation>
+            <numerusform>%Ln Datei in %1 fehlt</numerusform>
+            <numerusform>%Ln Dateien in %1 fehlen</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 files there are not in the record.</source>
-        <translation>%1 Dateien dort sind nicht aufgezeichnet.</translation>
+    <message numerus="yes">
+        <source>%Ln could not be read. </source>
+        <translation>
+            <numerusform>Nicht lesbar: %Ln. </numerusform>
+            <numerusform>Nicht lesbar: %Ln. </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln are recorded without an XXH3-128 hash and were not checked. </source>
+        <translation>
+            <numerusform>%Ln ist ohne XXH3-128-Prüfsumme aufgezeichnet und wurde nicht geprüft. </numerusform>
+            <numerusform>%Ln sind ohne XXH3-128-Prüfsumme aufgezeichnet und wurden nicht geprüft. </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The import was stopped: %Ln of the %1 selected files are still only on the camera or phone.</source>
+        <translation>
+            <numerusform>Der Import wurde abgebrochen: %Ln der %1 ausgewählten Dateien ist noch nur auf der Kamera oder dem Telefon.</numerusform>
+            <numerusform>Der Import wurde abgebrochen: %Ln der %1 ausgewählten Dateien sind noch nur auf der Kamera oder dem Telefon.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The import was stopped: %Ln of the %1 selected files are still only on the card.</source>
+        <translation>
+            <numerusform>Der Import wurde abgebrochen: %Ln der %1 ausgewählten Dateien ist noch nur auf der Karte.</numerusform>
+            <numerusform>Der Import wurde abgebrochen: %Ln der %1 ausgewählten Dateien sind noch nur auf der Karte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of the %1 selected files are not at their destination; the list below says why.</source>
+        <translation>
+            <numerusform>%Ln der %1 ausgewählten Dateien ist nicht an ihrem Ziel; die Liste unten nennt den Grund.</numerusform>
+            <numerusform>%Ln der %1 ausgewählten Dateien sind nicht an ihrem Ziel; die Liste unten nennt die Gründe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %Ln selected files are verified at their destination.</source>
+        <translation>
+            <numerusform>Die ausgewählte Datei ist an ihrem Ziel überprüft.</numerusform>
+            <numerusform>Die %Ln ausgewählten Dateien sind an ihrem Ziel überprüft.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %Ln selected files are copied (not read back).</source>
+        <translation>
+            <numerusform>Die ausgewählte Datei ist kopiert (nicht zurückgelesen).</numerusform>
+            <numerusform>Die %Ln ausgewählten Dateien sind kopiert (nicht zurückgelesen).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln new files were not selected and are still only on the camera or phone.</source>
+        <translation>
+            <numerusform>%Ln neue Datei wurde nicht ausgewählt und ist noch nur auf der Kamera oder dem Telefon.</numerusform>
+            <numerusform>%Ln neue Dateien wurden nicht ausgewählt und sind noch nur auf der Kamera oder dem Telefon.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln new files were not selected and are still only on the card.</source>
+        <translation>
+            <numerusform>%Ln neue Datei wurde nicht ausgewählt und ist noch nur auf der Karte.</numerusform>
+            <numerusform>%Ln neue Dateien wurden nicht ausgewählt und sind noch nur auf der Karte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files not selected were imported before but are no longer at their destination, so they are only on the camera or phone.</source>
+        <translation>
+            <numerusform>%Ln nicht ausgewählte Datei wurde früher importiert, ist aber nicht mehr an ihrem Ziel und daher nur auf der Kamera oder dem Telefon.</numerusform>
+            <numerusform>%Ln nicht ausgewählte Dateien wurden früher importiert, sind aber nicht mehr an ihrem Ziel und daher nur auf der Kamera oder dem Telefon.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files not selected were imported before but are no longer at their destination, so they are only on the card.</source>
+        <translation>
+            <numerusform>%Ln nicht ausgewählte Datei wurde früher importiert, ist aber nicht mehr an ihrem Ziel und daher nur auf der Karte.</numerusform>
+            <numerusform>%Ln nicht ausgewählte Dateien wurden früher importiert, sind aber nicht mehr an ihrem Ziel und daher nur auf der Karte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln other files on the camera or phone were not imported.</source>
+        <translation>
+            <numerusform>%Ln weitere Datei auf der Kamera oder dem Telefon wurde nicht importiert.</numerusform>
+            <numerusform>%Ln weitere Dateien auf der Kamera oder dem Telefon wurden nicht importiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln other files on the card were not imported.</source>
+        <translation>
+            <numerusform>%Ln weitere Datei auf der Karte wurde nicht importiert.</numerusform>
+            <numerusform>%Ln weitere Dateien auf der Karte wurden nicht importiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked %Ln recorded files at %1.</source>
+        <translation>
+            <numerusform>%Ln aufgezeichnete Datei in %1 geprüft.</numerusform>
+            <numerusform>%Ln aufgezeichnete Dateien in %1 geprüft.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln recorded files at %1 match their record.</source>
+        <translation>
+            <numerusform>Die %Ln aufgezeichnete Datei in %1 stimmt mit ihrer Aufzeichnung überein.</numerusform>
+            <numerusform>Alle %Ln aufgezeichneten Dateien in %1 stimmen mit ihrer Aufzeichnung überein.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files there are not in the record.</source>
+        <translation>
+            <numerusform>%Ln Datei dort ist nicht aufgezeichnet.</numerusform>
+            <numerusform>%Ln Dateien dort sind nicht aufgezeichnet.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -390,107 +390,91 @@
         <translation>Rien n&apos;a été copié&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
-        <source>copying of %Ln files stopped:</source>
+        <source>copying of %n files stopped:</source>
         <translation>
             <numerusform>Copie de %Ln fichier interrompue&#xa0;:</numerusform>
             <numerusform>Copie de %Ln fichiers interrompue&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> %Ln done,</source>
+        <source> %n done,</source>
         <translation>
             <numerusform> %Ln fait,</numerusform>
             <numerusform> %Ln faits,</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> %Ln left.</source>
+        <source> %n left.</source>
         <translation>
             <numerusform> %Ln restant.</numerusform>
             <numerusform> %Ln restants.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>copying of %Ln files finished.</source>
+        <source>copying of %n files finished.</source>
         <translation>
             <numerusform>Copie de %Ln fichier terminée.</numerusform>
             <numerusform>Copie de %Ln fichiers terminée.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> %Ln already there.</source>
+        <source> %n already there.</source>
         <translation>
             <numerusform> %Ln déjà présent.</numerusform>
             <numerusform> %Ln déjà présents.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> %Ln not copied.</source>
+        <source> %n not copied.</source>
         <translation>
             <numerusform> %Ln non copié.</numerusform>
             <numerusform> %Ln non copiés.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> %Ln could not be read.</source>
+        <source> %n could not be read.</source>
         <translation>
             <numerusform> %Ln illisible.</numerusform>
             <numerusform> %Ln illisibles.</numerusform>
         </translation>
     </message>
-    <message>
-        <source> 1 other photo or clip was not imported.</source>
-        <translation> 1 autre photo ou vidéo n&apos;a pas été importée.</translation>
-    </message>
     <message numerus="yes">
-        <source> %Ln other photos or clips were not imported.</source>
+        <source> %n other photos or clips were not imported.</source>
         <translation>
             <numerusform> %Ln autre photo ou vidéo n&apos;a pas été importée.</numerusform>
             <numerusform> %Ln autres photos ou vidéos n&apos;ont pas été importées.</numerusform>
         </translation>
     </message>
-    <message>
-        <source> 1 new file was not selected.</source>
-        <translation> 1 nouveau fichier n&apos;a pas été sélectionné.</translation>
-    </message>
     <message numerus="yes">
-        <source> %Ln new files were not selected.</source>
+        <source> %n new files were not selected.</source>
         <translation>
             <numerusform> %Ln nouveau fichier n&apos;a pas été sélectionné.</numerusform>
             <numerusform> %Ln nouveaux fichiers n&apos;ont pas été sélectionnés.</numerusform>
         </translation>
     </message>
-    <message>
-        <source> 1 file not selected was imported before but is no longer at its destination.</source>
-        <translation> 1 fichier non sélectionné a été importé auparavant mais n&apos;est plus à sa destination.</translation>
-    </message>
     <message numerus="yes">
-        <source> %Ln files not selected were imported before but are no longer at their destination.</source>
+        <source> %n files not selected were imported before but are no longer at their destination.</source>
         <translation>
             <numerusform> %Ln fichier non sélectionné a été importé auparavant mais n&apos;est plus à sa destination.</numerusform>
             <numerusform> %Ln fichiers non sélectionnés ont été importés auparavant mais ne sont plus à leur destination.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> %Ln not safe at the backup.</source>
+        <source> %n not safe at the backup.</source>
         <translation>
             <numerusform> %Ln pas en sécurité dans la sauvegarde.</numerusform>
             <numerusform> %Ln pas en sécurité dans la sauvegarde.</numerusform>
         </translation>
     </message>
-    <message>
-        <source> 1 copy read back differently and was copied again.</source>
-        <translation> 1 copie s&apos;est relue différente et a été recopiée.</translation>
-    </message>
     <message numerus="yes">
-        <source> %Ln copies read back differently and were copied again.</source>
+        <source> %n copies read back differently and were copied again.</source>
         <translation>
             <numerusform> %Ln copie s&apos;est relue différente et a été recopiée.</numerusform>
             <numerusform> %Ln copies se sont relues différentes et ont été recopiées.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source> %Ln had no capture date and were dated by their file times.</source>
+        <source> %n had no capture date and were dated by their file times.</source>
         <translation>
             <numerusform> %Ln n&apos;avait pas de date de prise de vue et a été daté par ses dates de fichier.</numerusform>
             <numerusform> %Ln n&apos;avaient pas de date de prise de vue et ont été datés par leurs dates de fichier.</numerusform>
@@ -504,92 +488,82 @@
         <translation>Rien n&apos;a été copié&#xa0;: %1. Ne formatez pas la carte.</translation>
     </message>
     <message>
-        <source>Do not format the card yet: the import was stopped and 1 file is only on the card.</source>
-        <translation>Ne formatez pas encore la carte&#xa0;: l&apos;importation a été interrompue et 1 fichier n&apos;est que sur la carte.</translation>
-    </message>
-    <message>
-        <source>Do not format the card yet: the import was stopped and %1 files are only on the card.</source>
-        <translation>Ne formatez pas encore la carte&#xa0;: l&apos;importation a été interrompue et %1 fichiers ne sont que sur la carte.</translation>
-    </message>
-    <message>
-        <source>Do not format the card yet: 1 file is only on the card.</source>
-        <translation>Ne formatez pas encore la carte&#xa0;: 1 fichier n&apos;est que sur la carte.</translation>
-    </message>
-    <message>
-        <source>Do not format the card yet: %1 files are only on the card.</source>
-        <translation>Ne formatez pas encore la carte&#xa0;: %1 fichiers ne sont que sur la carte.</translation>
-    </message>
-    <message>
-        <source>Do not format the card yet: 1 file is not safe at the backup.</source>
-        <translation>Ne formatez pas encore la carte&#xa0;: 1 fichier n&apos;est pas en sécurité dans la sauvegarde.</translation>
-    </message>
-    <message>
-        <source>Do not format the card yet: %1 files are not safe at the backup.</source>
-        <translation>Ne formatez pas encore la carte&#xa0;: %1 fichiers ne sont pas en sécurité dans la sauvegarde.</translation>
-    </message>
-    <message>
         <source>No photo or clip was picked here, so nothing was copied.</source>
         <translation>Aucune photo ni vidéo n&apos;a été retenue ici, donc rien n&apos;a été copié.</translation>
-    </message>
-    <message>
-        <source>The card may be formatted: every photo and clip is verified at %1 destinations.</source>
-        <translation>La carte peut être formatée&#xa0;: chaque photo et chaque vidéo est vérifiée dans %1 destinations.</translation>
-    </message>
-    <message>
-        <source>The card may be formatted: every photo and clip is verified at its destination.</source>
-        <translation>La carte peut être formatée&#xa0;: chaque photo et chaque vidéo est vérifiée à sa destination.</translation>
-    </message>
-    <message>
-        <source>The card may be formatted: every photo and clip is copied (not read back) to %1 destinations.</source>
-        <translation>La carte peut être formatée&#xa0;: chaque photo et chaque vidéo est copiée (sans relecture) vers %1 destinations.</translation>
-    </message>
-    <message>
-        <source>The card may be formatted: every photo and clip is copied (not read back) to its destination.</source>
-        <translation>La carte peut être formatée&#xa0;: chaque photo et chaque vidéo est copiée (sans relecture) vers sa destination.</translation>
     </message>
     <message>
         <source>Nothing was copied: %1. Do not delete anything from the camera or phone.</source>
         <translation>Rien n&apos;a été copié&#xa0;: %1. Ne supprimez rien de l&apos;appareil photo ou du téléphone.</translation>
     </message>
-    <message>
-        <source>Do not delete anything from the camera or phone yet: the import was stopped and 1 file is only on it.</source>
-        <translation>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: l&apos;importation a été interrompue et 1 fichier ne se trouve que sur l&apos;appareil.</translation>
+    <message numerus="yes">
+        <source>Do not format the card yet: the import was stopped and %Ln files are only on the card.</source>
+        <translation>
+            <numerusform>Ne formatez pas encore la carte&#xa0;: l&apos;importation a été interrompue et %Ln fichier n&apos;est que sur la carte.</numerusform>
+            <numerusform>Ne formatez pas encore la carte&#xa0;: l&apos;importation a été interrompue et %Ln fichiers ne sont que sur la carte.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Do not delete anything from the camera or phone yet: the import was stopped and %1 files are only on it.</source>
-        <translation>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: l&apos;importation a été interrompue et %1 fichiers ne se trouvent que sur l&apos;appareil.</translation>
+    <message numerus="yes">
+        <source>Do not format the card yet: %Ln files are only on the card.</source>
+        <translation>
+            <numerusform>Ne formatez pas encore la carte&#xa0;: %Ln fichier n&apos;est que sur la carte.</numerusform>
+            <numerusform>Ne formatez pas encore la carte&#xa0;: %Ln fichiers ne sont que sur la carte.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Do not delete anything from the camera or phone yet: 1 file is only on it.</source>
-        <translation>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: 1 fichier ne se trouve que sur l&apos;appareil.</translation>
+    <message numerus="yes">
+        <source>Do not format the card yet: %Ln files are not safe at the backup.</source>
+        <translation>
+            <numerusform>Ne formatez pas encore la carte&#xa0;: %Ln fichier n&apos;est pas en sécurité dans la sauvegarde.</numerusform>
+            <numerusform>Ne formatez pas encore la carte&#xa0;: %Ln fichiers ne sont pas en sécurité dans la sauvegarde.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Do not delete anything from the camera or phone yet: %1 files are only on it.</source>
-        <translation>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: %1 fichiers ne se trouvent que sur l&apos;appareil.</translation>
+    <message numerus="yes">
+        <source>The card may be formatted: every photo and clip is verified at %Ln destinations.</source>
+        <translation>
+            <numerusform>La carte peut être formatée&#xa0;: chaque photo et chaque vidéo est vérifiée à sa destination.</numerusform>
+            <numerusform>La carte peut être formatée&#xa0;: chaque photo et chaque vidéo est vérifiée dans %Ln destinations.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Do not delete anything from the camera or phone yet: 1 file is not safe at the backup.</source>
-        <translation>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: 1 fichier n&apos;est pas en sécurité dans la sauvegarde.</translation>
+    <message numerus="yes">
+        <source>The card may be formatted: every photo and clip is copied (not read back) to %Ln destinations.</source>
+        <translation>
+            <numerusform>La carte peut être formatée&#xa0;: chaque photo et chaque vidéo est copiée (sans relecture) vers sa destination.</numerusform>
+            <numerusform>La carte peut être formatée&#xa0;: chaque photo et chaque vidéo est copiée (sans relecture) vers %Ln destinations.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Do not delete anything from the camera or phone yet: %1 files are not safe at the backup.</source>
-        <translation>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: %1 fichiers ne sont pas en sécurité dans la sauvegarde.</translation>
+    <message numerus="yes">
+        <source>Do not delete anything from the camera or phone yet: the import was stopped and %Ln files are only on it.</source>
+        <translation>
+            <numerusform>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: l&apos;importation a été interrompue et %Ln fichier ne se trouve que sur l&apos;appareil.</numerusform>
+            <numerusform>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: l&apos;importation a été interrompue et %Ln fichiers ne se trouvent que sur l&apos;appareil.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Every photo and clip on the camera or phone is verified at %1 destinations: they may be deleted from the camera or phone.</source>
-        <translation>Chaque photo et chaque vidéo de l&apos;appareil photo ou du téléphone est vérifiée dans %1 destinations&#xa0;: elles peuvent être supprimées de l&apos;appareil.</translation>
+    <message numerus="yes">
+        <source>Do not delete anything from the camera or phone yet: %Ln files are only on it.</source>
+        <translation>
+            <numerusform>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: %Ln fichier ne se trouve que sur l&apos;appareil.</numerusform>
+            <numerusform>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: %Ln fichiers ne se trouvent que sur l&apos;appareil.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Every photo and clip on the camera or phone is verified at its destination: they may be deleted from the camera or phone.</source>
-        <translation>Chaque photo et chaque vidéo de l&apos;appareil photo ou du téléphone est vérifiée à sa destination&#xa0;: elles peuvent être supprimées de l&apos;appareil.</translation>
+    <message numerus="yes">
+        <source>Do not delete anything from the camera or phone yet: %Ln files are not safe at the backup.</source>
+        <translation>
+            <numerusform>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: %Ln fichier n&apos;est pas en sécurité dans la sauvegarde.</numerusform>
+            <numerusform>Ne supprimez encore rien de l&apos;appareil photo ou du téléphone&#xa0;: %Ln fichiers ne sont pas en sécurité dans la sauvegarde.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Every photo and clip on the camera or phone is copied (not read back) to %1 destinations: they may be deleted from the camera or phone.</source>
-        <translation>Chaque photo et chaque vidéo de l&apos;appareil photo ou du téléphone est copiée (sans relecture) vers %1 destinations&#xa0;: elles peuvent être supprimées de l&apos;appareil.</translation>
+    <message numerus="yes">
+        <source>Every photo and clip on the camera or phone is verified at %Ln destinations: they may be deleted from the camera or phone.</source>
+        <translation>
+            <numerusform>Chaque photo et chaque vidéo de l&apos;appareil photo ou du téléphone est vérifiée à sa destination&#xa0;: elles peuvent être supprimées de l&apos;appareil.</numerusform>
+            <numerusform>Chaque photo et chaque vidéo de l&apos;appareil photo ou du téléphone est vérifiée dans %Ln destinations&#xa0;: elles peuvent être supprimées de l&apos;appareil.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Every photo and clip on the camera or phone is copied (not read back) to its destination: they may be deleted from the camera or phone.</source>
-        <translation>Chaque photo et chaque vidéo de l&apos;appareil photo ou du téléphone est copiée (sans relecture) vers sa destination&#xa0;: elles peuvent être supprimées de l&apos;appareil.</translation>
+    <message numerus="yes">
+        <source>Every photo and clip on the camera or phone is copied (not read back) to %Ln destinations: they may be deleted from the camera or phone.</source>
+        <translation>
+            <numerusform>Chaque photo et chaque vidéo de l&apos;appareil photo ou du téléphone est copiée (sans relecture) vers sa destination&#xa0;: elles peuvent être supprimées de l&apos;appareil.</numerusform>
+            <numerusform>Chaque photo et chaque vidéo de l&apos;appareil photo ou du téléphone est copiée (sans relecture) vers %Ln destinations&#xa0;: elles peuvent être supprimées de l&apos;appareil.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -884,38 +858,6 @@
         <translation>%1&#xa0;: rien n&apos;est copié.</translation>
     </message>
     <message>
-        <source>stopped after checking %1 file at %2: </source>
-        <translation>interrompu après vérification de %1 fichier dans %2&#xa0;: </translation>
-    </message>
-    <message>
-        <source>stopped after checking %1 files at %2: </source>
-        <translation>interrompu après vérification de %1 fichiers dans %2&#xa0;: </translation>
-    </message>
-    <message>
-        <source>checked %1 file at %2: </source>
-        <translation>%1 fichier vérifié dans %2&#xa0;: </translation>
-    </message>
-    <message>
-        <source>checked %1 files at %2: </source>
-        <translation>%1 fichiers vérifiés dans %2&#xa0;: </translation>
-    </message>
-    <message>
-        <source>%1 match, %2 changed, %3 missing, </source>
-        <translation>%1 conformes, %2 modifiés, %3 manquants, </translation>
-    </message>
-    <message>
-        <source>%1 unreadable, </source>
-        <translation>%1 illisibles, </translation>
-    </message>
-    <message>
-        <source>%1 without an XXH3-128 hash, </source>
-        <translation>%1 sans empreinte XXH3-128, </translation>
-    </message>
-    <message>
-        <source>%1 not recorded.</source>
-        <translation>%1 non enregistrés.</translation>
-    </message>
-    <message>
         <source>%1 has no hash record (ascmhl folder)</source>
         <translation>%1 n&apos;a pas de registre d&apos;empreintes (dossier ascmhl)</translation>
     </message>
@@ -950,6 +892,62 @@
     <message>
         <source>warning: the preferences file %1 cannot be written</source>
         <translation>avertissement&#xa0;: impossible d&apos;écrire le fichier des préférences %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>stopped after checking %Ln files at %1: </source>
+        <translation>
+            <numerusform>interrompu après vérification de %Ln fichier dans %1&#xa0;: </numerusform>
+            <numerusform>interrompu après vérification de %Ln fichiers dans %1&#xa0;: </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>checked %Ln files at %1: </source>
+        <translation>
+            <numerusform>%Ln fichier vérifié dans %1&#xa0;: </numerusform>
+            <numerusform>%Ln fichiers vérifiés dans %1&#xa0;: </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln match, </source>
+        <translation>
+            <numerusform>%Ln conforme, </numerusform>
+            <numerusform>%Ln conformes, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln changed, </source>
+        <translation>
+            <numerusform>%Ln modifié, </numerusform>
+            <numerusform>%Ln modifiés, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln missing, </source>
+        <translation>
+            <numerusform>%Ln manquant, </numerusform>
+            <numerusform>%Ln manquants, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln unreadable, </source>
+        <translation>
+            <numerusform>%Ln illisible, </numerusform>
+            <numerusform>%Ln illisibles, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln without an XXH3-128 hash, </source>
+        <translation>
+            <numerusform>%Ln sans empreinte XXH3-128, </numerusform>
+            <numerusform>%Ln sans empreinte XXH3-128, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln not recorded.</source>
+        <translation>
+            <numerusform>%Ln non enregistré.</numerusform>
+            <numerusform>%Ln non enregistrés.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1022,51 +1020,64 @@
         <translation>La carte a été retirée.</translation>
     </message>
     <message>
-        <source>&amp;Import 1 Selected</source>
-        <translation>&amp;Importer 1 sélectionné</translation>
-    </message>
-    <message>
-        <source>&amp;Import %1 Selected</source>
-        <translation>&amp;Importer %1 sélectionnés</translation>
-    </message>
-    <message numerus="yes">
-        <source>Listing the files: %n found so far…</source>
-        <translation>
-            <numerusform>Liste des fichiers&#xa0;: %n trouvé pour l&apos;instant…</numerusform>
-            <numerusform>Liste des fichiers&#xa0;: %n trouvés pour l&apos;instant…</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Looking at %1 of %2 photos and clips…</source>
-        <translation>Examen de %1 sur %2 photos et vidéos…</translation>
-    </message>
-    <message>
-        <source>%1 new</source>
-        <translation>%1 nouveaux</translation>
-    </message>
-    <message>
-        <source>%1 already at the destination</source>
-        <translation>%1 déjà à destination</translation>
-    </message>
-    <message>
-        <source>%1 imported before</source>
-        <translation>%1 déjà importés</translation>
-    </message>
-    <message>
-        <source>%1 not imported by the current options</source>
-        <translation>%1 non importés avec les options actuelles</translation>
-    </message>
-    <message>
-        <source>1 photo or clip</source>
-        <translation>1 photo ou vidéo</translation>
-    </message>
-    <message>
-        <source>%1 photos and clips</source>
-        <translation>%1 photos et vidéos</translation>
-    </message>
-    <message>
         <source>(checking the destinations…)</source>
         <translation>(vérification des destinations…)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln new</source>
+        <translation>
+            <numerusform>%Ln nouveau</numerusform>
+            <numerusform>%Ln nouveaux</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln already at the destination</source>
+        <translation>
+            <numerusform>%Ln déjà à destination</numerusform>
+            <numerusform>%Ln déjà à destination</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln imported before</source>
+        <translation>
+            <numerusform>%Ln déjà importé</numerusform>
+            <numerusform>%Ln déjà importés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln not imported by the current options</source>
+        <translation>
+            <numerusform>%Ln non importé avec les options actuelles</numerusform>
+            <numerusform>%Ln non importés avec les options actuelles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Import %Ln Selected</source>
+        <translation>
+            <numerusform>&amp;Importer %Ln sélectionné</numerusform>
+            <numerusform>&amp;Importer %Ln sélectionnés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Listing the files: %Ln found so far…</source>
+        <translation>
+            <numerusform>Liste des fichiers&#xa0;: %Ln trouvé pour l&apos;instant…</numerusform>
+            <numerusform>Liste des fichiers&#xa0;: %Ln trouvés pour l&apos;instant…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Looking at %1 of %Ln photos and clips…</source>
+        <translation>
+            <numerusform>Examen de %1 sur %Ln photo ou vidéo…</numerusform>
+            <numerusform>Examen de %1 sur %Ln photos et vidéos…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln photos and clips</source>
+        <translation>
+            <numerusform>%Ln photo ou vidéo</numerusform>
+            <numerusform>%Ln photos et vidéos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1522,49 +1533,12 @@
 </context>
 <context>
     <name>kestrel::VerdictText</name>
-    <message>
-        <source>%1 file at %2 changed</source>
-        <translation>%1 fichier dans %2 a changé</translation>
-    </message>
-    <message>
-        <source>%1 files at %2 changed</source>
-        <translation>%1 fichiers dans %2 ont changé</translation>
-    </message>
-    <message>
-        <source> and %1 is missing</source>
-        <translation> et %1 est manquant</translation>
-    </message>
-    <message>
-        <source> and %1 are missing</source>
-        <translation> et %1 sont manquants</translation>
-    </message>
-    <message>
-        <source>%1 file at %2 is missing</source>
-        <translation>%1 fichier dans %2 est manquant</translation>
-    </message>
-    <message>
-        <source>%1 files at %2 are missing</source>
-        <translation>%1 fichiers dans %2 sont manquants</translation>
-    </message>
-    <message>
-        <source> since it was recorded. </source>
-        <translation> depuis son enregistrement. </translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source> since they were recorded. </source>
-        <translation> depuis leur enregistrement. </translation>
-    </message>
-    <message>
-        <source>%1 could not be read. </source>
-        <translation>Illisibles&#xa0;: %1. </translation>
-    </message>
-    <message>
-        <source>%1 is recorded without an XXH3-128 hash and was not checked. </source>
-        <translation>%1 est enregistré sans empreinte XXH3-128 et n&apos;a pas été vérifié. </translation>
-    </message>
-    <message>
-        <source>%1 are recorded without an XXH3-128 hash and were not checked. </source>
-        <translation>%1 sont enregistrés sans empreinte XXH3-128 et n&apos;ont pas été vérifiés. </translation>
+        <translation>
+            <numerusform> depuis son enregistrement. </numerusform>
+            <numerusform> depuis leur enregistrement. </numerusform>
+        </translation>
     </message>
     <message>
         <source>The list below names them.</source>
@@ -1577,74 +1551,6 @@
     <message>
         <source>The hash record is missing: %1.</source>
         <translation>Le registre d&apos;empreintes est manquant&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>The import was stopped: %1 of the %2 selected files are still only on the camera or phone.</source>
-        <translation>L&apos;importation a été interrompue&#xa0;: %1 des %2 fichiers sélectionnés ne sont encore que sur l&apos;appareil photo ou le téléphone.</translation>
-    </message>
-    <message>
-        <source>The import was stopped: %1 of the %2 selected files are still only on the card.</source>
-        <translation>L&apos;importation a été interrompue&#xa0;: %1 des %2 fichiers sélectionnés ne sont encore que sur la carte.</translation>
-    </message>
-    <message>
-        <source>%1 of the %2 selected files are not at their destination; the list below says why.</source>
-        <translation>%1 des %2 fichiers sélectionnés ne sont pas à leur destination&#xa0;; la liste ci-dessous dit pourquoi.</translation>
-    </message>
-    <message>
-        <source>The selected file is verified at its destination.</source>
-        <translation>Le fichier sélectionné est vérifié à sa destination.</translation>
-    </message>
-    <message>
-        <source>The selected file is copied (not read back).</source>
-        <translation>Le fichier sélectionné est copié (sans relecture).</translation>
-    </message>
-    <message>
-        <source>The %1 selected files are verified at their destination.</source>
-        <translation>Les %1 fichiers sélectionnés sont vérifiés à leur destination.</translation>
-    </message>
-    <message>
-        <source>The %1 selected files are copied (not read back).</source>
-        <translation>Les %1 fichiers sélectionnés sont copiés (sans relecture).</translation>
-    </message>
-    <message>
-        <source>1 new file was not selected and is still only on the camera or phone.</source>
-        <translation>1 nouveau fichier n&apos;a pas été sélectionné et ne se trouve encore que sur l&apos;appareil photo ou le téléphone.</translation>
-    </message>
-    <message>
-        <source>1 new file was not selected and is still only on the card.</source>
-        <translation>1 nouveau fichier n&apos;a pas été sélectionné et ne se trouve encore que sur la carte.</translation>
-    </message>
-    <message>
-        <source>%1 new files were not selected and are still only on the camera or phone.</source>
-        <translation>%1 nouveaux fichiers n&apos;ont pas été sélectionnés et ne se trouvent encore que sur l&apos;appareil photo ou le téléphone.</translation>
-    </message>
-    <message>
-        <source>%1 new files were not selected and are still only on the card.</source>
-        <translation>%1 nouveaux fichiers n&apos;ont pas été sélectionnés et ne se trouvent encore que sur la carte.</translation>
-    </message>
-    <message>
-        <source>1 file not selected was imported before but is no longer at its destination, so it is only on the camera or phone.</source>
-        <translation>1 fichier non sélectionné a déjà été importé mais n&apos;est plus à sa destination&#xa0;; il ne se trouve donc que sur l&apos;appareil photo ou le téléphone.</translation>
-    </message>
-    <message>
-        <source>1 file not selected was imported before but is no longer at its destination, so it is only on the card.</source>
-        <translation>1 fichier non sélectionné a déjà été importé mais n&apos;est plus à sa destination&#xa0;; il ne se trouve donc que sur la carte.</translation>
-    </message>
-    <message>
-        <source>%1 files not selected were imported before but are no longer at their destination, so they are only on the camera or phone.</source>
-        <translation>%1 fichiers non sélectionnés ont déjà été importés mais ne sont plus à leur destination&#xa0;; ils ne se trouvent donc que sur l&apos;appareil photo ou le téléphone.</translation>
-    </message>
-    <message>
-        <source>%1 files not selected were imported before but are no longer at their destination, so they are only on the card.</source>
-        <translation>%1 fichiers non sélectionnés ont déjà été importés mais ne sont plus à leur destination&#xa0;; ils ne se trouvent donc que sur la carte.</translation>
-    </message>
-    <message>
-        <source>%1 other files on the camera or phone were not imported.</source>
-        <translation>%1 autres fichiers de l&apos;appareil photo ou du téléphone n&apos;ont pas été importés.</translation>
-    </message>
-    <message>
-        <source>%1 other files on the card were not imported.</source>
-        <translation>%1 autres fichiers de la carte n&apos;ont pas été importés.</translation>
     </message>
     <message>
         <source>The files not selected were imported before: they may be deleted from the camera or phone.</source>
@@ -1671,32 +1577,141 @@
         <translation>Ne formatez pas encore la carte.</translation>
     </message>
     <message>
-        <source>Checked %1 recorded file at %2.</source>
-        <translation>%1 fichier enregistré vérifié dans %2.</translation>
-    </message>
-    <message>
-        <source>Checked %1 recorded files at %2.</source>
-        <translation>%1 fichiers enregistrés vérifiés dans %2.</translation>
-    </message>
-    <message>
         <source>The check of %1 was stopped before every file was read.</source>
         <translation>La vérification de %1 a été interrompue avant que chaque fichier ait été lu.</translation>
     </message>
-    <message>
-        <source>The 1 recorded file at %1 matches its record.</source>
-        <translation>Le fichier enregistré dans %1 correspond à son enregistrement.</translation>
+    <message numerus="yes">
+        <source>%Ln files at %1 changed</source>
+        <translation>
+            <numerusform>%Ln fichier dans %1 a changé</numerusform>
+            <numerusform>%Ln fichiers dans %1 ont changé</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>All %1 recorded files at %2 match their record.</source>
-        <translation>Les %1 fichiers enregistrés dans %2 correspondent tous à leur enregistrement.</translation>
+    <message numerus="yes">
+        <source> and %Ln are missing</source>
+        <translation>
+            <numerusform> et %Ln est manquant</numerusform>
+            <numerusform> et %Ln sont manquants</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 file there is not in the record.</source>
-        <translation>%1 fichier présent n&apos;est pas dans le registre.</translation>
+    <message numerus="yes">
+        <source>%Ln files at %1 are missing</source>
+        <translation>
+            <numerusform>%Ln fichier dans %1 est manquant</numerusform>
+            <numerusform>%Ln fichiers dans %1 sont manquants</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 files there are not in the record.</source>
-        <translation>%1 fichiers présents ne sont pas dans le registre.</translation>
+    <message numerus="yes">
+        <source>%Ln could not be read. </source>
+        <translation>
+            <numerusform>Illisible&#xa0;: %Ln. </numerusform>
+            <numerusform>Illisibles&#xa0;: %Ln. </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln are recorded without an XXH3-128 hash and were not checked. </source>
+        <translation>
+            <numerusform>%Ln est enregistré sans empreinte XXH3-128 et n&apos;a pas été vérifié. </numerusform>
+            <numerusform>%Ln sont enregistrés sans empreinte XXH3-128 et n&apos;ont pas été vérifiés. </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The import was stopped: %Ln of the %1 selected files are still only on the camera or phone.</source>
+        <translation>
+            <numerusform>L&apos;importation a été interrompue&#xa0;: %Ln des %1 fichiers sélectionnés n&apos;est encore que sur l&apos;appareil photo ou le téléphone.</numerusform>
+            <numerusform>L&apos;importation a été interrompue&#xa0;: %Ln des %1 fichiers sélectionnés ne sont encore que sur l&apos;appareil photo ou le téléphone.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The import was stopped: %Ln of the %1 selected files are still only on the card.</source>
+        <translation>
+            <numerusform>L&apos;importation a été interrompue&#xa0;: %Ln des %1 fichiers sélectionnés n&apos;est encore que sur la carte.</numerusform>
+            <numerusform>L&apos;importation a été interrompue&#xa0;: %Ln des %1 fichiers sélectionnés ne sont encore que sur la carte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of the %1 selected files are not at their destination; the list below says why.</source>
+        <translation>
+            <numerusform>%Ln des %1 fichiers sélectionnés n&apos;est pas à sa destination&#xa0;; la liste ci-dessous dit pourquoi.</numerusform>
+            <numerusform>%Ln des %1 fichiers sélectionnés ne sont pas à leur destination&#xa0;; la liste ci-dessous dit pourquoi.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %Ln selected files are verified at their destination.</source>
+        <translation>
+            <numerusform>Le fichier sélectionné est vérifié à sa destination.</numerusform>
+            <numerusform>Les %Ln fichiers sélectionnés sont vérifiés à leur destination.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %Ln selected files are copied (not read back).</source>
+        <translation>
+            <numerusform>Le fichier sélectionné est copié (sans relecture).</numerusform>
+            <numerusform>Les %Ln fichiers sélectionnés sont copiés (sans relecture).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln new files were not selected and are still only on the camera or phone.</source>
+        <translation>
+            <numerusform>%Ln nouveau fichier n&apos;a pas été sélectionné et ne se trouve encore que sur l&apos;appareil photo ou le téléphone.</numerusform>
+            <numerusform>%Ln nouveaux fichiers n&apos;ont pas été sélectionnés et ne se trouvent encore que sur l&apos;appareil photo ou le téléphone.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln new files were not selected and are still only on the card.</source>
+        <translation>
+            <numerusform>%Ln nouveau fichier n&apos;a pas été sélectionné et ne se trouve encore que sur la carte.</numerusform>
+            <numerusform>%Ln nouveaux fichiers n&apos;ont pas été sélectionnés et ne se trouvent encore que sur la carte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files not selected were imported before but are no longer at their destination, so they are only on the camera or phone.</source>
+        <translation>
+            <numerusform>%Ln fichier non sélectionné a déjà été importé mais n&apos;est plus à sa destination&#xa0;; il ne se trouve donc que sur l&apos;appareil photo ou le téléphone.</numerusform>
+            <numerusform>%Ln fichiers non sélectionnés ont déjà été importés mais ne sont plus à leur destination&#xa0;; ils ne se trouvent donc que sur l&apos;appareil photo ou le téléphone.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files not selected were imported before but are no longer at their destination, so they are only on the card.</source>
+        <translation>
+            <numerusform>%Ln fichier non sélectionné a déjà été importé mais n&apos;est plus à sa destination&#xa0;; il ne se trouve donc que sur la carte.</numerusform>
+            <numerusform>%Ln fichiers non sélectionnés ont déjà été importés mais ne sont plus à leur destination&#xa0;; ils ne se trouvent donc que sur la carte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln other files on the camera or phone were not imported.</source>
+        <translation>
+            <numerusform>%Ln autre fichier de l&apos;appareil photo ou du téléphone n&apos;a pas été importé.</numerusform>
+            <numerusform>%Ln autres fichiers de l&apos;appareil photo ou du téléphone n&apos;ont pas été importés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln other files on the card were not imported.</source>
+        <translation>
+            <numerusform>%Ln autre fichier de la carte n&apos;a pas été importé.</numerusform>
+            <numerusform>%Ln autres fichiers de la carte n&apos;ont pas été importés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked %Ln recorded files at %1.</source>
+        <translation>
+            <numerusform>%Ln fichier enregistré vérifié dans %1.</numerusform>
+            <numerusform>%Ln fichiers enregistrés vérifiés dans %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln recorded files at %1 match their record.</source>
+        <translation>
+            <numerusform>%Ln fichier enregistré dans %1 correspond à son enregistrement.</numerusform>
+            <numerusform>Les %Ln fichiers enregistrés dans %1 correspondent tous à leur enregistrement.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files there are not in the record.</source>
+        <translation>
+            <numerusform>%Ln fichier présent n&apos;est pas dans le registre.</numerusform>
+            <numerusform>%Ln fichiers présents ne sont pas dans le registre.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

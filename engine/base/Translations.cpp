@@ -74,6 +74,9 @@ QString installTranslations() {
     for (QTranslator* old : application->findChildren<QTranslator*>(QLatin1String(kTranslatorName),
                                                                     Qt::FindDirectChildrenOnly))
         delete old; // which takes it out of the application
+    // English's own plural forms ("1 file", "2 files"): under every language, so that a text
+    // a translation lacks still reads as English does.
+    install(QLocale(QLocale::English), QStringLiteral("kestrel"), QLatin1String(kOwnFolder));
     for (const QString& language : messageLanguages()) {
         const QLocale locale(language);
         if (isPlainC(language) || locale.language() == QLocale::English)

@@ -68,7 +68,8 @@ void RunSummary::revoke(const std::string& file, Outcome was, const CopyOutcome&
 }
 
 std::string finishedMessage(const RunSummary& summary) {
-    // Shown, never logged: in the user's language, and English byte for byte without one.
+    // Shown, never logged: in the user's language, and English byte for byte without one (%n:
+    // English counts without digit groups; a translation writes %Ln for its own).
     const auto say = [](const char* text, int n = -1) {
         return QCoreApplication::translate("Finished", text, nullptr, n);
     };
@@ -79,56 +80,45 @@ std::string finishedMessage(const RunSummary& summary) {
     QString message;
     if (summary.stopped) {
         message =
-            say(QT_TRANSLATE_N_NOOP("Finished", "copying of %Ln files stopped:"), summary.matched) +
-            say(QT_TRANSLATE_N_NOOP("Finished", " %Ln done,"), summary.done()) +
-            say(QT_TRANSLATE_N_NOOP("Finished", " %Ln left."), summary.matched - summary.done());
+            say(QT_TRANSLATE_N_NOOP("Finished", "copying of %n files stopped:"), summary.matched) +
+            say(QT_TRANSLATE_N_NOOP("Finished", " %n done,"), summary.done()) +
+            say(QT_TRANSLATE_N_NOOP("Finished", " %n left."), summary.matched - summary.done());
     } else {
         message =
-            say(QT_TRANSLATE_N_NOOP("Finished", "copying of %Ln files finished."), summary.matched);
+            say(QT_TRANSLATE_N_NOOP("Finished", "copying of %n files finished."), summary.matched);
         if (summary.alreadyThere != 0)
             message +=
-                say(QT_TRANSLATE_N_NOOP("Finished", " %Ln already there."), summary.alreadyThere);
+                say(QT_TRANSLATE_N_NOOP("Finished", " %n already there."), summary.alreadyThere);
         if (summary.notCopied != 0)
-            message += say(QT_TRANSLATE_N_NOOP("Finished", " %Ln not copied."), summary.notCopied);
+            message += say(QT_TRANSLATE_N_NOOP("Finished", " %n not copied."), summary.notCopied);
     }
     if (summary.unreadable != 0)
         message +=
-            say(QT_TRANSLATE_N_NOOP("Finished", " %Ln could not be read."), summary.unreadable);
-    if (summary.leftOnCard == 1)
-        message += say(QT_TRANSLATE_NOOP("Finished", " 1 other photo or clip was not imported."));
-    else if (summary.leftOnCard != 0)
+            say(QT_TRANSLATE_N_NOOP("Finished", " %n could not be read."), summary.unreadable);
+    if (summary.leftOnCard != 0)
         message +=
-            say(QT_TRANSLATE_N_NOOP("Finished", " %Ln other photos or clips were not imported."),
+            say(QT_TRANSLATE_N_NOOP("Finished", " %n other photos or clips were not imported."),
                 summary.leftOnCard);
-    if (summary.unselectedNew == 1)
-        message += say(QT_TRANSLATE_NOOP("Finished", " 1 new file was not selected."));
-    else if (summary.unselectedNew != 0)
-        message += say(QT_TRANSLATE_N_NOOP("Finished", " %Ln new files were not selected."),
+    if (summary.unselectedNew != 0)
+        message += say(QT_TRANSLATE_N_NOOP("Finished", " %n new files were not selected."),
                        summary.unselectedNew);
-    if (summary.unselectedGone == 1)
-        message += say(QT_TRANSLATE_NOOP(
-            "Finished",
-            " 1 file not selected was imported before but is no longer at its destination."));
-    else if (summary.unselectedGone != 0)
+    if (summary.unselectedGone != 0)
         message +=
             say(QT_TRANSLATE_N_NOOP(
-                    "Finished", " %Ln files not selected were imported before but are no longer at "
+                    "Finished", " %n files not selected were imported before but are no longer at "
                                 "their destination."),
                 summary.unselectedGone);
     if (summary.notSafeAtBackup != 0)
-        message += say(QT_TRANSLATE_N_NOOP("Finished", " %Ln not safe at the backup."),
+        message += say(QT_TRANSLATE_N_NOOP("Finished", " %n not safe at the backup."),
                        summary.notSafeAtBackup);
-    if (summary.copiedAgain == 1)
-        message += say(
-            QT_TRANSLATE_NOOP("Finished", " 1 copy read back differently and was copied again."));
-    else if (summary.copiedAgain != 0)
+    if (summary.copiedAgain != 0)
         message += say(QT_TRANSLATE_N_NOOP(
-                           "Finished", " %Ln copies read back differently and were copied again."),
+                           "Finished", " %n copies read back differently and were copied again."),
                        summary.copiedAgain);
     if (summary.byCaptureDate && summary.datedByFileTimes != 0)
         message +=
             say(QT_TRANSLATE_N_NOOP("Finished",
-                                    " %Ln had no capture date and were dated by their file times."),
+                                    " %n had no capture date and were dated by their file times."),
                 summary.datedByFileTimes);
     return message.toStdString();
 }

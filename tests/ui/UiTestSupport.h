@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestSupport.h"
+#include "base/Translations.h"
 #include "window/ViewController.h"
 
 #include <QApplication>
@@ -37,11 +38,13 @@ template <class T> T* child(const QWidget& window, const char* name) {
 
 } // namespace kestrel::test
 
-// A main that isolates the home folder before anything from Qt starts.
+// A main that isolates the home folder before anything from Qt starts, and shows the texts
+// as the program does.
 #define KESTREL_UI_TEST_MAIN(TestClass)                                                            \
     int main(int argc, char** argv) {                                                              \
         kestrel::test::Sandbox sandbox;                                                            \
         QApplication app(argc, argv);                                                              \
+        kestrel::installTranslations();                                                           \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

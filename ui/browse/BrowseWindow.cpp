@@ -13,12 +13,32 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace kestrel {
+
+namespace {
+
+// "3 new", for the counts line.
+QString countText(Standing standing, int n) {
+    switch (standing) {
+    case Standing::New:
+        return BrowseWindow::tr("%Ln new", nullptr, n);
+    case Standing::AtDestination:
+        return BrowseWindow::tr("%Ln already at the destination", nullptr, n);
+    case Standing::ImportedBefore:
+        return BrowseWindow::tr("%Ln imported before", nullptr, n);
+    case Standing::NotImported:
+        break;
+    }
+    return BrowseWindow::tr("%Ln not imported by the current options", nullptr, n);
+}
+
+} // namespace
 
 BrowseWindow::BrowseWindow(const QString& root, const ImportOptions& options, QWidget* parent,
                            bool device)
@@ -186,14 +206,14 @@ QStringList BrowseWindow::selectedPaths() const {
 
 void BrowseWindow::showSelectionCount() {
     const int chosen = static_cast<int>(grid_->selectionModel()->selectedIndexes().size());
-    importButton_->setText(chosen == 1 ? tr("&Import 1 Selected")
-                                       : tr("&Import %1 Selected").arg(chosen));
+    importButton_->setText(tr("&Import %Ln Selected", nullptr, chosen));
     importButton_->setEnabled(chosen > 0 && !gone_);
 }
 
 void BrowseWindow::showProgress(int done, int total) {
-    counts_->setText(total == 0 ? tr("Listing the files: %n found so far…", nullptr, done)
-                                : tr("Looking at %1 of %2 photos and clips…").arg(done).arg(total));
+    counts_->setText(total == 0 ? tr("Listing the files: %Ln found so far…", nullptr, done)
+                                : tr("Looking at %1 of %Ln photos and clips…", nullptr, total)
+                                      .arg(QLocale().toString(done)));
 }
 
 void BrowseWindow::showCounts() {
@@ -201,16 +221,11 @@ void BrowseWindow::showCounts() {
         return;
     const int all = model_->rowCount();
     QStringList parts;
-    const std::pair<Standing, QString> kinds[] = {
-        {Standing::New, tr("%1 new")},
-        {Standing::AtDestination, tr("%1 already at the destination")},
-        {Standing::ImportedBefore, tr("%1 imported before")},
-        {Standing::NotImported, tr("%1 not imported by the current options")},
-    };
-    for (const auto& [standing, text] : kinds)
+    for (const Standing standing : {Standing::New, Standing::AtDestination,
+                                    Standing::ImportedBefore, Standing::NotImported})
         if (const int n = model_->count(standing); n > 0)
-            parts.append(text.arg(n));
-    QString line = all == 1 ? tr("1 photo or clip") : tr("%1 photos and clips").arg(all);
+            parts.append(countText(standing, n));
+    QString line = tr("%Ln photos and clips", nullptr, all);
     if (!parts.isEmpty())
         line += QStringLiteral(": ") + parts.join(QStringLiteral(", "));
     if (!model_->allChecked())

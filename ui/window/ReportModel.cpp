@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
+#include <QLocale>
 
 #include <map>
 
@@ -26,7 +27,7 @@ QStandardItem* pathItem(const QString& path) {
 
 // "reason (count)" in bold: the heading of the files below it.
 QStandardItem* groupItem(const QString& reason, std::size_t count) {
-    auto* group = new QStandardItem(ReportModel::tr("%1 (%2)").arg(reason).arg(count));
+    auto* group = new QStandardItem(ReportModel::tr("%1 (%2)").arg(reason, QLocale().toString(qulonglong(count))));
     QFont bold;
     bold.setBold(true);
     group->setFont(bold);
