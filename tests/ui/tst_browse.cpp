@@ -186,6 +186,19 @@ class BrowseTest : public QObject {
         QVERIFY(runEnds(vc));
         QVERIFY(vc.findChild<QLabel*>(u"lblDetail"_s)->text().contains(u"may be formatted"_s));
     }
+
+    // A tile's time as the reader writes dates and times, the year whole.
+    void showsTimesInTheReadersLocale() {
+        const std::pair<const char*, QString> rows[] = {
+            {"de_DE", u"21.07.2016 14:03"_s}, {"fr_FR", u"21/07/2016 14:03"_s},
+            {"en_US", u"7/21/2016 2:03 PM"_s}, {"ja_JP", u"2016/07/21 14:03"_s}};
+        for (const auto& [locale, shown] : rows) {
+            QLocale::setDefault(QLocale(QLatin1String(locale)));
+            QCOMPARE(kestrel::shownTime("2016-07-21 14:03:07"), shown);
+        }
+        QLocale::setDefault(QLocale::system());
+        QCOMPARE(kestrel::shownTime("2016-07-21"), u"2016-07-21"_s);
+    }
 };
 
 KESTREL_UI_TEST_MAIN(BrowseTest)

@@ -2,7 +2,10 @@
 
 #include "base/ShownText.h"
 
+#include <QDate>
 #include <QDir>
+#include <QLocale>
+#include <QTime>
 
 #include <algorithm>
 
@@ -25,6 +28,22 @@ QString standingLabel(Standing standing) {
 namespace {
 constexpr qsizetype kThumbnailKiB = 96 * 1024; // what the thumbnails in memory may take
 } // namespace
+
+QString shownTime(const std::string& taken) {
+    const QString text = QString::fromStdString(taken);
+    // Date and time apart: a time of day the clocks skipped is still the one the file has.
+    const QDate date = QDate::fromString(text.left(10), u"yyyy-MM-dd");
+    const QTime time = QTime::fromString(text.mid(11), u"HH:mm:ss");
+    if (!date.isValid() || !time.isValid() || text.size() != 19)
+        return text;
+    const QLocale locale;
+    QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
+    // A photo's year in full: the short formats of many languages have two digits.
+    if (!dateFormat.contains(u"yyyy"))
+        dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return locale.toString(date, dateFormat) + u' ' +
+           locale.toString(time, locale.timeFormat(QLocale::ShortFormat));
+}
 
 BrowseModel::BrowseModel(QObject* parent) : QAbstractListModel(parent), thumbnails_(kThumbnailKiB) {}
 
@@ -115,7 +134,7 @@ QVariant BrowseModel::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleDescriptionRole:
         return checked_[row] ? standingLabel(file.standing) : tr("checking");
     case TakenRole:
-        return QString::fromStdString(file.taken);
+        return shownTime(file.taken);
     case StandingRole:
         return static_cast<int>(file.standing);
     case CheckedRole:

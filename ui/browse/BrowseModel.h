@@ -17,7 +17,7 @@ class BrowseModel : public QAbstractListModel {
     Q_OBJECT
   public:
     enum Role {
-        TakenRole = Qt::UserRole + 1, // "2016-07-21 14:03:07"
+        TakenRole = Qt::UserRole + 1, // its taken time as the reader writes it (shownTime)
         StandingRole,                 // a Standing, as int
         CheckedRole,                  // true once the standing has been worked out
         PathRole,                     // the full source path
@@ -61,5 +61,9 @@ class BrowseModel : public QAbstractListModel {
 
 // How a standing reads on a tile: "new", "at destination", ...
 QString standingLabel(Standing standing);
+
+// A SurveyedFile's taken, "2016-07-21 14:03:07", in the short date (with the whole year) and
+// time of the reader's locale: "21.07.2016 14:03" in German; other text as it is.
+QString shownTime(const std::string& taken);
 
 } // namespace kestrel
