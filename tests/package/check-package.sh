@@ -40,6 +40,16 @@ outside=$(grep -vE '^/usr/(bin|share)/' <<<"$files" | grep -vxE '/usr/|/usr/(bin
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/metainfo/io.github.kestrel.metainfo.xml |
     grep -qF "<release version=\"$version\"" || fail "metainfo release is not $version"
 
+# The translations travel inside the programs: the packaged kestrel-import speaks German and
+# French (and English without a language).
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$deb" "$unpacked"
+for said in "C.UTF-8:Usage: " "de_DE.UTF-8:Aufruf: " "fr_FR.UTF-8:Utilisation : "; do
+    LANGUAGE='' LC_ALL=${said%%:*} "$unpacked/usr/bin/kestrel-import" --help | head -1 |
+        grep -qF "${said#*:}kestrel-import" || fail "kestrel-import --help in ${said%%:*}"
+done
+
 if command -v lintian >/dev/null; then
     lintian --fail-on error "$deb" || fail "lintian reports errors"
 else
