@@ -28,14 +28,24 @@ if(KESTREL_SANITIZE)
     target_link_options(kestrel_common_cfg INTERFACE ${_kestrel_san})
 endif()
 
-# Registers one GoogleTest executable with CTest.
+# Registers one GoogleTest executable with CTest. With LOCALES its tests may run under the
+# German, French and Turkish glibc locales that the compile_locales test makes.
 function(kestrel_add_gtest name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(ARG "LOCALES" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE kestrel_common_cfg GTest::gtest kestrel_test_main
                           kestrel_translations ${ARG_LIBS})
-    gtest_discover_tests(${name}
-        DISCOVERY_MODE PRE_TEST
-        PROPERTIES LABELS "${ARG_LABELS}"
-                   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KESTREL_BUILD_DIR=${CMAKE_BINARY_DIR}")
+    set(environment "QT_QPA_PLATFORM=offscreen;KESTREL_BUILD_DIR=${CMAKE_BINARY_DIR}")
+    set(fixtures "")
+    if(ARG_LOCALES)
+        list(APPEND environment "LOCPATH=${KESTREL_LOCPATH}")
+        set(fixtures FIXTURES_REQUIRED locales)
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS "${ARG_LABELS}" ${fixtures})
+    # The discovered tests' environment, set after them: a list passed through PROPERTIES
+    # would reach them as one variable and stray properties.
+    set(include_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake)
+    file(WRITE ${include_file}
+        "set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"${environment}\")\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${include_file})
 endfunction()

@@ -382,6 +382,15 @@
         <source>Invalid argument</source>
         <translation>Ungültiges Argument</translation>
     </message>
+    <message>
+        <source>the hash record at %1 cannot be read: %2</source>
+        <translation>das Prüfsummenverzeichnis in %1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A reason, then the system&apos;s words for the error that caused it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Finished</name>

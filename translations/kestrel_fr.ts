@@ -382,6 +382,15 @@
         <source>Invalid argument</source>
         <translation>Argument invalide</translation>
     </message>
+    <message>
+        <source>the hash record at %1 cannot be read: %2</source>
+        <translation>impossible de lire le registre d&apos;empreintes de %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A reason, then the system&apos;s words for the error that caused it.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>Finished</name>

@@ -47,6 +47,7 @@ constexpr const char* kTemplates[] = {
     QT_TRANSLATE_NOOP("Engine", "the metadata cannot be written as XMP: %1"),
     QT_TRANSLATE_NOOP("Engine", "the hash record at %1 cannot be written: %2"),
     QT_TRANSLATE_NOOP("Engine", "the hash record at %1 is damaged: %2"),
+    QT_TRANSLATE_NOOP("Engine", "the hash record at %1 cannot be read: %2"),
     QT_TRANSLATE_NOOP("Engine", "%1 cannot be read: %2"),
     QT_TRANSLATE_NOOP("Engine", "%1 is damaged: %2"),
     QT_TRANSLATE_NOOP("Engine", "the camera says: %1"),
@@ -183,7 +184,9 @@ QString shown(const QString& english, int depth) {
         const QString why = english.mid(colon + 2);
         const QString said = shown(why, depth + 1);
         if (said != why)
-            return shown(english.left(colon), depth + 1) + QStringLiteral(": ") + said;
+            //: A reason, then the system's words for the error that caused it.
+            return QCoreApplication::translate("Engine", "%1: %2")
+                .arg(shown(english.left(colon), depth + 1), said);
     }
     return shownSize(english);
 }

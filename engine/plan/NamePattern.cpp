@@ -1,5 +1,7 @@
 #include "plan/NamePattern.h"
 
+#include "base/CLocale.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -58,12 +60,17 @@ std::string finishName(std::string name, std::size_t ending, bool fat) {
     return name;
 }
 
-// time as strftime's format puts it; empty when that would be longer than a name.
+// time as strftime's format puts it in the C locale, so that a card files into the same
+// folders ("December", "Mon") whatever language the user reads; empty when that would be
+// longer than a name.
 std::string formatTime(const std::string& format, const std::tm& time) {
-    // The leading space tells an empty result (%p in some locales) from one too long.
+    // The leading space tells an empty result from one too long.
     const std::string marked = " " + format;
     std::array<char, 4 * kMaxName> buffer{};
-    const std::size_t length = std::strftime(buffer.data(), buffer.size(), marked.c_str(), &time);
+    const locale_t c = cLocale();
+    const std::size_t length =
+        c ? strftime_l(buffer.data(), buffer.size(), marked.c_str(), &time, c)
+          : std::strftime(buffer.data(), buffer.size(), marked.c_str(), &time);
     return length == 0 ? std::string() : std::string(buffer.data() + 1, length - 1);
 }
 

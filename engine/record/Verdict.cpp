@@ -1,5 +1,7 @@
 #include "record/Verdict.h"
 
+#include "base/ShownText.h"
+
 #include <QCoreApplication>
 
 #include <utility>
@@ -70,8 +72,7 @@ QString verdictSentence(const RunSummary& summary) {
     const auto [which, count] = caseOf(summary);
     const char* const text = (summary.fromDevice ? kDevice : kCard)[which];
     if (which == Refused)
-        return QCoreApplication::translate("Verdict", text)
-            .arg(QString::fromStdString(summary.refused));
+        return QCoreApplication::translate("Verdict", text).arg(shownText(summary.refused));
     return QCoreApplication::translate("Verdict", text, nullptr, count);
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <string>
 
 namespace kestrel {
@@ -54,10 +53,13 @@ constexpr KnownExtension kKnown[] = {
     {"insv", {kJpg, {}}},
 };
 
+// ASCII only: tolower follows the user's locale, and in Turkish "I" has no lower case of one
+// byte, so ".HEIC" would not be known.
 std::string lowerCase(std::string_view text) {
     std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
     return lower;
 }
 

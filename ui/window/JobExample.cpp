@@ -1,5 +1,7 @@
 #include "window/JobExample.h"
 
+#include "base/ShownText.h"
+
 #include "plan/NamePattern.h"
 #include "run/ImportOptions.h"
 #include "run/JobPlan.h"
@@ -55,7 +57,7 @@ std::optional<NamePattern> parsed(const QString& text, NamePattern::Kind kind,
         example.error =
             (names ? QCoreApplication::translate("kestrel::JobExample", "File names: %1")
                    : QCoreApplication::translate("kestrel::JobExample", "Folders: %1"))
-                .arg(QString::fromStdString(result.error));
+                .arg(shownText(result.error));
     }
     return std::move(result.pattern);
 }

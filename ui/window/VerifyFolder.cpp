@@ -2,6 +2,7 @@
 // kestrel-import --verify does, with the progress, verdict and report of an import.
 #include "window/ViewController.h"
 
+#include "base/ShownText.h"
 #include "record/HashRecord.h"
 #include "window/StatusPanel.h"
 
@@ -75,7 +76,7 @@ bool ViewController::runVerify(const std::string& root) {
                         ? tr("%1 has no hash record (ascmhl folder): there is nothing to check it "
                              "against.")
                               .arg(shown)
-                        : QString::fromStdString(*error));
+                        : shownText(*error));
             else
                 status_->showVerifyVerdict(*result, shown);
         });
