@@ -1263,6 +1263,54 @@
     </message>
 </context>
 <context>
+    <name>kestrel::LaunchArguments</name>
+    <message>
+        <source>unknown option: %1</source>
+        <translation>unbekannte Option: %1</translation>
+    </message>
+    <message>
+        <source>only one FOLDER can be shown at a time</source>
+        <translation>es kann nur ein FOLDER auf einmal gezeigt werden</translation>
+    </message>
+    <message>
+        <source>not a folder: %1</source>
+        <translation>kein Ordner: %1</translation>
+    </message>
+    <message>
+        <source>Usage: kestrel [FOLDER]</source>
+        <translation>Aufruf: kestrel [FOLDER]</translation>
+    </message>
+    <message>
+        <source>Opens kestrel&apos;s window, which files the photos and clips of a memory card, or
+of any folder, into dated folders. With FOLDER, the window shows that folder
+ready to import, with its photos and clips as a grid of thumbnails, and imports
+nothing until Import (or Import Selected in the grid) is clicked.</source>
+        <translation>Öffnet das Fenster von kestrel, das die Fotos und Clips einer Speicherkarte
+oder eines beliebigen Ordners in Ordner nach Datum ablegt. Mit FOLDER zeigt das
+Fenster diesen Ordner importbereit, seine Fotos und Clips als Raster von
+Vorschaubildern, und importiert nichts, bevor Importieren (oder im Raster
+Ausgewählte importieren) geklickt wird.</translation>
+    </message>
+    <message>
+        <source>print this help</source>
+        <translation>diese Hilfe ausgeben</translation>
+    </message>
+    <message>
+        <source>print the version</source>
+        <translation>die Version ausgeben</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s options, such as -platform NAME, are accepted too. The command
+kestrel-import runs the same import from a terminal.</source>
+        <translation>Die Optionen von Qt, etwa -platform NAME, werden ebenfalls angenommen. Der
+Befehl kestrel-import führt denselben Import im Terminal aus.</translation>
+    </message>
+    <message>
+        <source>Try &apos;kestrel --help&apos;.</source>
+        <translation>Mehr dazu mit „kestrel --help“.</translation>
+    </message>
+</context>
+<context>
     <name>kestrel::NamesSheet</name>
     <message>
         <source>the name on the card, without its ending</source>
@@ -1538,6 +1586,10 @@
     <message>
         <source>%1 of %2 (%3)</source>
         <translation>%1 von %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Nothing was checked.</source>
+        <translation>Nichts wurde geprüft.</translation>
     </message>
 </context>
 <context>

@@ -1263,6 +1263,54 @@
     </message>
 </context>
 <context>
+    <name>kestrel::LaunchArguments</name>
+    <message>
+        <source>unknown option: %1</source>
+        <translation>option inconnue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>only one FOLDER can be shown at a time</source>
+        <translation>un seul FOLDER peut être affiché à la fois</translation>
+    </message>
+    <message>
+        <source>not a folder: %1</source>
+        <translation>pas un dossier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Usage: kestrel [FOLDER]</source>
+        <translation>Utilisation&#xa0;: kestrel [FOLDER]</translation>
+    </message>
+    <message>
+        <source>Opens kestrel&apos;s window, which files the photos and clips of a memory card, or
+of any folder, into dated folders. With FOLDER, the window shows that folder
+ready to import, with its photos and clips as a grid of thumbnails, and imports
+nothing until Import (or Import Selected in the grid) is clicked.</source>
+        <translation>Ouvre la fenêtre de kestrel, qui range les photos et vidéos d&apos;une carte
+mémoire, ou de n&apos;importe quel dossier, dans des dossiers datés. Avec FOLDER,
+la fenêtre montre ce dossier prêt à importer, ses photos et vidéos en grille de
+vignettes, et n&apos;importe rien tant qu&apos;Importer (ou Importer la sélection dans la
+grille) n&apos;est pas cliqué.</translation>
+    </message>
+    <message>
+        <source>print this help</source>
+        <translation>afficher cette aide</translation>
+    </message>
+    <message>
+        <source>print the version</source>
+        <translation>afficher la version</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s options, such as -platform NAME, are accepted too. The command
+kestrel-import runs the same import from a terminal.</source>
+        <translation>Les options de Qt, comme -platform NAME, sont aussi acceptées. La commande
+kestrel-import effectue la même importation depuis un terminal.</translation>
+    </message>
+    <message>
+        <source>Try &apos;kestrel --help&apos;.</source>
+        <translation>Essayez «&#xa0;kestrel --help&#xa0;».</translation>
+    </message>
+</context>
+<context>
     <name>kestrel::NamesSheet</name>
     <message>
         <source>the name on the card, without its ending</source>
@@ -1538,6 +1586,10 @@
     <message>
         <source>%1 of %2 (%3)</source>
         <translation>%1 sur %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Nothing was checked.</source>
+        <translation>Rien n&apos;a été vérifié.</translation>
     </message>
 </context>
 <context>

@@ -21,5 +21,11 @@ grep -qF "not a folder: $scratch/gone" "$scratch/err" || fail "a missing FOLDER:
 "${nodisplay[@]}" "$kestrel" "$scratch" "$scratch" >/dev/null 2>&1
 status=$?
 [ $status -eq 2 ] || fail "two FOLDERs: status $status, not 2"
+# In the user's language, before any window.
+out=$(LANGUAGE='' LC_ALL=de_DE.UTF-8 "${nodisplay[@]}" "$kestrel" --help) || fail "--help in German"
+grep -q '^Aufruf: kestrel \[FOLDER\]' <<<"$out" || fail "--help in German: $out"
+LANGUAGE='' LC_ALL=fr_FR.UTF-8 "${nodisplay[@]}" "$kestrel" "$scratch/gone" 2>"$scratch/err"
+grep -qxF "kestrel: pas un dossier : $scratch/gone" <(sed 's/\xc2\xa0/ /g' "$scratch/err") ||
+    fail "a missing FOLDER in French: $(cat "$scratch/err")"
 [ $failed -eq 0 ] && echo "ok"
 exit $failed

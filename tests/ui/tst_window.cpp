@@ -332,6 +332,11 @@ class WindowTest : public QObject {
             child<QLabel>(vc, "lblDetail")->text(),
             u"1 file at %1 changed since it was recorded. The list below names them."_s.arg(dest_));
         QVERIFY(vc.optionsBox->isVisibleTo(&vc) && !vc.isImporting());
+        // A folder without a record: nothing of the check before stays.
+        QVERIFY(vc.runVerify(dir_.path().toStdString()) && runEnds(vc));
+        QCOMPARE(child<QLabel>(vc, "lblInfo")->text(), u"Nothing was checked."_s);
+        QVERIFY(child<QLabel>(vc, "lblDetail")->text().endsWith(u"nothing to check it against."_s));
+        QCOMPARE(vc.report->rowCount(), 0);
     }
 
     // A backup that is a group's destination, even through a link, is refused and not kept;

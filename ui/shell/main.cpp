@@ -21,14 +21,18 @@ std::optional<int> answer(const kestrel::LaunchArguments& launch) {
     using Action = kestrel::LaunchArguments::Action;
     switch (launch.action) {
     case Action::Help:
-        std::cout << kestrel::launchHelp().toStdString();
+        std::cout << kestrel::launchHelp().toLocal8Bit().constData();
         return 0;
     case Action::Version:
         std::cout << "kestrel " KESTREL_VERSION "\n";
         return 0;
     case Action::Fail:
-        std::cerr << "kestrel: " << launch.error.toLocal8Bit().constData()
-                  << "\nTry 'kestrel --help'.\n";
+        std::cerr << "kestrel: " << launch.error.toLocal8Bit().constData() << '\n'
+                  << QCoreApplication::translate("kestrel::LaunchArguments",
+                                                 "Try 'kestrel --help'.")
+                         .toLocal8Bit()
+                         .constData()
+                  << '\n';
         return kExitUsage;
     case Action::Open:
         break;
@@ -44,9 +48,12 @@ int main(int argc, char** argv) {
     QStringList rawArgs;
     for (int i = 0; i < argc; ++i)
         rawArgs.append(QString::fromLocal8Bit(argv[i]));
-    if (const auto launch = kestrel::parseLaunchArguments(rawArgs); !launch.otherOptions)
-        if (const std::optional<int> status = answer(launch))
-            return *status;
+    if (const auto launch = kestrel::parseLaunchArguments(rawArgs);
+        !launch.otherOptions && launch.action != kestrel::LaunchArguments::Action::Open) {
+        // No window follows: a plain application is enough to speak the user's language.
+        kestrel::installTranslations();
+        return *answer(kestrel::parseLaunchArguments(rawArgs));
+    }
 
     QApplication app(argc, argv);
     // The same names as kestrel-import, so both share one preferences file.

@@ -189,6 +189,8 @@ void StatusPanel::showVerifyVerdict(const VerifyResult& result, const QString& r
 }
 
 void StatusPanel::showVerifyProblem(const QString& problem) {
+    // Not the line of a check before this one.
+    setText(tr("Nothing was checked."));
     report_->removeRows(0, report_->rowCount());
     if (controls_.reportView)
         controls_.reportView->hide();
