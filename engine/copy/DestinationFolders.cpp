@@ -1,5 +1,6 @@
 #include "copy/DestinationFolders.h"
 
+#include "base/EngineTexts.h"
 #include "base/FaultPoints.h"
 #include "base/LongPath.h"
 
@@ -48,10 +49,8 @@ CopyOutcome levelFailure(int parent, std::string_view name, const std::string& p
         S_ISLNK(st.st_mode)) {
         std::string link = path;
         link.pop_back();
-        return CopyOutcome{Outcome::DestinationLink,
-                           0,
-                           {},
-                           "a folder below the destination is a symbolic link: " + link};
+        return CopyOutcome{
+            Outcome::DestinationLink, 0, {}, texts::filled<texts::kFolderLinkAt>(link)};
     }
     // A folder that could not be made is missing for that reason, not just missing.
     if (error == ENOENT && makeError != 0)
@@ -92,10 +91,7 @@ CopyOutcome recheck(const DestinationFolder& folder) {
     if (::fstat(now.get(), &there) != 0 || ::fstat(folder.fd->get(), &held) != 0)
         return CopyOutcome{destinationFailure(errno), errno, {}, {}};
     if (held.st_dev != there.st_dev || held.st_ino != there.st_ino)
-        return CopyOutcome{Outcome::DestinationFolder,
-                           0,
-                           {},
-                           "the destination folder was moved or replaced during the import"};
+        return CopyOutcome{Outcome::DestinationFolder, 0, {}, texts::kFolderMoved};
     return fine();
 }
 
@@ -115,7 +111,7 @@ bool sameFolder(const std::string& path, int fd) {
 } // namespace
 
 std::string destinationGone(const std::string& root) {
-    return "the destination " + root + " was unmounted or replaced during the import";
+    return texts::filled<texts::kDestinationGone>(root);
 }
 
 CopyOutcome DestinationFolders::openRoot(const std::string& key, const std::string& root) {
@@ -130,10 +126,8 @@ CopyOutcome DestinationFolders::openRoot(const std::string& key, const std::stri
     if (!fd.valid() && first != firstRoots_.end())
         return CopyOutcome{Outcome::DestinationFolder, 0, {}, destinationGone(root)};
     if (!fd.valid() && error == ENOENT)
-        return CopyOutcome{Outcome::DestinationFolder,
-                           0,
-                           {},
-                           "the destination " + root + " does not exist (is its drive connected?)"};
+        return CopyOutcome{
+            Outcome::DestinationFolder, 0, {}, texts::filled<texts::kDestinationMissing>(root)};
     if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
         return CopyOutcome{destinationFailure(errno), errno, {}, {}};
     if (first != firstRoots_.end() && (::fstat(first->second->get(), &before) != 0 ||

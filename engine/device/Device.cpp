@@ -1,5 +1,6 @@
 #include "device/Device.h"
 
+#include "base/EngineTexts.h"
 #include "base/FaultPoints.h"
 #include "device/GPhotoChunks.h"
 #include "device/GPhotoResults.h"
@@ -172,8 +173,8 @@ class GPhotoDevice final : public Device {
         if (result >= GP_OK)
             return {};
         if (result == GP_ERROR_CANCEL && sink.result == GP_ERROR_CANCEL)
-            return "the import was stopped";
-        return result == GP_ERROR_IO_WRITE ? "the transfer was abandoned" : words(result);
+            return texts::kStopped;
+        return result == GP_ERROR_IO_WRITE ? texts::kTransferAbandoned : words(result);
     }
 
   private:
@@ -263,7 +264,7 @@ std::unique_ptr<Device> openDevice(const std::string& port, std::string& why) {
     struct stat folder {};
     if (port.starts_with("disk:") &&
         (::stat(port.c_str() + 5, &folder) != 0 || !S_ISDIR(folder.st_mode))) {
-        why = "there is no folder " + port.substr(5);
+        why = texts::filled<texts::kNoFolder>(port.substr(5));
         return nullptr;
     }
     auto device = std::make_unique<GPhotoDevice>(port);
@@ -271,7 +272,7 @@ std::unique_ptr<Device> openDevice(const std::string& port, std::string& why) {
     if (failed(Call::DeviceOpen, result) || (result = device->open(modelAt(port))) != 0) {
         const bool none = result == GP_ERROR_UNKNOWN_PORT || result == GP_ERROR_MODEL_NOT_FOUND ||
                           result == GP_ERROR_IO_USB_FIND;
-        why = none ? "no camera or phone is connected at " + port : words(result);
+        why = none ? texts::filled<texts::kNoCameraAt>(port) : words(result);
         return nullptr;
     }
     return device;

@@ -1,5 +1,6 @@
 #include "device/Device.h"
 
+#include "base/EngineTexts.h"
 #include "base/SystemError.h"
 
 #include <sys/socket.h>
@@ -15,7 +16,7 @@ DeviceTransfer::DeviceTransfer(Device& device, const std::string& path,
                                std::function<bool()> abandon) {
     int ends[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
-        why_ = std::string("the transfer cannot start: ") + englishError(errno);
+        why_ = texts::filled<texts::kTransferUnstarted>(englishError(errno));
         return;
     }
     in_ = ends[0];

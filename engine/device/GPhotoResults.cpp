@@ -1,5 +1,6 @@
 #include "device/GPhotoResults.h"
 
+#include "base/EngineTexts.h"
 #include "device/Device.h"
 
 #include <gphoto2/gphoto2.h>
@@ -8,10 +9,6 @@
 #include <cerrno>
 
 namespace kestrel {
-
-namespace {
-constexpr char kHeld[] = "another program is using the camera (unmount it in the file manager)";
-} // namespace
 
 namespace gphoto {
 
@@ -26,24 +23,24 @@ std::string words(int result) {
     switch (result) {
     case GP_ERROR_IO_USB_FIND:
     case GP_ERROR_MODEL_NOT_FOUND:
-        return "the camera was disconnected";
+        return texts::kCameraGone;
     case GP_ERROR_IO_USB_CLAIM:
     case GP_ERROR_IO_LOCK:
-        return kHeld;
+        return texts::kCameraHeld;
     case GP_ERROR_CAMERA_BUSY:
-        return "the camera is busy";
+        return texts::kCameraBusy;
     case GP_ERROR_DIRECTORY_NOT_FOUND:
     case GP_ERROR_FILE_NOT_FOUND:
-        return "it is no longer on the camera";
+        return texts::kNotOnCamera;
     default:
-        return std::string("the camera says: ") + gp_result_as_string(result);
+        return texts::filled<texts::kCameraSays>(gp_result_as_string(result));
     }
 }
 
 } // namespace gphoto
 
 bool heldByAnotherProgram(const std::string& why) {
-    return why == kHeld;
+    return why == texts::kCameraHeld;
 }
 
 std::vector<DetectedDevice> detectDevices(std::string& why) {

@@ -1,5 +1,6 @@
 #include "plan/JobSequence.h"
 
+#include "base/EngineTexts.h"
 #include "base/SystemError.h"
 #include "base/Fd.h"
 #include "record/RecordFolder.h"
@@ -167,7 +168,7 @@ JobSequence::Reserved reserveAtEvery(const std::vector<std::string>& roots, cons
     for (const std::string& root : roots) {
         open.emplace_back(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (!open.back().valid())
-            return {0, "the destination " + root + " cannot be opened: " + englishError(errno)};
+            return {0, texts::filled<texts::kDestinationUnopened>(root, englishError(errno))};
         sequences.emplace_back(open.back().get(), job, root);
     }
     // Where every root's numbers are still fresh: past the last number each has given.

@@ -1,6 +1,7 @@
 #include "plan/NamePattern.h"
 
 #include "base/CLocale.h"
+#include "base/EngineTexts.h"
 
 #include <algorithm>
 #include <array>
@@ -90,7 +91,7 @@ class NamePattern::Parser {
 
     Parsed run() {
         if (text_.empty())
-            fail("the pattern is empty", std::string_view::npos);
+            fail(texts::kEmptyPattern, std::string_view::npos);
         else
             pattern_.names_.emplace_back();
         for (std::size_t at = 0; at < text_.size() && result_.error.empty();) {
@@ -102,9 +103,9 @@ class NamePattern::Parser {
             } else if (c == '{') {
                 at = field(at);
             } else if (c == '}') {
-                fail("a } with no { (write }} for a } of its own)", at);
+                fail(texts::kLoneBrace, at);
             } else if (c == '/' && kind_ == Kind::FileName) {
-                fail("a file name cannot hold /", at);
+                fail(texts::kSlashInName, at);
             } else if (c == '/') {
                 endName(at);
                 pattern_.names_.emplace_back();
@@ -129,9 +130,10 @@ class NamePattern::Parser {
         if (!result_.error.empty())
             return;
         result_.position = offset == std::string_view::npos ? 0 : characterAt(text_, offset);
-        result_.error = message;
-        if (result_.position > 0)
-            result_.error += " at character " + std::to_string(result_.position);
+        result_.error =
+            result_.position > 0
+                ? texts::filled<texts::kAtCharacter>(message, std::to_string(result_.position))
+                : message;
     }
 
     void add(Field field, std::string text = {}, int width = 0) {
@@ -145,7 +147,7 @@ class NamePattern::Parser {
     std::size_t field(std::size_t open) {
         const std::size_t close = text_.find('}', open + 1);
         if (close == std::string_view::npos || text_.find('{', open + 1) < close) {
-            fail("unclosed {", open);
+            fail(texts::kUnclosedBrace, open);
             return text_.size();
         }
         const std::string body(text_.substr(open + 1, close - open - 1));
@@ -167,23 +169,23 @@ class NamePattern::Parser {
             add(Field::ExtLower);
         } else if (known != plain.end()) {
             if (colon != std::string::npos)
-                fail("{" + name + "} takes " + (name == "ext" ? "only :lower" : "no option") +
-                         ", not " + whole,
+                fail(name == "ext" ? texts::filled<texts::kOnlyLowerOption>(name, whole)
+                                   : texts::filled<texts::kNoOption>(name, whole),
                      open);
             add(known->second);
         } else if (name == "taken") {
             if (option.empty())
-                fail("{taken} needs a format, e.g. {taken:%Y-%m-%d},", open);
+                fail(texts::kTakenFormat, open);
             else if (option.find('/') != std::string::npos)
-                fail("a / in " + whole + " makes no folder (write {taken:%Y}/{taken:%m})", open);
+                fail(texts::filled<texts::kSlashInTaken>(whole), open);
             add(Field::Taken, option);
         } else if (name == "seq") {
             const bool width = option.size() == 1 && option[0] >= '1' && option[0] <= '9';
             if (colon != std::string::npos && !width)
-                fail(whole + " needs a width of 1 to 9 digits, e.g. {seq:4},", open);
+                fail(texts::filled<texts::kSequenceWidth>(whole), open);
             add(Field::Seq, {}, width ? option[0] - '0' : 0);
         } else {
-            fail("unknown field " + whole, open);
+            fail(texts::filled<texts::kUnknownField>(whole), open);
         }
         return close + 1;
     }
@@ -193,13 +195,13 @@ class NamePattern::Parser {
         add(Field::Text);
         const auto& tokens = pattern_.names_.back();
         if (tokens.empty()) {
-            fail("an empty folder name", last);
+            fail(texts::kEmptyFolderName, last);
             return;
         }
         // Fixed text that is all dots would render as "_": said now, rather than done silently.
         if (tokens.size() == 1 && tokens[0].field == Field::Text &&
             tokens[0].text.find_first_not_of('.') == std::string::npos)
-            fail("a folder cannot be named " + tokens[0].text + ",", nameStart_);
+            fail(texts::filled<texts::kDotsFolder>(tokens[0].text), nameStart_);
     }
 
     void checkFileName() {
@@ -209,12 +211,9 @@ class NamePattern::Parser {
                                [&](const Token& token) { return token.field == field; });
         };
         if (!has(Field::Name) && !has(Field::Seq))
-            fail("a file name pattern needs {name} or {seq}, so that each file gets a name of "
-                 "its own",
-                 std::string_view::npos);
+            fail(texts::kNameOfItsOwn, std::string_view::npos);
         else if (tokens.back().field != Field::Ext && tokens.back().field != Field::ExtLower)
-            fail("a file name pattern must end with {ext}, so that each copy keeps its ending",
-                 std::string_view::npos);
+            fail(texts::kEndsWithExt, std::string_view::npos);
     }
 
     std::string_view text_;

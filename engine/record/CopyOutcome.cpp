@@ -1,5 +1,6 @@
 #include "record/CopyOutcome.h"
 
+#include "base/EngineTexts.h"
 #include "base/SystemError.h"
 
 #include <cerrno>
@@ -10,42 +11,41 @@ namespace kestrel {
 const char* reasonText(Outcome outcome) {
     switch (outcome) {
     case Outcome::Copied:
-        return "copied";
+        return texts::kCopied;
     case Outcome::AlreadyThere:
-        return "already at its destination";
+        return texts::kAlreadyThere;
     case Outcome::NameTaken:
-        return "a different file has this name";
+        return texts::kNameTaken;
     case Outcome::SourceUnreadable:
-        return "the source cannot be read";
+        return texts::kSourceUnreadable;
     case Outcome::NotARegularFile:
-        return "not a regular file";
+        return texts::kNotRegular;
     case Outcome::SourceChanged:
-        return "it changed while being copied";
+        return texts::kSourceChanged;
     case Outcome::DestinationFolder:
-        return "the destination folder is missing or not writable";
+        return texts::kDestinationFolder;
     case Outcome::DiskFull:
-        return "the disk is full";
+        return texts::kDiskFull;
     case Outcome::NoSafePublish:
-        return "the destination's file system cannot name a file without risking replacing "
-               "another";
+        return texts::kNoSafePublish;
     case Outcome::IoError:
-        return "an input/output error";
+        return texts::kIoError;
     case Outcome::Undated:
-        return "its date cannot be placed in the calendar";
+        return texts::kUndated;
     case Outcome::Stopped:
-        return "the import was stopped first";
+        return texts::kStoppedFirst;
     case Outcome::LeftOnCard:
-        return "not imported with the current options";
+        return texts::kLeftOnCard;
     case Outcome::DestinationLink:
-        return "a folder below the destination is a symbolic link";
+        return texts::kFolderLink;
     case Outcome::NameTooLong:
-        return "the name is too long for the destination's file system";
+        return texts::kNameTooLong;
     case Outcome::NoDestination:
-        return "no destination folder is chosen";
+        return texts::kNoDestination;
     case Outcome::VerifyFailed:
-        return "the copy read back from the destination differs from the card";
+        return texts::kVerifyFailed;
     case Outcome::NotSelected:
-        return "not selected";
+        return texts::kNotSelected;
     }
     return "unknown";
 }

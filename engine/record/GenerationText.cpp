@@ -1,5 +1,6 @@
 #include "record/GenerationText.h"
 
+#include "base/EngineTexts.h"
 #include "record/ImportLog.h"
 
 #include <algorithm>
@@ -99,8 +100,9 @@ const char* pathFault(std::string_view path) {
 
 std::string damagedEntry(const std::string& rootPath, const std::string& generation, int ordinal,
                          std::string_view path, std::string_view why) {
-    return "the hash record at " + rootPath + " is damaged: " + generation + ", entry " +
-           std::to_string(ordinal) + " (" + quotedName(path) + "): " + std::string(why);
+    return texts::filled<texts::kRecordDamaged>(
+        rootPath, generation + ", entry " + std::to_string(ordinal) + " (" + quotedName(path) +
+                      "): " + std::string(why));
 }
 
 std::string xmlText(std::string_view text) {

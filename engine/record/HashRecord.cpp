@@ -1,5 +1,6 @@
 #include "record/HashRecord.h"
 
+#include "base/EngineTexts.h"
 #include "base/SystemError.h"
 #include "base/FaultPoints.h"
 #include "record/C4Id.h"
@@ -82,9 +83,8 @@ RecordResult addGeneration(const std::string& rootPath, const std::vector<Record
                            const CreatorInfo& info, int rootFd) {
     RecordResult result;
     const auto fail = [&](int error) {
-        result.error = "the hash record at " + rootPath + " cannot be written: " +
-                       (error == ELOOP ? std::string("its ascmhl folder is a symbolic link")
-                                       : englishError(error));
+        result.error = texts::filled<texts::kRecordUnwritten>(
+            rootPath, error == ELOOP ? std::string(texts::kRecordFolderLink) : englishError(error));
         return result;
     };
     for (const RecordedFile& file : files)

@@ -1,5 +1,6 @@
 #include "record/HashRecord.h"
 
+#include "base/EngineTexts.h"
 #include "base/SystemError.h"
 #include "record/C4Id.h"
 #include "record/Chain.h"
@@ -137,14 +138,14 @@ bool parseGeneration(QXmlStreamReader& reader, const std::string& rootPath, cons
         if (reader.isDTD())
             for (const QXmlStreamEntityDeclaration& declared : reader.entityDeclarations())
                 if (!declared.systemId().isEmpty() || !declared.publicId().isEmpty()) {
-                    error =
-                        "the hash record at " + rootPath + " is damaged: " + name + ", line " +
-                        std::to_string(reader.lineNumber()) + ": the entity &" +
-                        declared.name().toString().toStdString() + "; refers to " +
+                    const std::string target =
                         (declared.systemId().isEmpty() ? declared.publicId() : declared.systemId())
                             .toString()
-                            .toStdString() +
-                        ", which cannot be resolved";
+                            .toStdString();
+                    error = texts::filled<texts::kRecordDamaged>(
+                        rootPath, name + ", line " + std::to_string(reader.lineNumber()) +
+                                      ": the entity &" + declared.name().toString().toStdString() +
+                                      "; refers to " + target + ", which cannot be resolved");
                     return false;
                 }
         if (reader.isStartElement()) {
@@ -197,10 +198,10 @@ bool parseGeneration(QXmlStreamReader& reader, const std::string& rootPath, cons
         }
     }
     if (reader.hasError()) {
-        error = "the hash record at " + rootPath + " is damaged: " + name +
-                (inEntry ? ", entry " + std::to_string(ordinal) : std::string()) + ": " +
-                reader.errorString().toStdString() + " at line " +
-                std::to_string(reader.lineNumber());
+        error = texts::filled<texts::kRecordDamaged>(
+            rootPath, name + (inEntry ? ", entry " + std::to_string(ordinal) : std::string()) +
+                          ": " + reader.errorString().toStdString() + " at line " +
+                          std::to_string(reader.lineNumber()));
         return false;
     }
     return true;
@@ -209,20 +210,24 @@ bool parseGeneration(QXmlStreamReader& reader, const std::string& rootPath, cons
 } // namespace
 
 std::optional<History> readHistory(const std::string& rootPath, std::string& error) {
-    const std::string where = "the hash record at " + rootPath;
     const auto fail = [&](const std::string& why) {
         error = why;
         return std::nullopt;
     };
+    const auto unreadable = [&](const std::string& why) {
+        return fail(texts::filled<texts::kRecordUnreadable>(rootPath, why));
+    };
+    const auto damaged = [&](const std::string& why) {
+        return fail(texts::filled<texts::kRecordDamaged>(rootPath, why));
+    };
     const Fd root(::open(rootPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!root.valid())
-        return fail(where + " cannot be read: " + englishError(errno));
+        return unreadable(englishError(errno));
     Fd folder;
     if (const int why = openRecordFolder(root.get(), false, folder))
-        return why == ENOENT ? fail("no hash record")
-               : why == ELOOP
-                   ? fail(where + " cannot be read: its ascmhl folder is a symbolic link")
-                   : fail(where + " cannot be read: " + englishError(why));
+        return why == ENOENT  ? fail("no hash record")
+               : why == ELOOP ? unreadable(texts::kRecordFolderLink)
+                              : unreadable(englishError(why));
 
     // Every generation, by number: those the chain lists (checked against their C4 id)
     // and those found in the folder.
@@ -233,7 +238,7 @@ std::optional<History> readHistory(const std::string& rootPath, std::string& err
     if (readFileAt(folder.get(), kChainName, text) == 0) {
         std::vector<ChainEntry> chain;
         if (!parseChain(text, chain, why))
-            return fail(where + " is damaged: " + kChainName + ": " + why);
+            return damaged(std::string(kChainName) + ": " + why);
         for (const ChainEntry& entry : chain) {
             generations.emplace(entry.number, entry.path);
             c4s[entry.path] = entry.c4;
@@ -241,7 +246,7 @@ std::optional<History> readHistory(const std::string& rootPath, std::string& err
     }
     std::vector<std::string> names;
     if (const int listError = listFolder(folder.get(), names))
-        return fail(where + " cannot be read: " + englishError(listError));
+        return unreadable(englishError(listError));
     for (const std::string& name : names)
         if (const int number = generationNumber(name))
             generations.emplace(number, name);
@@ -251,14 +256,14 @@ std::optional<History> readHistory(const std::string& rootPath, std::string& err
     History history;
     for (const auto& [number, name] : generations) {
         if (name.find('/') != std::string::npos)
-            return fail(where + " is damaged: the chain lists " + name + " outside its folder");
+            return damaged("the chain lists " + name + " outside its folder");
         const Fd fd(
             ::openat(folder.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat st {};
         if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
-            return fail(where + " is damaged: " + name + ": " + englishError(errno));
+            return damaged(name + ": " + englishError(errno));
         if (!S_ISREG(st.st_mode))
-            return fail(where + " is damaged: " + name + ": " + englishError(EINVAL));
+            return damaged(name + ": " + englishError(EINVAL));
         // Read once, hashed as it is parsed; the whole file is hashed even when its XML fails,
         // so that a file that is not the one the chain lists is called that.
         GenerationFile file(fd.get());
@@ -266,10 +271,10 @@ std::optional<History> readHistory(const std::string& rootPath, std::string& err
         const bool parsed = parseGeneration(reader, rootPath, name, number, history, why);
         file.drain();
         if (file.error() != 0)
-            return fail(where + " is damaged: " + name + ": " + englishError(file.error()));
+            return damaged(name + ": " + englishError(file.error()));
         const auto c4 = c4s.find(name);
         if (c4 != c4s.end() && c4->second != file.c4())
-            return fail(where + " is damaged: " + name + " is not the file its chain lists");
+            return damaged(name + " is not the file its chain lists");
         if (!parsed)
             return fail(why);
         history.generationNames[number] = name;

@@ -1,7 +1,8 @@
 #include "record/ImportReport.h"
 
-#include "base/SystemError.h"
+#include "base/EngineTexts.h"
 #include "base/FaultPoints.h"
+#include "base/SystemError.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -121,7 +122,7 @@ ImportReport::~ImportReport() {
 }
 
 void ImportReport::fail(int error) {
-    problem_ = std::string("the report could not be written: ") + englishError(error);
+    problem_ = texts::filled<texts::kReportUnwritten>(englishError(error));
     if (fd_ >= 0) {
         ::close(fd_);
         ::unlink(path_.c_str()); // a report cut short would pass for the whole story

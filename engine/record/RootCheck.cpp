@@ -1,5 +1,6 @@
 #include "record/HashRecord.h"
 
+#include "base/EngineTexts.h"
 #include "base/SystemError.h"
 #include "record/GenerationText.h"
 #include "record/ImportLog.h"
@@ -196,7 +197,7 @@ VerifyResult verifyRoot(const std::string& rootPath, History history,
     VerifyResult result;
     const Fd root(::open(rootPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!root.valid()) {
-        result.error = rootPath + " cannot be read: " + englishError(errno);
+        result.error = texts::filled<texts::kUnreadable>(rootPath, englishError(errno));
         return result;
     }
     RootCheck check(rootPath, std::move(history), progress, stop, result);

@@ -1,5 +1,6 @@
 #include "record/XmpSidecar.h"
 
+#include "base/EngineTexts.h"
 #include "base/Exiv2Setup.h"
 
 #include <exiv2/error.hpp>
@@ -57,9 +58,9 @@ std::string xmpSidecarText(const SidecarFields& fields, std::string& error) {
             return R"(<?xml version="1.0" encoding="UTF-8"?>)"
                    "\n" +
                    packet;
-        error = "the metadata cannot be written as XMP (is it valid UTF-8?)";
+        error = texts::kXmpNotUtf8;
     } catch (const std::exception& e) {
-        error = std::string("the metadata cannot be written as XMP: ") + e.what();
+        error = texts::filled<texts::kXmpUnwritten>(e.what());
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "run/CardItem.h"
 
+#include "base/EngineTexts.h"
 #include "base/Fd.h"
 #include "base/LongPath.h"
 #include "scan/CaptureDate.h"
@@ -42,9 +43,8 @@ Pick pickItem(std::string_view path, bool folder, bool regular, const ImportOpti
         pick.root = jpg ? options.jpgRoot : options.rawRoot;
     } else if (format && regular) {
         pick.verdict = Pick::Verdict::LeftOnCard;
-        pick.reason = kind
-                          ? std::string("the ") + (jpg ? "JPG" : "RAW") + " group is switched off"
-                          : "kestrel does not import ." + std::string(extensionOf(path)) + " files";
+        pick.reason = kind ? texts::filled<texts::kGroupOff>(jpg ? "JPG" : "RAW")
+                           : texts::filled<texts::kTypeNotImported>(extensionOf(path));
     }
     return pick;
 }

@@ -1,5 +1,6 @@
 #include "run/CopyHandler.h"
 
+#include "base/EngineTexts.h"
 #include "run/CardItem.h"
 #include "run/CopyPass.h"
 #include "run/DestinationCheck.h"
@@ -235,7 +236,7 @@ void CopyHandler::checkSpace(const FileList& files) {
     std::vector<std::string> shortfalls;
     for (const SpaceShortfall& shortfall : space.shortfalls)
         shortfalls.push_back(describe(shortfall));
-    noSpace_ = "there is not enough space: " + shortfalls.front();
+    noSpace_ = texts::filled<texts::kNotEnoughSpace>(shortfalls.front());
     const bool some = mainViewController->spaceShort(shortfalls) == WhenShort::CopyWhatFits;
     fits_ = some ? space.fits : std::vector<bool>(files.size(), false);
 }

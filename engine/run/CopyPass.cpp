@@ -1,5 +1,6 @@
 #include "run/CopyPass.h"
 
+#include "base/EngineTexts.h"
 #include "run/Preferences.h"
 
 #include <fcntl.h>
@@ -104,8 +105,8 @@ SourceRead CopyPass::stage(const FileFields& f, std::vector<CopyBatch::Copy>& co
             copy.outcome = copy.folder.problem;
             copy.outcome.destPath = copy.folder.path + copy.fileName;
             if (copy.outcome.outcome == Outcome::NoDestination)
-                copy.outcome.detail = std::string("no destination folder is chosen for the ") +
-                                      (f.fileType == "JPG" ? "JPG" : "RAW") + " group";
+                copy.outcome.detail = texts::filled<texts::kNoDestinationForGroup>(
+                    f.fileType == "JPG" ? "JPG" : "RAW");
             continue;
         }
         FolderRef ref;
@@ -231,10 +232,8 @@ void CopyPass::commit(CopyBatch& batch) {
                 parts_.folders.forget(copy.folder.path.substr(0, copy.folder.rootLength));
             if (why == Outcome::NoSafePublish && !warnedNoSafePublish_) {
                 warnedNoSafePublish_ = true;
-                parts_.sink.sayWarning(copy.folder.path + " is on a " +
-                                       fileSystemName(copy.folder.path) +
-                                       " file system, which cannot give a file its name without "
-                                       "risking replacing another: nothing is copied there.");
+                parts_.sink.sayWarning(texts::filled<texts::kNoSafeNaming>(
+                    copy.folder.path, fileSystemName(copy.folder.path)));
             }
         }
         bytesDone_ += item.size;
@@ -273,7 +272,7 @@ void CopyPass::explainNameTaken(const CopyBatch::Item& item, CopyBatch::Copy& co
     // Recorded with the very bytes the card holds now: that copy came from this file.
     const auto recorded = history->files.find(outcome.destPath.substr(copy.folder.rootLength));
     if (recorded != history->files.end() && recorded->second.xxh128 == item.read.digest)
-        outcome.detail = "the copy at the destination has changed since it was imported (damaged?)";
+        outcome.detail = texts::kCopyChanged;
 }
 
 void CopyPass::writeRecords() {

@@ -1,5 +1,6 @@
 #include "run/DestinationCheck.h"
 
+#include "base/EngineTexts.h"
 #include "base/Fd.h"
 #include "run/Preferences.h"
 
@@ -95,8 +96,7 @@ std::string backupConflict(const std::string& backup, const ImportOptions& optio
     for (const auto& [on, root, group] :
          {std::tuple{options.jpg, &options.jpgRoot, "JPG"}, {options.raw, &options.rawRoot, "RAW"}})
         if (on && isChosenFolder(*root) && folderId(*root) == id)
-            return std::string("the backup folder is the destination of the ") + group +
-                   " group: choose another folder";
+            return texts::filled<texts::kBackupIsDestination>(group);
     return {};
 }
 
@@ -107,9 +107,7 @@ std::string backupOnDestinationDisk(const ImportOptions& options) {
                                           {options.raw, &options.rawRoot, "RAW"}}) {
         const auto id = on && backup && isChosenFolder(*root) ? folderId(*root) : std::nullopt;
         if (id && id->device == backup->device)
-            return "the backup folder " + options.backupRoot +
-                   " is on the same disk as the destination of the " + group +
-                   " group: one failure of that disk would lose both copies";
+            return texts::filled<texts::kBackupOnSameDisk>(options.backupRoot, group);
     }
     return {};
 }
@@ -156,7 +154,7 @@ std::string refusedDestinations(const std::string& source, const ImportOptions& 
         return conflict;
     for (const std::string& root : destinationRoots(options))
         if (awaitsItsDrive(root))
-            return "the destination " + root + " is not mounted (is its drive connected?)";
+            return texts::filled<texts::kDestinationNotMounted>(root);
     const auto sourceId = folderId(source);
     if (!sourceId)
         return {}; // the run says why the source cannot be read
@@ -164,8 +162,7 @@ std::string refusedDestinations(const std::string& source, const ImportOptions& 
     for (const std::string& root : destinationRoots(options)) {
         const auto id = folderId(root);
         if (id && (inside(root, *sourceId) || (card && id->device == sourceId->device)))
-            return "the destination " + root +
-                   " is on the card being imported: it would be erased with the card";
+            return texts::filled<texts::kDestinationOnCard>(root);
     }
     return {};
 }

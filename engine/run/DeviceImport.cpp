@@ -1,6 +1,8 @@
 // An import from a camera or phone: the same run as from a card, with the files listed and
 // sent by the device.
 #include "device/Device.h"
+
+#include "base/EngineTexts.h"
 #include "run/CardItem.h"
 #include "run/CopyHandler.h"
 #include "run/DeviceSurvey.h"
@@ -95,7 +97,7 @@ FileList CopyHandler::scanDevice(const std::shared_ptr<Device>& device, const st
         // time the camera gives, never by when it arrives.
         const FilingTime time = deviceFilingTime(*device, file, options_);
         if (!time.placed) {
-            const CopyOutcome undated{Outcome::Undated, 0, {}, "the camera gives no time for it"};
+            const CopyOutcome undated{Outcome::Undated, 0, {}, texts::kNoCameraTime};
             log_.error(fullPath, undated);
             files.push_back(FileEntry::error(fullPath, undated));
             continue;

@@ -1,4 +1,5 @@
 // What a dry run prints: where each file would go, and why the others would stay.
+#include "base/EngineTexts.h"
 #include "copy/TakenName.h"
 #include "run/CopyHandler.h"
 #include "run/Preferences.h"
@@ -69,7 +70,7 @@ void CopyHandler::printPlan(const FileList& files, const std::vector<FilePlace>&
     for (const FileResult& file : summary_.notCopiedNow) {
         out << quotedName(file.source) << ": ";
         if (file.outcome.outcome == Outcome::LeftOnCard)
-            out << "not imported with the current options (" << file.outcome.detail << ")\n";
+            out << texts::kLeftOnCard << " (" << file.outcome.detail << ")\n";
         else
             out << describe(file.outcome) << '\n';
         ++left;

@@ -1,5 +1,6 @@
 #include "run/JobPlan.h"
 
+#include "base/EngineTexts.h"
 #include "base/Fd.h"
 #include "base/LongPath.h"
 #include "copy/FileSystemInfo.h"
@@ -14,7 +15,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
-#include <tuple>
+#include <utility>
 
 namespace kestrel {
 
@@ -51,14 +52,15 @@ FilePlace designedPlace(const FileFields& f, const ImportOptions& options) {
 
 std::string jobRefusal(const ImportOptions& options, bool numbers) {
     bool numbered = false;
-    for (const auto& [text, kind, what] :
-         {std::tuple{&options.namePattern, NamePattern::Kind::FileName, "name"},
-          {&options.folderPattern, NamePattern::Kind::Folders, "folder"}}) {
+    for (const auto& [text, kind] : {std::pair{&options.namePattern, NamePattern::Kind::FileName},
+                                     {&options.folderPattern, NamePattern::Kind::Folders}}) {
         if (text->empty())
             continue;
         const NamePattern::Parsed pattern = NamePattern::parse(*text, kind);
         if (!pattern.pattern)
-            return std::string("the ") + what + " pattern cannot be used: " + pattern.error;
+            return kind == NamePattern::Kind::FileName
+                       ? texts::filled<texts::kNamePatternUnusable>(pattern.error)
+                       : texts::filled<texts::kFolderPatternUnusable>(pattern.error);
         numbered = numbered || pattern.pattern->usesSequence();
     }
     return numbered && numbers

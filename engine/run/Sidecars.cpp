@@ -1,5 +1,6 @@
 #include "run/Sidecars.h"
 
+#include "base/EngineTexts.h"
 #include "base/SystemError.h"
 #include "copy/SafeCopy.h"
 #include "copy/StagingFile.h"
@@ -47,9 +48,9 @@ void Sidecars::beside(const std::string& source, const DestinationFolder& folder
     const int error = writeNewFile(ref, name, text_);
     std::string why;
     if (error == EEXIST && !holdsText(folder.fd->get(), name))
-        why = "a file of this name is already there: it is left as it is";
+        why = texts::kSidecarTaken;
     else if (error != 0 && error != EEXIST)
-        why = std::string("the sidecar cannot be written: ") + englishError(error);
+        why = texts::filled<texts::kSidecarUnwritten>(englishError(error));
     if (!why.empty()) {
         log_.note(path, why);
         report_.note(source, path, why);

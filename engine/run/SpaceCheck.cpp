@@ -1,5 +1,6 @@
 #include "run/SpaceCheck.h"
 
+#include "base/EngineTexts.h"
 #include "base/FaultPoints.h"
 #include "run/Preferences.h"
 #include "run/TransferProgress.h"
@@ -84,8 +85,8 @@ SpacePlan planSpace(const FileList& files, const ImportOptions& options) {
 }
 
 std::string describe(const SpaceShortfall& shortfall) {
-    return "needs " + formatBytes(double(shortfall.needed)) + " at " + shortfall.root + ", " +
-           formatBytes(double(shortfall.available)) + " free";
+    return texts::filled<texts::kSpaceNeeded>(formatBytes(double(shortfall.needed)), shortfall.root,
+                                              formatBytes(double(shortfall.available)));
 }
 
 } // namespace kestrel

@@ -1,5 +1,7 @@
 #include "run/TransferProgress.h"
 
+#include "base/EngineTexts.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -54,11 +56,11 @@ std::optional<double> TransferProgress::secondsLeft() const {
 }
 
 std::string TransferProgress::line() const {
-    std::string text = std::to_string(percent()) + "% · " +
-                       formatBytes(static_cast<double>(done())) + " of " +
-                       formatBytes(static_cast<double>(total_));
+    std::string text = texts::filled<texts::kProgress>(std::to_string(percent()),
+                                                       formatBytes(static_cast<double>(done())),
+                                                       formatBytes(static_cast<double>(total_)));
     if (const std::optional<double> speed = bytesPerSecond())
-        text += " · " + formatBytes(*speed) + "/s";
+        text += " · " + texts::filled<texts::kSpeed>(formatBytes(*speed));
     if (const std::optional<double> left = secondsLeft(); left && done() < total_)
         text += " · " + formatTimeLeft(*left);
     return text;
@@ -84,14 +86,14 @@ std::string formatTimeLeft(double seconds) {
     seconds = std::min(seconds, 1e9);
     const long whole = std::max(1L, std::lround(seconds));
     if (whole < 60)
-        return std::to_string(whole) + " s left";
+        return texts::filled<texts::kSecondsLeft>(std::to_string(whole));
     const long minutes = std::lround(seconds / 60);
     if (minutes < 60)
-        return "about " + std::to_string(minutes) + " min left";
-    std::string text = "about " + std::to_string(minutes / 60) + " h";
-    if (minutes % 60 != 0)
-        text += " " + std::to_string(minutes % 60) + " min";
-    return text + " left";
+        return texts::filled<texts::kMinutesLeft>(std::to_string(minutes));
+    if (minutes % 60 == 0)
+        return texts::filled<texts::kHoursLeft>(std::to_string(minutes / 60));
+    return texts::filled<texts::kHoursMinutesLeft>(std::to_string(minutes / 60),
+                                                   std::to_string(minutes % 60));
 }
 
 } // namespace kestrel
