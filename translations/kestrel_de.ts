@@ -391,6 +391,38 @@
         <extracomment>A reason, then the system&apos;s words for the error that caused it.</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>the job sequence in %1 cannot be reached: a symbolic link stands in its way</source>
+        <translation>die Auftragsnummerierung in %1 ist nicht erreichbar: Eine symbolische Verknüpfung steht im Weg</translation>
+    </message>
+    <message>
+        <source>the job sequence in %1 cannot be kept: %2</source>
+        <translation>die Auftragsnummerierung in %1 lässt sich nicht speichern: %2</translation>
+    </message>
+    <message>
+        <source>the job sequence in %1 is damaged at line %2; no numbers are given until it is repaired, so that none repeats</source>
+        <translation>die Auftragsnummerierung in %1 ist in Zeile %2 beschädigt; bis sie repariert ist, werden keine Nummern vergeben, damit sich keine wiederholt</translation>
+    </message>
+    <message>
+        <source>the job sequence in %1 has no numbers left for this job</source>
+        <translation>die Auftragsnummerierung in %1 hat für diesen Auftrag keine Nummern mehr frei</translation>
+    </message>
+    <message>
+        <source>not selected; imported before as %1, no longer at its destination</source>
+        <translation>nicht ausgewählt; früher als %1 importiert, nicht mehr an seinem Ziel</translation>
+    </message>
+    <message>
+        <source>the hash record at %1 lists %2 files less: their names cannot be written in it</source>
+        <translation>im Prüfsummenverzeichnis in %1 fehlen Dateien (%2): Ihre Namen lassen sich darin nicht schreiben</translation>
+    </message>
+    <message>
+        <source>the chain lists %1 outside its folder</source>
+        <translation>die Kette nennt %1 außerhalb ihres Ordners</translation>
+    </message>
+    <message>
+        <source>%1 is not the file its chain lists</source>
+        <translation>%1 ist nicht die Datei, die seine Kette nennt</translation>
+    </message>
 </context>
 <context>
     <name>Finished</name>

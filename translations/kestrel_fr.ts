@@ -391,6 +391,38 @@
         <extracomment>A reason, then the system&apos;s words for the error that caused it.</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>the job sequence in %1 cannot be reached: a symbolic link stands in its way</source>
+        <translation>la numérotation du projet dans %1 est inaccessible&#xa0;: un lien symbolique barre le chemin</translation>
+    </message>
+    <message>
+        <source>the job sequence in %1 cannot be kept: %2</source>
+        <translation>impossible de conserver la numérotation du projet dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the job sequence in %1 is damaged at line %2; no numbers are given until it is repaired, so that none repeats</source>
+        <translation>la numérotation du projet dans %1 est endommagée à la ligne %2&#xa0;; aucun numéro n&apos;est attribué tant qu&apos;elle n&apos;est pas réparée, afin qu&apos;aucun ne se répète</translation>
+    </message>
+    <message>
+        <source>the job sequence in %1 has no numbers left for this job</source>
+        <translation>la numérotation du projet dans %1 n&apos;a plus de numéros libres pour ce projet</translation>
+    </message>
+    <message>
+        <source>not selected; imported before as %1, no longer at its destination</source>
+        <translation>non sélectionné&#xa0;; importé auparavant sous le nom %1, n&apos;est plus à sa destination</translation>
+    </message>
+    <message>
+        <source>the hash record at %1 lists %2 files less: their names cannot be written in it</source>
+        <translation>il manque des fichiers (%2) au registre d&apos;empreintes de %1&#xa0;: leurs noms ne peuvent pas y être écrits</translation>
+    </message>
+    <message>
+        <source>the chain lists %1 outside its folder</source>
+        <translation>la chaîne cite %1 hors de son dossier</translation>
+    </message>
+    <message>
+        <source>%1 is not the file its chain lists</source>
+        <translation>%1 n&apos;est pas le fichier que cite sa chaîne</translation>
+    </message>
 </context>
 <context>
     <name>Finished</name>

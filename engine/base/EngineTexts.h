@@ -81,6 +81,30 @@ inline constexpr char kRecordUnreadable[] =
 inline constexpr char kUnreadable[] = QT_TRANSLATE_NOOP("Engine", "%1 cannot be read: %2");
 inline constexpr char kDamaged[] = QT_TRANSLATE_NOOP("Engine", "%1 is damaged: %2");
 
+// A job's numbers, kept beside the copies.
+inline constexpr char kSequenceUnreachable[] =
+    QT_TRANSLATE_NOOP("Engine", "the job sequence in %1 cannot be reached: a symbolic link stands "
+                                "in its way");
+inline constexpr char kSequenceUnkept[] =
+    QT_TRANSLATE_NOOP("Engine", "the job sequence in %1 cannot be kept: %2");
+inline constexpr char kSequenceDamaged[] =
+    QT_TRANSLATE_NOOP("Engine", "the job sequence in %1 is damaged at line %2; no numbers are "
+                                "given until it is repaired, so that none repeats");
+inline constexpr char kSequenceUsedUp[] =
+    QT_TRANSLATE_NOOP("Engine", "the job sequence in %1 has no numbers left for this job");
+
+// A file a selection left out, and what the record says of files.
+inline constexpr char kNotSelectedGone[] =
+    QT_TRANSLATE_NOOP("Engine", "not selected; imported before as %1, no longer at its "
+                                "destination");
+inline constexpr char kRecordLeftOut[] =
+    QT_TRANSLATE_NOOP("Engine", "the hash record at %1 lists %2 files less: their names cannot "
+                                "be written in it");
+inline constexpr char kChainOutside[] =
+    QT_TRANSLATE_NOOP("Engine", "the chain lists %1 outside its folder");
+inline constexpr char kNotChainFile[] =
+    QT_TRANSLATE_NOOP("Engine", "%1 is not the file its chain lists");
+
 // Cameras and phones.
 inline constexpr char kCameraSays[] = QT_TRANSLATE_NOOP("Engine", "the camera says: %1");
 inline constexpr char kNoFolder[] = QT_TRANSLATE_NOOP("Engine", "there is no folder %1");
@@ -106,7 +130,8 @@ inline constexpr const char* kSentences[] = {
     kDestinationMissing, kDestinationGone, kDestinationUnopened, kSpaceNeeded, kNotEnoughSpace,
     kFolderLinkAt, kNoDestinationForGroup, kGroupOff, kTypeNotImported, kNoSafeNaming,
     kReportUnwritten, kSidecarUnwritten, kXmpUnwritten, kRecordUnwritten, kRecordDamaged,
-    kRecordUnreadable, kUnreadable, kDamaged,
+    kRecordUnreadable, kSequenceUnreachable, kSequenceUnkept, kSequenceDamaged, kSequenceUsedUp,
+    kNotSelectedGone, kRecordLeftOut, kChainOutside, kNotChainFile, kUnreadable, kDamaged,
     kCameraSays, kNoFolder, kNoCameraAt, kTransferUnstarted,
     kProgress, kSpeed, kSecondsLeft, kMinutesLeft, kHoursLeft, kHoursMinutesLeft,
 };

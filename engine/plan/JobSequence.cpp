@@ -93,21 +93,23 @@ std::string written(const Sequences& sequences) {
 
 } // namespace
 
-JobSequence::Reserved JobSequence::failed(const std::string& why) const {
-    return {0, std::string("the job sequence in ") + (where_.empty() ? "" : where_ + "/") +
-                   kFolder + "/" + kFile + (where_.empty() ? " at the destination " : " ") + why};
+std::string JobSequence::place() const {
+    return (where_.empty() ? "" : where_ + "/") + kFolder + "/" + kFile;
 }
 
 JobSequence::Reserved JobSequence::failedWith(int error) const {
     if (error == ELOOP)
-        return failed("cannot be reached: a symbolic link stands in its way");
-    return failed(std::string("cannot be kept: ") + englishError(error));
+        return {0, texts::filled<texts::kSequenceUnreachable>(place())};
+    return {0, texts::filled<texts::kSequenceUnkept>(place(), englishError(error))};
 }
 
-namespace {
-constexpr const char* kDamaged =
-    "; no numbers are given until it is repaired, so that none repeats";
-} // namespace
+JobSequence::Reserved JobSequence::damaged(int line) const {
+    return {0, texts::filled<texts::kSequenceDamaged>(place(), std::to_string(line))};
+}
+
+JobSequence::Reserved JobSequence::usedUp() const {
+    return {0, texts::filled<texts::kSequenceUsedUp>(place())};
+}
 
 JobSequence::Reserved JobSequence::next() const {
     Fd folder(::openat(root_, kFolder, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
@@ -119,11 +121,11 @@ JobSequence::Reserved JobSequence::next() const {
     if (readError != 0)
         return readError == ENOENT ? Reserved{1, {}} : failedWith(readError);
     if (const int line = parse(text, sequences))
-        return failed("is damaged at line " + std::to_string(line) + kDamaged);
+        return damaged(line);
     const auto found = sequences.find(job_);
     const std::uint64_t last = found == sequences.end() ? 0 : found->second;
     if (last == std::numeric_limits<std::uint64_t>::max())
-        return failed("has no numbers left for this job");
+        return usedUp();
     return {last + 1, {}};
 }
 
@@ -146,11 +148,11 @@ JobSequence::Reserved JobSequence::reserve(std::uint64_t count, std::uint64_t at
     if (readError != 0 && readError != ENOENT)
         return failedWith(readError);
     if (const int line = readError == ENOENT ? 0 : parse(text, sequences))
-        return failed("is damaged at line " + std::to_string(line) + kDamaged);
+        return damaged(line);
     std::uint64_t& last = sequences[job_];
     const std::uint64_t from = std::max(last, atLeast - std::min<std::uint64_t>(atLeast, 1));
     if (count > std::numeric_limits<std::uint64_t>::max() - from)
-        return failed("has no numbers left for this job");
+        return usedUp();
     const Reserved reserved{from + 1, {}};
     last = from + count;
     if (const int error = record::replaceFile(folder.get(), kFile, written(sequences)))

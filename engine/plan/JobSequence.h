@@ -39,9 +39,12 @@ class JobSequence {
     Reserved next() const;
 
   private:
-    // The message of an error: why, of the sequence file.
-    Reserved failed(const std::string& why) const;
+    // The sequence file, for the messages: below where, when given.
+    std::string place() const;
+    // The messages of its faults.
     Reserved failedWith(int error) const;
+    Reserved damaged(int line) const;
+    Reserved usedUp() const;
 
     int root_;
     std::string job_;

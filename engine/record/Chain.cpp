@@ -38,8 +38,7 @@ bool parseChain(std::string_view xml, std::vector<ChainEntry>& entries, std::str
         }
     }
     if (reader.hasError()) {
-        error =
-            reader.errorString().toStdString() + " at line " + std::to_string(reader.lineNumber());
+        error = xmlFault(reader);
         return false;
     }
     return true;

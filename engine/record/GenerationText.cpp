@@ -3,6 +3,8 @@
 #include "base/EngineTexts.h"
 #include "record/ImportLog.h"
 
+#include <QXmlStreamReader>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -103,6 +105,27 @@ std::string damagedEntry(const std::string& rootPath, const std::string& generat
     return texts::filled<texts::kRecordDamaged>(
         rootPath, generation + ", entry " + std::to_string(ordinal) + " (" + quotedName(path) +
                       "): " + std::string(why));
+}
+
+std::string xmlFault(const QXmlStreamReader& reader) {
+    std::string why;
+    switch (reader.error()) {
+    case QXmlStreamReader::CustomError: // the reader's user's own words, in English
+        why = reader.errorString().toStdString();
+        break;
+    case QXmlStreamReader::NotWellFormedError:
+        why = "the XML is not well-formed";
+        break;
+    case QXmlStreamReader::PrematureEndOfDocumentError:
+        why = "the XML ends too early";
+        break;
+    case QXmlStreamReader::UnexpectedElementError:
+        why = "an element is out of place";
+        break;
+    case QXmlStreamReader::NoError:
+        break;
+    }
+    return why + " at line " + std::to_string(reader.lineNumber());
 }
 
 std::string xmlText(std::string_view text) {

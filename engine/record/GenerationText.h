@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+class QXmlStreamReader;
+
 namespace kestrel::record {
 
 // True when a generation can hold path: valid UTF-8 with no control character, relative,
@@ -25,6 +27,10 @@ std::string damagedEntry(const std::string& rootPath, const std::string& generat
 // text with the five XML special characters escaped; bytes that XML cannot hold (invalid
 // UTF-8, control characters) become '?'.
 std::string xmlText(std::string_view text);
+
+// Why reader stopped, and where: "the XML is not well-formed at line 5". In English whatever
+// language Qt speaks (its own words are translated), as the log and the report keep it.
+std::string xmlFault(const QXmlStreamReader& reader);
 
 // time in UTC as ISO 8601 with its offset: "2026-12-08T14:15:02+00:00".
 std::string isoDate(std::time_t time);

@@ -200,8 +200,7 @@ bool parseGeneration(QXmlStreamReader& reader, const std::string& rootPath, cons
     if (reader.hasError()) {
         error = texts::filled<texts::kRecordDamaged>(
             rootPath, name + (inEntry ? ", entry " + std::to_string(ordinal) : std::string()) +
-                          ": " + reader.errorString().toStdString() + " at line " +
-                          std::to_string(reader.lineNumber()));
+                          ": " + xmlFault(reader));
         return false;
     }
     return true;
@@ -256,7 +255,7 @@ std::optional<History> readHistory(const std::string& rootPath, std::string& err
     History history;
     for (const auto& [number, name] : generations) {
         if (name.find('/') != std::string::npos)
-            return damaged("the chain lists " + name + " outside its folder");
+            return damaged(texts::filled<texts::kChainOutside>(name));
         const Fd fd(
             ::openat(folder.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat st {};
@@ -274,7 +273,7 @@ std::optional<History> readHistory(const std::string& rootPath, std::string& err
             return damaged(name + ": " + englishError(file.error()));
         const auto c4 = c4s.find(name);
         if (c4 != c4s.end() && c4->second != file.c4())
-            return damaged(name + " is not the file its chain lists");
+            return damaged(texts::filled<texts::kNotChainFile>(name));
         if (!parsed)
             return fail(why);
         history.generationNames[number] = name;

@@ -198,9 +198,9 @@ void CopyHandler::notSelected(const SurveyedFile& file, Standing standing,
     // A record says it was imported once; only a copy that is there proves it safe.
     const bool importedBefore = standing == Standing::ImportedBefore;
     const CopyOutcome outcome{Outcome::NotSelected, 0, file.destination,
-                              importedBefore ? "not selected; imported before as " + recorded +
-                                                   ", no longer at its destination"
-                                             : std::string()};
+                              importedBefore
+                                  ? texts::filled<texts::kNotSelectedGone>(recorded)
+                                  : std::string()};
     summary_.addNotSelected(path, outcome, importedBefore);
     report_.add(path, outcome);
 }

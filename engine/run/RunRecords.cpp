@@ -1,5 +1,7 @@
 #include "run/RunRecords.h"
 
+#include "base/EngineTexts.h"
+
 #include <algorithm>
 #include <ctime>
 #include <utility>
@@ -36,9 +38,8 @@ std::vector<std::string> RunRecords::write(const DestinationFolders& folders) {
         if (!result.ok())
             problems.push_back(result.error);
         else if (!result.leftOut.empty())
-            problems.push_back("the hash record at " + root + " lists " +
-                               std::to_string(result.leftOut.size()) +
-                               " files less: their names cannot be written in it");
+            problems.push_back(texts::filled<texts::kRecordLeftOut>(
+                root, std::to_string(result.leftOut.size())));
     }
     files_.clear();
     histories_.clear();
