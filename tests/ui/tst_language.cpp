@@ -2,9 +2,12 @@
 #include "UiTestSupport.h"
 #include "base/FaultPoints.h"
 #include "base/Translations.h"
+#include "browse/BrowseModel.h"
+#include "browse/BrowseWindow.h"
 #include "window/ReportModel.h"
 
 #include <QDir>
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -99,6 +102,48 @@ class LanguageTest : public QObject {
                          qPrintable(QLatin1String(word) + u'\n' + text));
             QVERIFY2(*locale != 'f' || !text.contains(QRegularExpression(u"\\w[:;?!]\\s"_s)),
                      qPrintable(text));
+        }
+    }
+    // Every text of the window and of its names sheet, its menus, tooltips and accessible
+    // names among them, in German and French (in English, the words looked for are there).
+    void everyTextOfTheWindowIsTranslated() {
+        for (const char* locale : {"C.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
+            const kestrel::test::EnvScope list("LANGUAGE", nullptr), all("LC_ALL", locale);
+            kestrel::installTranslations();
+            const QTemporaryDir card;
+            for (const char* name : {"/A.JPG", "/B.CR3"})
+                kestrel::test::writePhoto(card.path() + QLatin1String(name), name);
+            kestrel::test::resetPreferences({{u"kestrelImportPath"_s, card.path()}});
+            std::ostringstream out;
+            kestrel::ViewController vc(out);
+            vc.show();
+            child<QPushButton>(vc, "btnNames")->click();
+            kestrel::BrowseWindow* grid = vc.browseFolder(card.path());
+            QSignalSpy surveyed(grid, &kestrel::BrowseWindow::surveyed);
+            QVERIFY(surveyed.wait());
+            QStringList shown;
+            for (int row = 0; row < grid->model()->rowCount(); ++row)
+                for (const int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole),
+                                       int(Qt::AccessibleDescriptionRole),
+                                       int(kestrel::BrowseModel::ReasonRole)})
+                    shown << grid->model()->index(row).data(role).toString().remove(card.path());
+            QWidgetList widgets = QApplication::topLevelWidgets();
+            for (const QWidget* top : QApplication::topLevelWidgets())
+                widgets += top->findChildren<QWidget*>();
+            for (const QWidget* widget : std::as_const(widgets)) {
+                shown << widget->toolTip() << widget->accessibleName() << widget->windowTitle()
+                      << widget->property("text").toString()
+                      << widget->property("title").toString()
+                      << widget->property("placeholderText").toString();
+                for (const QAction* action : widget->actions())
+                    shown << action->text() << action->toolTip();
+            }
+            const QString text = shown.join(u"\n "_s) + u' ';
+            for (const char* word : {" the ", " is ", " not ", " was ", " file", " copied",
+                                     " of ", " folder", " and ", " to ", " with "})
+                QVERIFY2(text.contains(QLatin1String(word), Qt::CaseInsensitive) ==
+                             (*locale == 'C'),
+                         qPrintable(QLatin1String(word) + u'\n' + text));
         }
     }
     void cleanup() { std::setlocale(LC_ALL, "C.UTF-8"); }
