@@ -4,10 +4,12 @@
 // (window-report.png), a card browsed as a grid with its marks (browse-grid.png) and the
 // offer to eject a card once it is safe (window-eject.png, against a stand-in for the
 // system's disk service on a private bus), and the sheet of a job's names and folders
-// (names-sheet.png). Everything it imports and stores lives in a temporary home folder.
+// (names-sheet.png). Everything it imports and stores lives in a temporary home folder. It
+// speaks the environment's language, as kestrel does.
 
 #include "FakeUDisks.h"
 #include "TemporaryHome.h"
+#include "base/Translations.h"
 #include "browse/BrowseModel.h"
 #include "browse/BrowseWindow.h"
 #include "devices/CardEjector.h"
@@ -93,6 +95,8 @@ int main(int argc, char** argv) {
     QTemporaryDir home;
     kestrel::bench::useTemporaryHome(home);
     QApplication app(argc, argv);
+    // In the language of the environment: LC_ALL=de_DE.UTF-8 takes them in German.
+    kestrel::installTranslations();
     kestrel::bench::useTemporarySettings(home);
     const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     const QString card = home.filePath(QStringLiteral("EOS_DIGITAL"));
