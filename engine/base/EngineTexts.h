@@ -219,8 +219,10 @@ constexpr int partCount(std::string_view text) {
     return count;
 }
 
-// True when sentence is one of kSentences itself, not merely an equal text.
-constexpr bool listed(const char* sentence) {
+// True when kSentences holds sentence's text, which is what ShownText matches. By the text,
+// not the address: comparing the addresses of two arrays is no constant expression for GCC
+// when it builds with AddressSanitizer.
+constexpr bool listed(std::string_view sentence) {
     return std::find(std::begin(kSentences), std::end(kSentences), sentence) !=
            std::end(kSentences);
 }
