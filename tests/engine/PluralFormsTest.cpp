@@ -24,7 +24,8 @@ TEST(PluralFormsTest, VerdictsAndFinalMessagesCountInTheReadersLanguage) {
         {"en_US.UTF-8", false, 1, "Do not format the card yet: 1 file is only on the card.",
          "copying of 3 files finished. 1 not copied. 1 copy read back differently and was "
          "copied again."},
-        {"en_US.UTF-8", false, 1234, "Do not format the card yet: 1,234 files are only on the card.",
+        {"en_US.UTF-8", false, 1234,
+         "Do not format the card yet: 1,234 files are only on the card.",
          "copying of 3 files finished. 1234 not copied. 1 copy read back differently and was "
          "copied again."},
         {"de_DE.UTF-8", false, 1,

@@ -25,8 +25,9 @@ LaunchArguments parseLaunchArguments(const QStringList& args) {
         } else if (options && arg.size() > 1 && arg.startsWith(u'-')) {
             launch.otherOptions = true;
             launch.action = LaunchArguments::Action::Fail;
-            launch.error = translated(QT_TRANSLATE_NOOP("kestrel::LaunchArguments", "unknown option: %1"))
-                               .arg(arg);
+            launch.error =
+                translated(QT_TRANSLATE_NOOP("kestrel::LaunchArguments", "unknown option: %1"))
+                    .arg(arg);
         } else if (!launch.folder.isEmpty()) {
             launch.action = LaunchArguments::Action::Fail;
             launch.error = translated(QT_TRANSLATE_NOOP("kestrel::LaunchArguments",
@@ -39,8 +40,9 @@ LaunchArguments parseLaunchArguments(const QStringList& args) {
         const QFileInfo folder(launch.folder);
         if (!folder.isDir()) {
             launch.action = LaunchArguments::Action::Fail;
-            launch.error = translated(QT_TRANSLATE_NOOP("kestrel::LaunchArguments", "not a folder: %1"))
-                               .arg(launch.folder);
+            launch.error =
+                translated(QT_TRANSLATE_NOOP("kestrel::LaunchArguments", "not a folder: %1"))
+                    .arg(launch.folder);
         }
         launch.folder = QDir::cleanPath(folder.absoluteFilePath());
     }

@@ -27,7 +27,8 @@ QStandardItem* pathItem(const QString& path) {
 
 // "reason (count)" in bold: the heading of the files below it.
 QStandardItem* groupItem(const QString& reason, std::size_t count) {
-    auto* group = new QStandardItem(ReportModel::tr("%1 (%2)").arg(reason, QLocale().toString(qulonglong(count))));
+    auto* group = new QStandardItem(
+        ReportModel::tr("%1 (%2)").arg(reason, QLocale().toString(qulonglong(count))));
     QFont bold;
     bold.setBold(true);
     group->setFont(bold);

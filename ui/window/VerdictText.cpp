@@ -40,7 +40,8 @@ QString problemsSentence(const VerifyResult& result, const QString& root) {
     if (changed + missing > 0)
         text += VerdictText::tr(" since they were recorded. ", nullptr, changed + missing);
     if (!result.unreadable.empty())
-        text += VerdictText::tr("%Ln could not be read. ", nullptr, count(result.unreadable.size()));
+        text +=
+            VerdictText::tr("%Ln could not be read. ", nullptr, count(result.unreadable.size()));
     if (!result.unchecked.empty())
         text += VerdictText::tr("%Ln are recorded without an XXH3-128 hash and were not checked. ",
                                 nullptr, count(result.unchecked.size()));
