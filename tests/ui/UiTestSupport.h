@@ -25,10 +25,14 @@ inline void writePhoto(const QString& path, const std::string& data) {
     writeFile(path.toStdString(), data, "2016-07-21 12:00");
 }
 
+// How long a test waits for work it started (a run, a survey, thumbnails, a device) before
+// it fails: long, so that a loaded machine is not taken for a fault.
+inline constexpr int kPatience = 60000;
+
 // Waits until the import or check that vc has under way has ended; true once none is.
 inline bool runEnds(ViewController& vc) {
     QSignalSpy ended(&vc, &ViewController::runFinished);
-    return !vc.isImporting() || ended.wait(60000);
+    return !vc.isImporting() || ended.wait(kPatience);
 }
 
 // The child of window called name, or null.

@@ -43,7 +43,7 @@ QStringList tiles(const BrowseWindow& browser) {
 BrowseWindow* browseAndWait(ViewController& vc, const QString& card) {
     BrowseWindow* browser = vc.browseFolder(card);
     QSignalSpy done(browser, &BrowseWindow::surveyed);
-    return done.wait() ? browser : nullptr;
+    return done.wait(kestrel::test::kPatience) ? browser : nullptr;
 }
 
 } // namespace
@@ -94,7 +94,7 @@ class BrowseTest : public QObject {
         // Other formats switched on: the CR3 becomes a file to import.
         QSignalSpy again(browser, &BrowseWindow::surveyed);
         vc.chkOtherFormats->click();
-        QVERIFY(again.wait());
+        QVERIFY(again.wait(kestrel::test::kPatience));
         QVERIFY(tiles(*browser).contains(u"C.CR3 new *"_s));
         // A card pulled out is not read any more, and nothing can be imported from it.
         browser->cardRemoved();
@@ -122,7 +122,7 @@ class BrowseTest : public QObject {
         QCOMPARE(verdict.section(u'\n', 0, 0),
                  u"The 2 selected files are verified at their destination. 1 new file was not "
                  "selected and is still only on the card. Do not format the card yet."_s);
-        QVERIFY(again.wait());
+        QVERIFY(again.wait(kestrel::test::kPatience));
         QCOMPARE(tiles(*browser), (QStringList{u"A.JPG at destination"_s,
                                                u"B.JPG at destination"_s, u"C.JPG new *"_s}));
         // Then the last one: nothing new is left.
@@ -134,7 +134,7 @@ class BrowseTest : public QObject {
         // One culled at the destination: recorded, not chosen, and no longer proven safe.
         QVERIFY(QFile::remove(dest_ + u"/JPG/2016/07/21/A.JPG"_s));
         browser->refresh(browser->options());
-        QVERIFY(again.wait());
+        QVERIFY(again.wait(kestrel::test::kPatience));
         QCOMPARE(tiles(*browser), (QStringList{u"A.JPG imported before"_s,
                                                u"B.JPG at destination"_s,
                                                u"C.JPG at destination"_s}));
@@ -179,7 +179,7 @@ class BrowseTest : public QObject {
         writePhoto(card_ + u"/DCIM/C.JPG"_s, "C");
         QSignalSpy again(browser, &BrowseWindow::surveyed);
         browser->refresh(browser->options());
-        QVERIFY(again.wait());
+        QVERIFY(again.wait(kestrel::test::kPatience));
         QVERIFY(shown(u"at destination"_s, u"Already there as "_s));
         QCOMPARE(tiles(*browser).last(), u"20160721_wedding_0003.JPG new *"_s);
         browser->importButton()->click();

@@ -67,10 +67,10 @@ class CardsTest : public QObject {
         QVERIFY(watcher.cards().isEmpty());
         QSignalSpy changes(&watcher, &kestrel::CardWatcher::cardsChanged);
         QCOMPARE(::mount("kestrel-test", card.toLocal8Bit().constData(), "tmpfs", 0, nullptr), 0);
-        QVERIFY(changes.wait());
+        QVERIFY(changes.wait(kestrel::test::kPatience));
         QCOMPARE(watcher.cards(), (QList<kestrel::Card>{{card, u"CARD"_s}}));
         QCOMPARE(::umount(card.toLocal8Bit().constData()), 0);
-        QVERIFY(changes.wait());
+        QVERIFY(changes.wait(kestrel::test::kPatience));
         QVERIFY(watcher.cards().isEmpty());
     }
 };

@@ -77,7 +77,7 @@ class DevicesTest : public QObject {
         QVERIFY(!vc.findChild<QPushButton*>(u"btnEject"_s)->isVisibleTo(&vc));
         plugged_.clear();
         vc.deviceWatcher()->look();
-        QTRY_VERIFY(!detail(vc));
+        QTRY_VERIFY_WITH_TIMEOUT(!detail(vc), kestrel::test::kPatience);
     }
 
     void notOpened() {
@@ -117,9 +117,11 @@ class DevicesTest : public QObject {
             QVERIFY(runs.wait(60000));
             QVERIFY(verdict(vc).startsWith(u"Every photo and clip on the camera or phone"_s));
         } else {
-            QTRY_VERIFY(verdict(vc).endsWith(u"It was not released: the mount is busy.\nClose the "
-                                             "file manager window that shows the camera or phone, "
-                                             "or unmount it there, then try again."_s));
+            QTRY_VERIFY_WITH_TIMEOUT(
+                verdict(vc).endsWith(u"It was not released: the mount is busy.\nClose the "
+                                     "file manager window that shows the camera or phone, "
+                                     "or unmount it there, then try again."_s),
+                kestrel::test::kPatience);
             QCOMPARE(runs.count(), 0);
         }
     }
@@ -154,9 +156,11 @@ class DevicesTest : public QObject {
         vc.cardList->findChild<QPushButton*>(u"browse"_s)->click();
         auto* browser = vc.findChild<kestrel::BrowseWindow*>();
         QSignalSpy surveyed(browser, &kestrel::BrowseWindow::surveyed);
-        QVERIFY(surveyed.wait());
+        QVERIFY(surveyed.wait(kestrel::test::kPatience));
         const kestrel::BrowseModel& model = *browser->model();
-        QTRY_VERIFY(model.hasThumbnail(0) && model.hasThumbnail(1) && model.hasThumbnail(2));
+        QTRY_VERIFY_WITH_TIMEOUT(model.hasThumbnail(0) && model.hasThumbnail(1) &&
+                                     model.hasThumbnail(2),
+                                 kestrel::test::kPatience);
         const auto marks = [&] {
             QStringList shown;
             for (int row = 0; row < model.rowCount(); ++row)
@@ -179,7 +183,7 @@ class DevicesTest : public QObject {
                 .endsWith(
                     u"1 new file was not selected and is still only on the camera or phone. Do not "
                     u"delete anything from the camera or phone yet."_s));
-        QVERIFY(surveyed.wait());
+        QVERIFY(surveyed.wait(kestrel::test::kPatience));
         QCOMPARE(marks(), (QStringList{u"A.JPG at destination +"_s, u"B.JPG new"_s,
                                        u"C.MOV at destination +"_s}));
     }

@@ -83,14 +83,14 @@ class EjectTest : public QObject {
         QSignalSpy failed(&ejector, &kestrel::CardEjector::failed);
         QSignalSpy removable(&ejector, &kestrel::CardEjector::removable);
         ejector.eject(folder);
-        QTRY_COMPARE(ejected.size() + failed.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(ejected.size() + failed.size(), 1, kestrel::test::kPatience);
         if (why.isEmpty())
             QCOMPARE(ejected, QList<QVariantList>{{folder}});
         else
             QCOMPARE(failed, (QList<QVariantList>{{folder, why}}));
         // Asked after the answer, so that any call the ejector still made would come before.
         ejector.checkRemovable(folder);
-        QVERIFY(removable.wait());
+        QVERIFY(removable.wait(kestrel::test::kPatience));
         QCOMPARE(removable, (QList<QVariantList>{{folder, onCard}}));
         QCOMPARE(udisks_.calls, calls + QStringList{u"GetManagedObjects UDisks2"_s});
     }
@@ -115,11 +115,12 @@ class EjectTest : public QObject {
         QVERIFY(kestrel::test::runEnds(vc) && QFile::remove(dir_.filePath(u"DCIM/B.CR3"_s)));
         vc.importFolder(dir_.path());
         QVERIFY(kestrel::test::runEnds(vc));
-        QTRY_VERIFY(eject->isVisibleTo(&vc));
+        QTRY_VERIFY_WITH_TIMEOUT(eject->isVisibleTo(&vc), kestrel::test::kPatience);
         QCOMPARE(udisks_.calls, QStringList{u"GetManagedObjects UDisks2"_s});
         QCOMPARE(eject->text(), u"&Eject CARD"_s);
         eject->click();
-        QTRY_COMPARE(vc.lblInfo->text(), u"The card CARD can be removed now."_s);
+        QTRY_COMPARE_WITH_TIMEOUT(vc.lblInfo->text(), u"The card CARD can be removed now."_s,
+                                  kestrel::test::kPatience);
         QVERIFY(!eject->isVisibleTo(&vc));
         QCOMPARE(udisks_.calls.mid(2),
                  QStringList({u"Unmount sdb1"_s, u"Unmount sdb2"_s, u"Eject reader"_s}));
@@ -133,7 +134,7 @@ class EjectTest : public QObject {
         kestrel::CardEjector later(client());
         QSignalSpy answered(&later, &kestrel::CardEjector::removable);
         later.checkRemovable(dir_.path());
-        QVERIFY(answered.wait());
+        QVERIFY(answered.wait(kestrel::test::kPatience));
         QCOMPARE(udisks_.calls, QStringList{u"GetManagedObjects UDisks2"_s});
         QVERIFY(!eject->isVisibleTo(&vc));
     }

@@ -120,7 +120,7 @@ class LanguageTest : public QObject {
             child<QPushButton>(vc, "btnNames")->click();
             kestrel::BrowseWindow* grid = vc.browseFolder(card.path());
             QSignalSpy surveyed(grid, &kestrel::BrowseWindow::surveyed);
-            QVERIFY(surveyed.wait());
+            QVERIFY(surveyed.wait(kestrel::test::kPatience));
             QStringList shown;
             for (int row = 0; row < grid->model()->rowCount(); ++row)
                 for (const int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole),

@@ -73,7 +73,7 @@ class ReportTest : public QObject {
         // A column sized by hand keeps its width when the window changes size.
         head->resizeSection(0, 300);
         view_.resize(700, 300);
-        QTRY_VERIFY(view_.viewport()->width() < 700);
+        QTRY_VERIFY_WITH_TIMEOUT(view_.viewport()->width() < 700, kestrel::test::kPatience);
         QCOMPARE(head->sectionSize(0), 300);
     }
 

@@ -252,7 +252,7 @@ class ThumbnailsTest : public QObject {
             loader.request(photo, false);
         loader.request(file(u"bad.NEF"_s), false);
         loader.request(file(u"clip.MOV"_s), true);
-        QTRY_COMPARE(ready.size(), 5);
+        QTRY_COMPARE_WITH_TIMEOUT(ready.size(), 5, kestrel::test::kPatience);
         QMap<QString, QSize> sizes; // a null image's size is empty
         for (const QVariantList& signal : ready)
             sizes.insert(signal[0].toString(), signal[1].value<QImage>().size());
@@ -288,7 +288,7 @@ class ThumbnailsTest : public QObject {
         loader->cancelAll();
         QVERIFY(loader->queued().isEmpty());
         loader->request(file(u"0.JPG"_s), false); // asked again after the cancel
-        QTRY_COMPARE(ready.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(ready.size(), 1, kestrel::test::kPatience);
         loader.reset(); // waits for what is still being read
         QCoreApplication::processEvents();
         QCOMPARE(ready.size(), 1);

@@ -431,7 +431,8 @@ class WindowTest : public QObject {
                 answered.wait();
             };
             QSignalSpy gone(vc.get(), &QObject::destroyed);
-            QVERIFY(vc->runImport(card_.toStdString()) && (destroy ? gone.wait() : runEnds(*vc)));
+            QVERIFY(vc->runImport(card_.toStdString()) &&
+                    (destroy ? gone.wait(kestrel::test::kPatience) : runEnds(*vc)));
             QVERIFY(answered.get() && (destroy || !vc->isVisible()));
             QCOMPARE(filesBelow(dest_.toStdString()).size(), 1);
             logs[destroy] = out.str();
@@ -444,7 +445,7 @@ class WindowTest : public QObject {
         std::ostringstream out;
         ViewController vc(out);
         storeString(*openPreferences(), "kestrelImportPath", dest_.toStdString());
-        QTRY_COMPARE(vc.destinationPath->path(), dest_);
+        QTRY_COMPARE_WITH_TIMEOUT(vc.destinationPath->path(), dest_, kestrel::test::kPatience);
     }
 
     // Tab visits every control once, in the order they are seen, and each letter with Alt
