@@ -8,4 +8,12 @@ locale_t cLocale() {
     return c;
 }
 
+std::string asciiLower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
 } // namespace kestrel

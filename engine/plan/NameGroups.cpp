@@ -1,5 +1,6 @@
 #include "plan/NameGroups.h"
 
+#include "base/CLocale.h"
 #include "plan/NamePattern.h"
 
 #include <algorithm>
@@ -10,12 +11,6 @@ namespace kestrel {
 
 namespace {
 
-std::string lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-    return text;
-}
-
 // A path as the grouping sees it: folder (with its "/"), name before the ending, ending.
 struct Key {
     std::string folder, stem, ending;
@@ -24,7 +19,7 @@ struct Key {
         folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
         NameParts parts = splitName(path.substr(folder.size()));
         stem = std::move(parts.stem);
-        ending = lowered(std::move(parts.ending));
+        ending = asciiLower(parts.ending);
     }
     bool sameName(const Key& other) const { return folder == other.folder && stem == other.stem; }
 };

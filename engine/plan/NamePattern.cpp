@@ -236,12 +236,8 @@ std::string NamePattern::value(const Token& token, const NameValues& values) {
         return values.name;
     case Field::Ext:
         return values.ext;
-    case Field::ExtLower: {
-        std::string ext = values.ext;
-        std::transform(ext.begin(), ext.end(), ext.begin(),
-                       [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-        return ext;
-    }
+    case Field::ExtLower:
+        return asciiLower(values.ext);
     case Field::Taken:
         return formatTime(token.text, values.taken);
     case Field::Seq: {

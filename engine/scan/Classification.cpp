@@ -1,6 +1,7 @@
 #include "scan/Classification.h"
 
-#include <algorithm>
+#include "base/CLocale.h"
+
 #include <array>
 #include <string>
 
@@ -53,15 +54,6 @@ constexpr KnownExtension kKnown[] = {
     {"insv", {kJpg, {}}},
 };
 
-// ASCII only: tolower follows the user's locale, and in Turkish "I" has no lower case of one
-// byte, so ".HEIC" would not be known.
-std::string lowerCase(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return lower;
-}
 
 std::string_view fileNameOf(std::string_view path) {
     const auto slash = path.rfind('/');
@@ -89,7 +81,7 @@ std::optional<MediaFormat> mediaFormat(std::string_view name) {
     // "._NAME" files are the resource forks macOS writes beside copied files, not photos.
     if (fileNameOf(name).starts_with("._"))
         return std::nullopt;
-    const std::string extension = lowerCase(extensionOf(name));
+    const std::string extension = asciiLower(extensionOf(name));
     for (const KnownExtension& known : kKnown)
         if (known.extension == extension)
             return known.format;

@@ -114,7 +114,7 @@ class DevicesTest : public QObject {
         vc.cardList->findChild<QPushButton*>(u"release"_s)->click();
         QCOMPARE(release->asked, QStringList{QString::fromStdString(port)});
         if (lets) {
-            QVERIFY(runs.wait(60000));
+            QVERIFY(runs.wait(kestrel::test::kPatience));
             QVERIFY(verdict(vc).startsWith(u"Every photo and clip on the camera or phone"_s));
         } else {
             QTRY_VERIFY_WITH_TIMEOUT(
